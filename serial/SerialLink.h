@@ -1,0 +1,33 @@
+#pragma once
+
+#include "serial/LinkResult.h"
+
+#include <cstddef>
+#include <cstdint>
+
+// The port operations the program needs, and no more. The real link wraps
+// QSerialPort; tests use a recording fake or the real link on a pseudo-terminal.
+class SerialLink
+{
+public:
+    virtual ~SerialLink() = default;
+
+    virtual void setPortNumber(int portNumber) = 0;
+    virtual int portNumber() const = 0;
+
+    // 2400 baud, 8 data bits, no parity, 1 stop bit, no flow control.
+    // Takes effect at the next open.
+    virtual void configureLine() = 0;
+
+    // A failed open leaves the port closed.
+    virtual LinkResult open() = 0;
+    virtual void close() = 0;
+    virtual bool isOpen() const = 0;
+
+    // May be set while closed; it then applies from the moment the port opens.
+    virtual void setDtr(bool asserted) = 0;
+
+    // Returns once every byte is in the operating system's hands. A failed
+    // write closes the port.
+    virtual LinkResult write(const std::uint8_t *data, std::size_t size) = 0;
+};

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "serial/SerialLink.h"
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+// A serial link that records every call, for checking the order of port
+// operations and the exact writes of the send sequences without a device.
+class RecordingLink final : public SerialLink
+{
+public:
+    struct Write
+    {
+        std::vector<std::uint8_t> bytes;
+        std::chrono::steady_clock::time_point returnedAt;
+    };
+
+    std::vector<std::string> calls;
+    std::vector<Write> writes;
+    bool failOpen = false;
+    int writesBeforeFailure = -1; // -1: writes never fail
+
+    void setPortNumber(int portNumber) override
+    {
+        m_portNumber = portNumber;
+        calls.push_back("setPortNumber " + std::to_string(portNumber));
+    }
+    int portNumber() const override { return m_portNumber; }
+    void configureLine() override { calls.emplace_back("configureLine"); }
+    LinkResult open() override
+    {
+        calls.emplace_back("open");
+        m_open = !failOpen;
+        return result(failOpen ? LinkError::NoSuchDevice : LinkError::None);
+    }
+    void close() override
+    {
+        calls.emplace_back("close");
+        m_open = false;
+    }
+    bool isOpen() const override { return m_open; }
+    void setDtr(bool asserted) override { calls.push_back(asserted ? "setDtr on" : "setDtr off"); }
+    LinkResult write(const std::uint8_t *data, std::size_t size) override
+    {
+        calls.emplace_back("write");
+        if (!m_open)
+            return result(LinkError::NotOpen);
+        if (writesBeforeFailure == 0) {
+            m_open = false;
+            return result(LinkError::WriteFailed);
+        }
+        if (writesBeforeFailure > 0)
+            --writesBeforeFailure;
+        writes.push_back({{data, data + size}, std::chrono::steady_clock::now()});
+        return result(LinkError::None);
+    }
+
+private:
+    LinkResult result(LinkError error) const
+    {
+        LinkResult r;
+        r.error = error;
+        r.portNumber = m_portNumber;
+        r.devicePath = "/dev/fake" + std::to_string(m_portNumber);
+        return r;
+    }
+
+    int m_portNumber = 0;
+    bool m_open = false;
+};
