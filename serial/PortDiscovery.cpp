@@ -1,0 +1,42 @@
+#include "serial/PortDiscovery.h"
+
+#include "display/SendSequences.h"
+
+namespace {
+// Opens and closes the port, nothing else: no settings, no bytes.
+bool probe(SerialLink &link, int portNumber, PortSelector &selector)
+{
+    link.setPortNumber(portNumber);
+    if (!link.open().ok())
+        return false;
+    selector.AddItem(std::to_string(portNumber));
+    link.close();
+    return true;
+}
+} // namespace
+
+DiscoveryReport DiscoverPorts(ScoreKeeper &scores, SerialLink &link, PortSelector &selector)
+{
+    scores.setLeftScore(0);
+    scores.setRightScore(0);
+
+    DiscoveryReport report;
+    // The probe of port 1 may fail at most once quietly: it is then simply
+    // not listed and port 2 gets its turn.
+    const bool firstPortOpened = probe(link, 1, selector);
+
+    if (!probe(link, 2, selector)) {
+        if (!firstPortOpened) {
+            report.noPortFound = true;
+            return report;
+        }
+        // Only port 1 answers: it is taken to be the board's, and the board is
+        // told the program has started.
+        selector.SetText(selector.List(0));
+        report.startupCommand = SendStartupCommand(link);
+        return report;
+    }
+
+    selector.SetText(selector.List(0));
+    return report;
+}
