@@ -3,6 +3,7 @@
 #include "serial/SerialLink.h"
 
 #include <chrono>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,30 +22,34 @@ public:
     std::vector<Write> writes;
     bool failOpen = false;
     int writesBeforeFailure = -1; // -1: writes never fail
+    std::function<void()> beforeWrite; // lets a test look at the world as a write begins
+    std::vector<std::string> *mirror = nullptr; // also records there, for a log that outlives the link
 
     void setPortNumber(int portNumber) override
     {
         m_portNumber = portNumber;
-        calls.push_back("setPortNumber " + std::to_string(portNumber));
+        record("setPortNumber " + std::to_string(portNumber));
     }
     int portNumber() const override { return m_portNumber; }
-    void configureLine() override { calls.emplace_back("configureLine"); }
+    void configureLine() override { record("configureLine"); }
     LinkResult open() override
     {
-        calls.emplace_back("open");
+        record("open");
         m_open = !failOpen;
         return result(failOpen ? LinkError::NoSuchDevice : LinkError::None);
     }
     void close() override
     {
-        calls.emplace_back("close");
+        record("close");
         m_open = false;
     }
     bool isOpen() const override { return m_open; }
-    void setDtr(bool asserted) override { calls.push_back(asserted ? "setDtr on" : "setDtr off"); }
+    void setDtr(bool asserted) override { record(asserted ? "setDtr on" : "setDtr off"); }
     LinkResult write(const std::uint8_t *data, std::size_t size) override
     {
-        calls.emplace_back("write");
+        record("write");
+        if (beforeWrite)
+            beforeWrite();
         if (!m_open)
             return result(LinkError::NotOpen);
         if (writesBeforeFailure == 0) {
@@ -58,6 +63,13 @@ public:
     }
 
 private:
+    void record(std::string call)
+    {
+        if (mirror)
+            mirror->push_back(call);
+        calls.push_back(std::move(call));
+    }
+
     LinkResult result(LinkError error) const
     {
         LinkResult r;

@@ -1,0 +1,261 @@
+#include "ui/Form1.h"
+
+#include "display/SendSequences.h"
+#include "serial/PortDiscovery.h"
+#include "serial/PortSelection.h"
+#include "ui/DigitFont.h"
+#include "ui/StatusText.h"
+
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+
+namespace {
+// The layout was drawn in twips; at 15 twips to a logical pixel the window
+// keeps its proportions, and Qt scales logical pixels on dense screens.
+constexpr int kTwipsPerPixel = 15;
+
+struct Place
+{
+    int left, top, width, height; // twips
+    QRect pixels() const
+    {
+        return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel, height / kTwipsPerPixel};
+    }
+};
+
+constexpr QSize kClientArea(6645 / kTwipsPerPixel, 4035 / kTwipsPerPixel);
+constexpr Place kDigitLabels[ScoreKeeper::kCellCount] = {
+    {480, 120, 1095, 1815}, {1680, 120, 1095, 1815}, {3840, 120, 1095, 1815}, {5040, 120, 1095, 1815}};
+constexpr Place kCommand1{840, 2160, 615, 495};
+constexpr Place kCommand2{1920, 2160, 615, 495};
+constexpr Place kCommand3{2400, 2760, 1575, 495};
+constexpr Place kCommand4{3840, 2160, 615, 495};
+constexpr Place kCommand5{4920, 2160, 615, 495};
+constexpr Place kCommand6{2400, 3360, 1575, 375};
+constexpr Place kLabel1{4440, 3000, 735, 255};
+constexpr Place kCombo1{4440, 3240, 855, 315};
+// The free space left of "Update scoreboard" and "Reset Score".
+constexpr Place kStatusLine{120, 2700, 2160, 1260};
+
+const QColor kDigitRed(255, 0, 0);
+const QColor kFailureRed(170, 0, 0);
+
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, const Place &place)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(place.pixels());
+    return button;
+}
+
+QFont scoreButtonFont()
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(13.5);
+    return font;
+}
+
+// The window's own font: the toolkit's, made smaller only as far as the
+// captions need to fit the small controls of the layout.
+QFont windowFont(const QWidget &window, const std::initializer_list<std::pair<QString, Place>> &captions)
+{
+    const int buttonPadding = 2 * (window.style()->pixelMetric(QStyle::PM_ButtonMargin) +
+                                   window.style()->pixelMetric(QStyle::PM_DefaultFrameWidth));
+    QFont font = window.font();
+    for (qreal size = font.pointSizeF(); size > 6; size -= 0.5) {
+        font.setPointSizeF(size);
+        const QFontMetrics metrics(font);
+        bool fits = true;
+        for (const auto &[caption, place] : captions)
+            fits = fits && metrics.horizontalAdvance(caption) + buttonPadding <= place.pixels().width() &&
+                   metrics.height() <= place.pixels().height();
+        if (fits)
+            break;
+    }
+    return font;
+}
+} // namespace
+
+Form1::Form1(std::unique_ptr<SerialLink> link, QWidget *parent)
+    : QWidget(parent), m_link(std::move(link))
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Scoreboard"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/scoreboard.xpm")));
+    setFixedSize(kClientArea);
+
+    createControls();
+    wireEvents();
+    Form_Load();
+}
+
+Form1::~Form1()
+{
+    Form_Terminate();
+}
+
+QString Form1::statusText() const
+{
+    return m_statusLine->text();
+}
+
+void Form1::createControls()
+{
+    setFont(windowFont(*this, {{QStringLiteral("Update scoreboard"), kCommand3},
+                               {QStringLiteral("Reset Score"), kCommand6},
+                               {QStringLiteral("COM-port"), kLabel1}}));
+
+    const QFont digitFont = ChooseDigitFont(kDigitLabels[0].pixels().size(), this);
+    for (int cell = 0; cell < ScoreKeeper::kCellCount; ++cell) {
+        auto *label = new QLabel(QString::fromStdString(m_scores.DigitCell(cell)), this);
+        label->setObjectName(QStringLiteral("Label2_%1").arg(cell));
+        label->setGeometry(kDigitLabels[cell].pixels());
+        label->setFont(digitFont);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, kDigitRed);
+        label->setPalette(palette);
+        m_digitLabels[std::size_t(cell)] = label;
+    }
+
+    m_command1 = makeButton(this, "Command1", QStringLiteral("-"), kCommand1);
+    m_command2 = makeButton(this, "Command2", QStringLiteral("+"), kCommand2);
+    m_command3 = makeButton(this, "Command3", QStringLiteral("Update scoreboard"), kCommand3);
+    m_command4 = makeButton(this, "Command4", QStringLiteral("-"), kCommand4);
+    m_command5 = makeButton(this, "Command5", QStringLiteral("+"), kCommand5);
+    m_command6 = makeButton(this, "Command6", QStringLiteral("Reset Score"), kCommand6);
+    for (QPushButton *scoreButton : {m_command1, m_command2, m_command4, m_command5})
+        scoreButton->setFont(scoreButtonFont());
+
+    m_label1 = new QLabel(QStringLiteral("COM-port"), this);
+    m_label1->setObjectName(QStringLiteral("Label1"));
+    m_label1->setGeometry(kLabel1.pixels());
+    m_label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    m_combo1 = new QComboBox(this);
+    m_combo1->setObjectName(QStringLiteral("Combo1"));
+    m_combo1->setGeometry(kCombo1.pixels());
+    m_combo1->setEditable(true);
+    // Typed text names a port; it is not a new list entry, and completing it
+    // from the list would open ports the operator never typed.
+    m_combo1->setInsertPolicy(QComboBox::NoInsert);
+    m_combo1->setCompleter(nullptr);
+    m_combo1->setEditText(QStringLiteral("Combo1"));
+    m_portSelector = std::make_unique<ComboPortSelector>(*m_combo1);
+
+    m_statusLine = new QLabel(this);
+    m_statusLine->setObjectName(QStringLiteral("StatusLine"));
+    m_statusLine->setGeometry(kStatusLine.pixels());
+    m_statusLine->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_statusLine->setWordWrap(true);
+
+    setTabOrder(m_combo1, m_command1);
+    setTabOrder(m_command1, m_command2);
+    setTabOrder(m_command2, m_command3);
+    setTabOrder(m_command3, m_command4);
+    setTabOrder(m_command4, m_command5);
+    setTabOrder(m_command5, m_command6);
+    m_combo1->setFocus();
+}
+
+void Form1::wireEvents()
+{
+    m_scores.setCellChangedHandler([this](int cell, const std::string &text) { showCell(cell, text); });
+    connect(m_command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(m_command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(m_command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    connect(m_command4, &QPushButton::clicked, this, &Form1::Command4_Click);
+    connect(m_command5, &QPushButton::clicked, this, &Form1::Command5_Click);
+    connect(m_command6, &QPushButton::clicked, this, &Form1::Command6_Click);
+    connect(m_combo1, &QComboBox::editTextChanged, this, &Form1::Combo1_Change);
+    connect(m_combo1, &QComboBox::activated, this, &Form1::Combo1_Click);
+}
+
+void Form1::showCell(int cell, const std::string &text)
+{
+    QLabel *label = m_digitLabels[std::size_t(cell)];
+    label->setText(QString::fromStdString(text));
+    // Paint now: a reset goes straight on into a blocking update, and the
+    // operator must see the zeros before it starts.
+    label->repaint();
+}
+
+void Form1::showStatus(const QString &text, bool failure)
+{
+    QPalette palette = m_statusLine->palette();
+    palette.setColor(QPalette::WindowText, failure ? kFailureRed : this->palette().color(QPalette::WindowText));
+    m_statusLine->setPalette(palette);
+    m_statusLine->setText(text);
+    m_statusLine->repaint();
+}
+
+void Form1::showSendResult(const LinkResult &result)
+{
+    if (result.ok())
+        showStatus(StatusText::sent(result), false);
+    else
+        showStatus(StatusText::notSent(result), true);
+}
+
+void Form1::Form_Load()
+{
+    const DiscoveryReport report = DiscoverPorts(m_scores, *m_link, *m_portSelector);
+    if (report.noPortFound)
+        showStatus(StatusText::noPortFound(), true);
+    else if (report.startupCommand && report.startupCommand->ok())
+        showStatus(StatusText::startupCommandSent(*report.startupCommand), false);
+    else if (report.startupCommand)
+        showSendResult(*report.startupCommand);
+}
+
+void Form1::Form_Terminate()
+{
+    ClosePort(*m_link);
+}
+
+void Form1::Command1_Click() { m_scores.StepScore(Side::Left, Direction::Down); }
+void Form1::Command2_Click() { m_scores.StepScore(Side::Left, Direction::Up); }
+void Form1::Command4_Click() { m_scores.StepScore(Side::Right, Direction::Down); }
+void Form1::Command5_Click() { m_scores.StepScore(Side::Right, Direction::Up); }
+
+void Form1::Command3_Click()
+{
+    if (m_link->isOpen())
+        showStatus(StatusText::sending(m_link->portNumber()), false);
+    showSendResult(UpdateScoreboard(m_scores.digitCells(), *m_link));
+}
+
+void Form1::Command6_Click()
+{
+    const LinkResult result = m_scores.ResetScores([this] {
+        if (m_link->isOpen())
+            showStatus(StatusText::sending(m_link->portNumber()), false);
+        return UpdateScoreboard(m_scores.digitCells(), *m_link);
+    });
+    showSendResult(result);
+}
+
+void Form1::Combo1_Change()
+{
+    selectPort();
+}
+
+void Form1::Combo1_Click()
+{
+    selectPort();
+}
+
+void Form1::selectPort()
+{
+    const LinkResult result = SelectPort(*m_link, m_combo1->currentText().toStdString());
+    if (result.ok())
+        showStatus(StatusText::portOpened(result), false);
+    else
+        showStatus(StatusText::selectionFailed(result), true);
+}
+

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "score/ScoreKeeper.h"
+#include "serial/LinkResult.h"
+#include "serial/SerialLink.h"
+#include "ui/ComboPortSelector.h"
+
+#include <QWidget>
+
+#include <array>
+#include <memory>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+// The operator's one window. It owns the score keeping (ScoreKeeper), the
+// serial link and the port selector, and wires each control event to one
+// operation: "+"/"-" step a score and repaint its two digits (nothing is
+// sent); "Update scoreboard" sends the four digits to the board over the link
+// (about 0.4 s, during which no event is handled); "Reset Score" zeroes and
+// sends; every change of the "COM-port" selector reopens the port it names.
+// Loading probes ports 1 and 2; destroying the window releases the port.
+// Every failure is reported in the status line, never by a dialog.
+class Form1 : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Form1(std::unique_ptr<SerialLink> link, QWidget *parent = nullptr);
+    ~Form1() override;
+
+    QString statusText() const;
+
+private:
+    void createControls();
+    void wireEvents();
+    void showCell(int cell, const std::string &text);
+    void showStatus(const QString &text, bool failure);
+    void showSendResult(const LinkResult &result);
+    void selectPort();
+
+    void Form_Load();
+    void Form_Terminate();
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void Combo1_Change();
+    void Combo1_Click();
+
+    ScoreKeeper m_scores;
+    std::unique_ptr<SerialLink> m_link;
+
+    std::array<QLabel *, ScoreKeeper::kCellCount> m_digitLabels{};
+    QPushButton *m_command1 = nullptr;
+    QPushButton *m_command2 = nullptr;
+    QPushButton *m_command3 = nullptr;
+    QPushButton *m_command4 = nullptr;
+    QPushButton *m_command5 = nullptr;
+    QPushButton *m_command6 = nullptr;
+    QLabel *m_label1 = nullptr;
+    QComboBox *m_combo1 = nullptr;
+    QLabel *m_statusLine = nullptr;
+    std::unique_ptr<ComboPortSelector> m_portSelector;
+};
