@@ -1,0 +1,185 @@
+"""Stand-in serial ports and a private X server for running the real program.
+
+The program opens serial ports by their device paths (port 1 is /dev/ttyS0,
+port 2 /dev/ttyS1, ...). Here those paths are pseudo-terminals, inside a
+private mount namespace whose /dev is a fresh tmpfs: the machine's own
+devices at those paths are never opened. Everything written to a port is read
+from the far side with the time it arrived.
+"""
+import ctypes
+import os
+import pty
+import select
+import shutil
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+
+SKIP = 77  # CTest's code for a skipped test
+
+
+def skip(reason):
+    print(f"SKIP: {reason}")
+    sys.exit(SKIP)
+
+
+def device_path(port):
+    for first, prefix in ((1, "/dev/ttyS"), (33, "/dev/ttyUSB"), (65, "/dev/ttyACM")):
+        if first <= port < first + 32:
+            return f"{prefix}{port - first}"
+    raise ValueError(f"port {port} has no device path")
+
+
+def require_namespace_support():
+    if os.geteuid() != 0:
+        skip("needs root for a private mount namespace (unshare -m)")
+    if not shutil.which("unshare"):
+        skip("unshare is not installed")
+    probe = subprocess.run(["unshare", "-m", "true"], capture_output=True)
+    if probe.returncode != 0:
+        skip(f"unshare -m is not allowed here: {probe.stderr.decode().strip()}")
+
+
+class StandInPort:
+    """A pseudo-terminal standing in for one serial port; its far side is read in the background."""
+
+    def __init__(self, port):
+        self.port = port
+        self.master, self.slave = pty.openpty()
+        self.slave_path = os.ttyname(self.slave)
+        self.chunks = []  # (monotonic seconds, bytes)
+        self._stop = False
+        self._thread = threading.Thread(target=self._read, daemon=True)
+        self._thread.start()
+
+    def _read(self):
+        while not self._stop:
+            ready, _, _ = select.select([self.master], [], [], 0.01)
+            if not ready:
+                continue
+            try:
+                data = os.read(self.master, 4096)
+            except OSError:
+                continue
+            self.chunks.append((time.monotonic(), data))
+
+    def received(self, quiet=0.3):
+        """All bytes so far, once nothing new has arrived for `quiet` seconds."""
+        count = -1
+        while count != len(self.chunks):
+            count = len(self.chunks)
+            time.sleep(quiet)
+        return b"".join(data for _, data in self.chunks)
+
+    def bursts(self, since=0, gap=0.03):
+        """Chunks from index `since` grouped into writes: (start time, bytes)."""
+        groups = []
+        last = None
+        for when, data in self.chunks[since:]:
+            if last is None or when - last >= gap:
+                groups.append([when, b""])
+            groups[-1][1] += data
+            last = when
+        return [(when, data) for when, data in groups]
+
+    def close(self):
+        self._stop = True
+        self._thread.join()
+        os.close(self.master)
+        os.close(self.slave)
+
+
+def run_with_ports(command, ports, env):
+    """Starts `command` in a private mount namespace where each StandInPort is at its device path."""
+    real = tempfile.mkdtemp(prefix="scoreboard-e2e-dev-")
+    setup = [
+        "set -e",
+        "mount --make-rprivate /",
+        f"mount --rbind /dev {real}",
+        "mount -t tmpfs -o mode=755 tmpfs /dev",
+        f"for n in null zero full random urandom tty ptmx; do touch /dev/$n; mount --bind {real}/$n /dev/$n; done",
+        f"mkdir /dev/pts /dev/shm; mount --rbind {real}/pts /dev/pts; mount --rbind {real}/shm /dev/shm",
+    ]
+    for stand_in in ports:
+        target = device_path(stand_in.port)
+        setup.append(f"touch {target}; mount --bind {stand_in.slave_path} {target}")
+    setup += [f"umount -l {real}", 'exec "$@"']
+    return subprocess.Popen(["unshare", "-m", "bash", "-c", "\n".join(setup), "e2e"] + command, env=env)
+
+
+class XServer:
+    """A private Xvfb, and what the test needs of X: find, click, close a window."""
+
+    def __init__(self):
+        if not shutil.which("Xvfb") or not shutil.which("xdotool"):
+            skip("Xvfb and xdotool are needed (packages xvfb, xdotool)")
+        read_end, write_end = os.pipe()
+        self.process = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "800x600x24", "-nolisten", "tcp"],
+            pass_fds=[write_end], stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        number = b""
+        while not number.endswith(b"\n"):
+            part = os.read(read_end, 16)
+            if not part:
+                raise RuntimeError("Xvfb did not start")
+            number += part
+        os.close(read_end)
+        self.display = f":{number.decode().strip()}"
+
+    def env(self):
+        env = dict(os.environ, DISPLAY=self.display, QT_QPA_PLATFORM="xcb")
+        env.pop("WAYLAND_DISPLAY", None)
+        return env
+
+    def xdotool(self, *args):
+        return subprocess.run(["xdotool", *args], env=self.env(), capture_output=True, text=True, timeout=30)
+
+    def find_window(self, title, timeout=20):
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            found = self.xdotool("search", "--onlyvisible", "--name", f"^{title}$").stdout.split()
+            if found:
+                return int(found[0])
+            time.sleep(0.1)
+        raise TimeoutError(f"no window titled {title!r}")
+
+    def click(self, window, x, y):
+        """Clicks at (x, y) of the window's client area."""
+        self.xdotool("mousemove", "--window", str(window), str(x), str(y), "click", "1")
+
+    def close_window(self, window):
+        """Asks the window to close, as a window manager's close button does (WM_DELETE_WINDOW)."""
+        x11 = ctypes.cdll.LoadLibrary("libX11.so.6")
+        x11.XOpenDisplay.restype = ctypes.c_void_p
+        x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+        x11.XInternAtom.restype = ctypes.c_ulong
+        x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+        x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.c_void_p]
+        x11.XFlush.argtypes = [ctypes.c_void_p]
+        x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+
+        class ClientMessage(ctypes.Structure):
+            _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                        ("display", ctypes.c_void_p), ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
+                        ("format", ctypes.c_int), ("data", ctypes.c_long * 5)]
+
+        class Event(ctypes.Union):
+            _fields_ = [("xclient", ClientMessage), ("pad", ctypes.c_long * 24)]
+
+        display = x11.XOpenDisplay(self.display.encode())
+        event = Event()
+        event.xclient.type = 33  # ClientMessage
+        event.xclient.window = window
+        event.xclient.message_type = x11.XInternAtom(display, b"WM_PROTOCOLS", 0)
+        event.xclient.format = 32
+        event.xclient.data[0] = x11.XInternAtom(display, b"WM_DELETE_WINDOW", 0)
+        x11.XSendEvent(display, window, 0, 0, ctypes.byref(event))
+        x11.XFlush(display)
+        x11.XCloseDisplay(display)
+
+    def close(self):
+        self.process.terminate()
+        self.process.wait()
