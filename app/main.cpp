@@ -1,3 +1,4 @@
+#include "QuitOnSignals.h"
 #include "serial/QtSerialLink.h"
 #include "ui/Form1.h"
 
@@ -6,6 +7,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    const QuitOnSignals quitOnSignals;
     Form1 window(std::make_unique<QtSerialLink>());
     window.show();
     return app.exec();
