@@ -1,0 +1,207 @@
+#include "serial/QtSerialLink.h"
+#include "support/PseudoTerminal.h"
+#include "support/RecordingLink.h"
+#include "ui/Form1.h"
+#include "ui/StatusText.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+
+#include <random>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace std::chrono_literals;
+
+namespace {
+QString digitsOf(const Form1 &form)
+{
+    QString text;
+    for (int cell = 0; cell < 4; ++cell)
+        text += form.findChild<QLabel *>(QStringLiteral("Label2_%1").arg(cell))->text();
+    return text;
+}
+
+void click(const Form1 &form, const char *name)
+{
+    QTest::mouseClick(form.findChild<QPushButton *>(QLatin1String(name)), Qt::LeftButton);
+}
+
+// The operator picks list entry `index` with the mouse.
+void pickEntry(const Form1 &form, int index)
+{
+    auto *combo = form.findChild<QComboBox *>(QStringLiteral("Combo1"));
+    combo->showPopup();
+    QAbstractItemView *list = combo->view();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(index, 0)).center());
+}
+
+// What the four buttons do to the scores, kept independently of the program.
+struct ScoreModel
+{
+    int left = 0, right = 0;
+    void press(const char *button)
+    {
+        const std::string name(button);
+        int &score = (name == "Command1" || name == "Command2") ? left : right;
+        score = (score + ((name == "Command2" || name == "Command5") ? 1 : 99)) % 100;
+    }
+    QString digits() const { return QString::asprintf("%02d%02d", left, right); }
+};
+
+const char *const kScoreButtons[] = {"Command1", "Command2", "Command4", "Command5"};
+
+void postClick(QWidget *button)
+{
+    const QPointF centre = button->rect().center();
+    const QPointF global = button->mapToGlobal(centre);
+    QApplication::postEvent(button, new QMouseEvent(QEvent::MouseButtonPress, centre, global, Qt::LeftButton,
+                                                    Qt::LeftButton, Qt::NoModifier));
+    QApplication::postEvent(button, new QMouseEvent(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton,
+                                                    Qt::NoButton, Qt::NoModifier));
+}
+} // namespace
+
+class TestFaults : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void unpluggedDuringAnUpdateThenBack()
+    {
+        auto adapter = std::make_unique<PseudoTerminal>();
+        std::string port1 = adapter->devicePath();
+        auto link = std::make_unique<QtSerialLink>([&](int port) {
+            return port == 1 ? port1 : std::string("/dev/scoreboard-test-missing");
+        });
+        QtSerialLink *linkSeen = link.get();
+        Form1 form(std::move(link));
+        QCOMPARE(adapter->receivedBytes().size(), std::size_t(15)); // the start-up command: only port 1 answered
+
+        adapter->unplugAfter(15 + 10); // gone after the first digit pair
+        click(form, "Command2");
+        click(form, "Command3");
+
+        QCOMPARE(ToHex(adapter->receivedBytes()).substr(45), std::string("0D 01 41 30 81 0D 01 41 30 81"));
+        QVERIFY(!linkSeen->isOpen());
+        QVERIFY2(form.statusText().startsWith(QStringLiteral("Not sent: port 1 (%1) stopped working")
+                                                  .arg(QString::fromStdString(port1))),
+                 qPrintable(form.statusText()));
+
+        // The program goes on: the scores still work, an update says why it cannot send.
+        click(form, "Command2");
+        QCOMPARE(digitsOf(form), QStringLiteral("0200"));
+        click(form, "Command3");
+        QVERIFY(form.statusText().startsWith(QStringLiteral("Not sent: no port is open")));
+
+        // The adapter is plugged back in; the operator picks port 1 again.
+        auto replugged = std::make_unique<PseudoTerminal>();
+        port1 = replugged->devicePath();
+        pickEntry(form, 0);
+        QVERIFY(linkSeen->isOpen());
+        click(form, "Command3");
+        QVERIFY(form.statusText().startsWith(QStringLiteral("Sent to port 1")));
+        QCOMPARE(ToHex(replugged->receivedBytes()).substr(0, 59),
+                 std::string("0D 01 41 30 81 0D 01 41 30 81 0D 02 41 32 7E 0D 02 41 32 7E"));
+    }
+
+    void aPortHeldByAnotherProgramIsInUse()
+    {
+        PseudoTerminal pty;
+        QProcess holder;
+        holder.start(QStringLiteral(PORT_HOLDER_PATH), {QString::fromStdString(pty.devicePath())});
+        QVERIFY(holder.waitForReadyRead(5000));
+        QCOMPARE(holder.readLine().trimmed(), QByteArray("held"));
+
+        QtSerialLink link([&](int) { return pty.devicePath(); });
+        link.setPortNumber(1);
+        link.configureLine();
+        const LinkResult result = link.open();
+        QCOMPARE(result.error, LinkError::InUse);
+        QVERIFY(!link.isOpen());
+        QCOMPARE(link.write(reinterpret_cast<const std::uint8_t *>("x"), 1).error, LinkError::NotOpen);
+        QVERIFY(pty.receivedBytes(50ms).empty());
+        QVERIFY(StatusText::selectionFailed(result).contains(QStringLiteral("in use by another program")));
+
+        holder.closeWriteChannel();
+        QVERIFY(holder.waitForFinished(5000));
+        QVERIFY(link.open().ok()); // free again once the other program lets go
+    }
+
+    void permissionDeniedNamesTheDialoutGroup()
+    {
+        PseudoTerminal pty;
+        // Root may open anything: try as an ordinary user, in a child process.
+        // Without root, take our own permission away instead.
+        const bool root = ::geteuid() == 0;
+        if (!root)
+            QCOMPARE(::chmod(pty.devicePath().c_str(), 0), 0);
+        const pid_t child = ::fork();
+        if (child == 0) {
+            if (root && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+                ::_exit(90);
+            QtSerialLink link([&](int) { return pty.devicePath(); });
+            link.setPortNumber(1);
+            const LinkResult result = link.open();
+            const bool named = StatusText::selectionFailed(result).contains(QStringLiteral("dialout group"));
+            ::_exit(result.error == LinkError::PermissionDenied && named ? 0 : 10 + int(result.error));
+        }
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY(WIFEXITED(status));
+        QCOMPARE(WEXITSTATUS(status), 0);
+    }
+
+    void thousandsOfPressesFollowTheModel()
+    {
+        Form1 form(std::make_unique<RecordingLink>());
+        ScoreModel model;
+        std::mt19937 random(20261207);
+        std::uniform_int_distribution<int> pick(0, 3);
+        for (int press = 0; press < 5000; ++press) {
+            const char *button = kScoreButtons[pick(random)];
+            click(form, button);
+            model.press(button);
+            if (digitsOf(form) != model.digits())
+                QFAIL(qPrintable(QStringLiteral("press %1 (%2): shows %3, expected %4")
+                                     .arg(press)
+                                     .arg(QLatin1String(button), digitsOf(form), model.digits())));
+        }
+    }
+
+    void pressesQueuedDuringAnUpdateAreAllHandledAfterItInOrder()
+    {
+        auto recording = std::make_unique<RecordingLink>();
+        RecordingLink *link = recording.get();
+        Form1 form(std::move(recording));
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+
+        ScoreModel model;
+        std::mt19937 random(7);
+        std::uniform_int_distribution<int> pick(0, 3);
+        link->beforeWrite = [&] {
+            if (!link->writes.empty())
+                return;
+            for (int press = 0; press < 300; ++press) {
+                const char *button = kScoreButtons[pick(random)];
+                postClick(form.findChild<QWidget *>(QLatin1String(button)));
+                model.press(button);
+            }
+        };
+        click(form, "Command3");
+        QCOMPARE(link->writes.size(), std::size_t(5));
+        QCOMPARE(digitsOf(form), QStringLiteral("0000")); // none handled during the update
+        QCoreApplication::processEvents();
+        QCOMPARE(digitsOf(form), model.digits());
+    }
+};
+
+QTEST_MAIN(TestFaults)
+#include "tst_faults.moc"
