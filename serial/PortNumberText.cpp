@@ -5,10 +5,7 @@
 #include <string>
 
 namespace {
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::size_t skipDigits(const std::string &s, std::size_t pos)
 {
