@@ -20,8 +20,7 @@ DoublePacket twice(const DisplayPacket &packet)
     return bytes;
 }
 
-template <std::size_t N>
-LinkResult writeBytes(SerialLink &link, const std::array<std::uint8_t, N> &bytes)
+template <std::size_t N> LinkResult writeBytes(SerialLink &link, const std::array<std::uint8_t, N> &bytes)
 {
     return link.write(bytes.data(), bytes.size());
 }

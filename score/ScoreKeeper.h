@@ -36,8 +36,7 @@ public:
     // Zeroes cells then counters, then runs the given update and returns its
     // result. The update is passed in so that score keeping stays free of
     // any knowledge of the board or the port.
-    template <typename Update>
-    auto ResetScores(Update &&updateScoreboard)
+    template <typename Update> auto ResetScores(Update &&updateScoreboard)
     {
         zeroCellsThenCounters();
         return updateScoreboard();

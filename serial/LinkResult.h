@@ -8,7 +8,7 @@
 enum class LinkError {
     None,
     PortNumberOutOfRange, // the selector text is beyond -32768..32767; systemText holds it
-    NoDeviceForPort,  // the port number maps to no device of this machine
+    NoDeviceForPort,      // the port number maps to no device of this machine
     NoSuchDevice,
     PermissionDenied, // usually: the user is not in the dialout group
     InUse,            // another program holds the port
@@ -21,10 +21,8 @@ struct LinkResult
 {
     LinkError error = LinkError::None;
     int portNumber = 0;
-    std::string devicePath;  // empty when the number maps to no device
-    std::string systemText;  // the operating system's or the toolkit's message
+    std::string devicePath; // empty when the number maps to no device
+    std::string systemText; // the operating system's or the toolkit's message
 
     bool ok() const { return error == LinkError::None; }
 };
-
-const char *LinkErrorName(LinkError error);

@@ -5,7 +5,10 @@
 #include <string>
 
 namespace {
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 std::size_t skipDigits(const std::string &s, std::size_t pos)
 {

@@ -20,10 +20,7 @@ constexpr auto kDrainLimit = 500ms;
 constexpr auto kDrainPollInterval = 5ms;
 } // namespace
 
-QtSerialLink::QtSerialLink(PortPathResolver resolvePath)
-    : m_resolvePath(std::move(resolvePath))
-{
-}
+QtSerialLink::QtSerialLink(PortPathResolver resolvePath) : m_resolvePath(std::move(resolvePath)) {}
 
 QtSerialLink::~QtSerialLink()
 {
@@ -57,8 +54,7 @@ LinkResult QtSerialLink::open()
 
     m_port.setPortName(QString::fromStdString(m_devicePath));
     if (!m_port.open(QIODevice::WriteOnly)) {
-        const LinkResult failure = resultFor(classifyOpenFailure(m_port.error()),
-                                             m_port.errorString().toStdString());
+        LinkResult failure = resultFor(classifyOpenFailure(m_port.error()), m_port.errorString().toStdString());
         m_port.clearError();
         return failure;
     }
@@ -131,8 +127,7 @@ LinkResult QtSerialLink::resultFor(LinkError error, std::string systemText) cons
 LinkError QtSerialLink::classifyOpenFailure(QSerialPort::SerialPortError error) const
 {
     switch (error) {
-    case QSerialPort::DeviceNotFoundError:
-        return LinkError::NoSuchDevice;
+    case QSerialPort::DeviceNotFoundError: return LinkError::NoSuchDevice;
     case QSerialPort::PermissionError:
 #ifdef Q_OS_UNIX
         // QSerialPort reports a device held by another program (its lock
@@ -144,8 +139,7 @@ LinkError QtSerialLink::classifyOpenFailure(QSerialPort::SerialPortError error) 
 #else
         return LinkError::InUse;
 #endif
-    default:
-        return LinkError::OpenFailed;
+    default: return LinkError::OpenFailed;
     }
 }
 

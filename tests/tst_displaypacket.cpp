@@ -29,9 +29,8 @@ private slots:
         QFETCH(int, data);
         QFETCH(QByteArray, bytes);
 
-        const DisplayPacket packet = BuildDisplayPacket(static_cast<std::uint8_t>(address),
-                                                        static_cast<std::uint8_t>(command),
-                                                        static_cast<std::uint8_t>(data));
+        const DisplayPacket packet = BuildDisplayPacket(
+            static_cast<std::uint8_t>(address), static_cast<std::uint8_t>(command), static_cast<std::uint8_t>(data));
         QCOMPARE(QByteArray(reinterpret_cast<const char *>(packet.data()), int(packet.size())), bytes);
     }
 
@@ -40,9 +39,9 @@ private slots:
         for (int address = 0; address < 256; ++address)
             for (int command = 0; command < 256; ++command)
                 for (int data = 0; data < 256; data += 7) {
-                    const DisplayPacket p = BuildDisplayPacket(static_cast<std::uint8_t>(address),
-                                                               static_cast<std::uint8_t>(command),
-                                                               static_cast<std::uint8_t>(data));
+                    const DisplayPacket p =
+                        BuildDisplayPacket(static_cast<std::uint8_t>(address), static_cast<std::uint8_t>(command),
+                                           static_cast<std::uint8_t>(data));
                     const unsigned sum = p[0] + p[1] + p[2] + p[3] + p[4];
                     if (p[0] != 0x0D || sum % 256 != 0)
                         QFAIL(qPrintable(QString("address %1 command %2 data %3").arg(address).arg(command).arg(data)));

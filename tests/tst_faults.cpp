@@ -77,9 +77,8 @@ private slots:
     {
         auto adapter = std::make_unique<PseudoTerminal>();
         std::string port1 = adapter->devicePath();
-        auto link = std::make_unique<QtSerialLink>([&](int port) {
-            return port == 1 ? port1 : std::string("/dev/scoreboard-test-missing");
-        });
+        auto link = std::make_unique<QtSerialLink>(
+            [&](int port) { return port == 1 ? port1 : std::string("/dev/scoreboard-test-missing"); });
         QtSerialLink *linkSeen = link.get();
         Form1 form(std::move(link));
         QCOMPARE(adapter->receivedBytes().size(), std::size_t(15)); // the start-up command: only port 1 answered
@@ -90,8 +89,8 @@ private slots:
 
         QCOMPARE(ToHex(adapter->receivedBytes()).substr(45), std::string("0D 01 41 30 81 0D 01 41 30 81"));
         QVERIFY(!linkSeen->isOpen());
-        QVERIFY2(form.statusText().startsWith(QStringLiteral("Not sent: port 1 (%1) stopped working")
-                                                  .arg(QString::fromStdString(port1))),
+        QVERIFY2(form.statusText().startsWith(
+                     QStringLiteral("Not sent: port 1 (%1) stopped working").arg(QString::fromStdString(port1))),
                  qPrintable(form.statusText()));
 
         // The program goes on: the scores still work, an update says why it cannot send.

@@ -179,8 +179,9 @@ private slots:
         QVERIFY(window.link->isOpen());
         QCOMPARE(window.link->portNumber(), 1);
         // Probes and one selection; nothing sent when both ports answer.
-        const std::vector<std::string> expected{"setPortNumber 1", "open", "close", "setPortNumber 2", "open",
-                                                "close", "setPortNumber 1", "configureLine", "setDtr on", "open"};
+        const std::vector<std::string> expected{
+            "setPortNumber 1", "open",      "close", "setPortNumber 2", "open", "close", "setPortNumber 1",
+            "configureLine",   "setDtr on", "open"};
         QCOMPARE(Joined(window.link->calls), Joined(expected));
         QCOMPARE(window.form->statusText(), QStringLiteral("Port 1 (/dev/fake1) open"));
     }
@@ -244,8 +245,9 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(window.form.get()));
         auto *plus = window.control<QPushButton>("Command2");
         std::size_t writesWhenFirstClickRan = 0;
-        connect(plus, &QPushButton::clicked, window.form.get(),
-                [&] { writesWhenFirstClickRan = writesWhenFirstClickRan ? writesWhenFirstClickRan : window.link->writes.size(); });
+        connect(plus, &QPushButton::clicked, window.form.get(), [&] {
+            writesWhenFirstClickRan = writesWhenFirstClickRan ? writesWhenFirstClickRan : window.link->writes.size();
+        });
         window.link->beforeWrite = [&] {
             if (!window.link->writes.empty())
                 return;
@@ -253,10 +255,12 @@ private slots:
             for (const char *name : {"Command2", "Command2", "Command1"}) {
                 QWidget *button = window.control(name);
                 const QPoint centre = button->rect().center();
-                QApplication::postEvent(button, new QMouseEvent(QEvent::MouseButtonPress, centre, button->mapToGlobal(centre),
-                                                                Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
-                QApplication::postEvent(button, new QMouseEvent(QEvent::MouseButtonRelease, centre, button->mapToGlobal(centre),
-                                                                Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+                QApplication::postEvent(button,
+                                        new QMouseEvent(QEvent::MouseButtonPress, centre, button->mapToGlobal(centre),
+                                                        Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+                QApplication::postEvent(button,
+                                        new QMouseEvent(QEvent::MouseButtonRelease, centre, button->mapToGlobal(centre),
+                                                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
             }
         };
         window.click("Command3");
@@ -275,7 +279,7 @@ private slots:
         window.link->calls.clear();
         QTest::keyClicks(combo->lineEdit(), "12");
         // The fake opens any number, so the emptied text left port 0 open.
-        const std::vector<std::string> expected{"close", "setPortNumber 1", "configureLine", "setDtr on", "open",
+        const std::vector<std::string> expected{"close", "setPortNumber 1",  "configureLine", "setDtr on", "open",
                                                 "close", "setPortNumber 12", "configureLine", "setDtr on", "open"};
         QCOMPARE(Joined(window.link->calls), Joined(expected));
         QCOMPARE(combo->count(), 2); // typed text is not added to the list
@@ -308,7 +312,8 @@ private slots:
         window.link->writesBeforeFailure = 1;
         window.click("Command3");
         QCOMPARE(window.form->statusText(),
-                 QStringLiteral("Not sent: port 1 (/dev/fake1) stopped working - check the cable, then choose the port again"));
+                 QStringLiteral(
+                     "Not sent: port 1 (/dev/fake1) stopped working - check the cable, then choose the port again"));
         QVERIFY(!window.link->isOpen());
     }
 

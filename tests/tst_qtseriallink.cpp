@@ -25,11 +25,9 @@ std::unique_ptr<QtSerialLink> linkTo(const PseudoTerminal &pty)
 }
 
 const char *const kUpdate0815[] = {"0D 01 41 30 81 0D 01 41 30 81", "0D 02 41 38 78 0D 02 41 38 78",
-                                   "0D 03 41 31 7E 0D 03 41 31 7E", "0D 04 41 35 79 0D 04 41 35 79",
-                                   "0D 00 53 13 8D"};
+                                   "0D 03 41 31 7E 0D 03 41 31 7E", "0D 04 41 35 79 0D 04 41 35 79", "0D 00 53 13 8D"};
 const char *const kReset[] = {"0D 01 41 30 81 0D 01 41 30 81", "0D 02 41 30 80 0D 02 41 30 80",
-                              "0D 03 41 30 7F 0D 03 41 30 7F", "0D 04 41 30 7E 0D 04 41 30 7E",
-                              "0D 00 53 13 8D"};
+                              "0D 03 41 30 7F 0D 03 41 30 7F", "0D 04 41 30 7E 0D 04 41 30 7E", "0D 00 53 13 8D"};
 
 // The reader on the far side wakes a little after each write; allow for that
 // jitter and no more when checking the 0.1 s spacing.
@@ -44,8 +42,8 @@ void compareBursts(PseudoTerminal &pty, const char *const (&expected)[5])
         if (i > 0)
             QVERIFY2(bursts[i].start - bursts[i - 1].start >= 100ms - kReaderJitter,
                      qPrintable(QString("gap %1 us before burst %2")
-                                    .arg(std::chrono::duration_cast<std::chrono::microseconds>(
-                                             bursts[i].start - bursts[i - 1].start)
+                                    .arg(std::chrono::duration_cast<std::chrono::microseconds>(bursts[i].start -
+                                                                                               bursts[i - 1].start)
                                              .count())
                                     .arg(i)));
     }
@@ -122,8 +120,8 @@ private slots:
         QTest::addColumn<int>("error");
         QTest::addColumn<QString>("devicePath");
 
-        QTest::newRow("path does not exist") << "2" << int(LinkError::NoSuchDevice)
-                                             << "/dev/scoreboard-test-no-such-device";
+        QTest::newRow("path does not exist")
+            << "2" << int(LinkError::NoSuchDevice) << "/dev/scoreboard-test-no-such-device";
         QTest::newRow("number outside the table") << "0" << int(LinkError::NoDeviceForPort) << "";
         QTest::newRow("beyond 16 bits") << "40000" << int(LinkError::PortNumberOutOfRange) << "";
     }

@@ -7,7 +7,10 @@
 using namespace std::chrono_literals;
 
 namespace {
-ScoreKeeper::DigitCells cells0815() { return {"0", "8", "1", "5"}; }
+ScoreKeeper::DigitCells cells0815()
+{
+    return {"0", "8", "1", "5"};
+}
 
 RecordingLink openLink()
 {
@@ -31,8 +34,7 @@ private slots:
 
         const std::vector<std::vector<std::uint8_t>> expected{
             Hex("0D 01 41 30 81 0D 01 41 30 81"), Hex("0D 02 41 38 78 0D 02 41 38 78"),
-            Hex("0D 03 41 31 7E 0D 03 41 31 7E"), Hex("0D 04 41 35 79 0D 04 41 35 79"),
-            Hex("0D 00 53 13 8D")};
+            Hex("0D 03 41 31 7E 0D 03 41 31 7E"), Hex("0D 04 41 35 79 0D 04 41 35 79"), Hex("0D 00 53 13 8D")};
         QCOMPARE(link.writes.size(), expected.size());
         for (std::size_t i = 0; i < expected.size(); ++i)
             QCOMPARE(ToHex(link.writes[i].bytes), ToHex(expected[i]));
@@ -58,8 +60,8 @@ private slots:
         RecordingLink link;
         link.setPortNumber(3);
         const auto start = std::chrono::steady_clock::now();
-        for (const LinkResult &result : {UpdateScoreboard(cells0815(), link), SendStartupCommand(link),
-                                         SendCommandS(link)}) {
+        for (const LinkResult &result :
+             {UpdateScoreboard(cells0815(), link), SendStartupCommand(link), SendCommandS(link)}) {
             QCOMPARE(result.error, LinkError::NotOpen);
             QCOMPARE(result.portNumber, 3);
         }

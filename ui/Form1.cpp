@@ -81,8 +81,7 @@ QFont windowFont(const QWidget &window, const std::initializer_list<std::pair<QS
 }
 } // namespace
 
-Form1::Form1(std::unique_ptr<SerialLink> link, QWidget *parent)
-    : QWidget(parent), m_link(std::move(link))
+Form1::Form1(std::unique_ptr<SerialLink> link, QWidget *parent) : QWidget(parent), m_link(std::move(link))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Scoreboard"));
@@ -218,10 +217,25 @@ void Form1::Form_Terminate()
     ClosePort(*m_link);
 }
 
-void Form1::Command1_Click() { m_scores.StepScore(Side::Left, Direction::Down); }
-void Form1::Command2_Click() { m_scores.StepScore(Side::Left, Direction::Up); }
-void Form1::Command4_Click() { m_scores.StepScore(Side::Right, Direction::Down); }
-void Form1::Command5_Click() { m_scores.StepScore(Side::Right, Direction::Up); }
+void Form1::Command1_Click()
+{
+    m_scores.StepScore(Side::Left, Direction::Down);
+}
+
+void Form1::Command2_Click()
+{
+    m_scores.StepScore(Side::Left, Direction::Up);
+}
+
+void Form1::Command4_Click()
+{
+    m_scores.StepScore(Side::Right, Direction::Down);
+}
+
+void Form1::Command5_Click()
+{
+    m_scores.StepScore(Side::Right, Direction::Up);
+}
 
 void Form1::Command3_Click()
 {
@@ -258,4 +272,3 @@ void Form1::selectPort()
     else
         showStatus(StatusText::selectionFailed(result), true);
 }
-

@@ -30,22 +30,19 @@ QString portOpened(const LinkResult &result)
 QString selectionFailed(const LinkResult &result)
 {
     switch (result.error) {
-    case LinkError::None:
-        return portOpened(result);
+    case LinkError::None: return portOpened(result);
     case LinkError::PortNumberOutOfRange:
         return QStringLiteral("\"%1\" is not a port number - type a number from 1 to 96").arg(systemText(result));
     case LinkError::NoDeviceForPort:
         return QStringLiteral("%1: no such port - ports are numbered 1 to 96").arg(port(result));
-    case LinkError::NoSuchDevice:
-        return QStringLiteral("%1: no such device").arg(port(result));
+    case LinkError::NoSuchDevice: return QStringLiteral("%1: no such device").arg(port(result));
     case LinkError::PermissionDenied:
         return QStringLiteral("%1: permission denied - add your user to the dialout group").arg(port(result));
     case LinkError::InUse:
         return QStringLiteral("%1: in use by another program - close it or choose another port").arg(port(result));
     case LinkError::OpenFailed:
     case LinkError::NotOpen:
-    case LinkError::WriteFailed:
-        break;
+    case LinkError::WriteFailed: break;
     }
     return QStringLiteral("%1: cannot open - %2").arg(port(result), systemText(result));
 }

@@ -2,8 +2,8 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <pty.h>
 #include <poll.h>
+#include <pty.h>
 #include <stdexcept>
 #include <sys/ioctl.h>
 #include <unistd.h>

@@ -21,8 +21,8 @@ public:
     std::vector<std::string> calls;
     std::vector<Write> writes;
     bool failOpen = false;
-    int writesBeforeFailure = -1; // -1: writes never fail
-    std::function<void()> beforeWrite; // lets a test look at the world as a write begins
+    int writesBeforeFailure = -1;               // -1: writes never fail
+    std::function<void()> beforeWrite;          // lets a test look at the world as a write begins
     std::vector<std::string> *mirror = nullptr; // also records there, for a log that outlives the link
 
     void setPortNumber(int portNumber) override
