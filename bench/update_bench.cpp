@@ -249,9 +249,7 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "the window was never shown\n");
         return 1;
     }
-    const auto button = [&](const char *name) {
-        return window.findChild<QPushButton *>(QLatin1String(name));
-    };
+    const auto button = [&](const char *name) { return window.findChild<QPushButton *>(QLatin1String(name)); };
     for (int i = 0; i < kLeftScore; ++i)
         button("Command2")->click();
     for (int i = 0; i < kRightScore; ++i)
@@ -263,7 +261,8 @@ int main(int argc, char *argv[])
     }
 
     std::printf("# platform %s\n", qPrintable(QGuiApplication::platformName()));
-    std::printf("kind\trun\tstart_to_first_byte_ms\tgap_pair1_ms\tgap_pair2_ms\tgap_pair3_ms\tgap_pair4_to_s_ms\tcpu_ms\n");
+    std::printf(
+        "kind\trun\tstart_to_first_byte_ms\tgap_pair1_ms\tgap_pair2_ms\tgap_pair3_ms\tgap_pair4_to_s_ms\tcpu_ms\n");
     QPushButton *update = button("Command3");
     const int plain = openRaw(port1.devicePath());
     if (plain < 0) {

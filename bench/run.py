@@ -1,0 +1,340 @@
+#!/usr/bin/env python3
+"""The scoreboard's benchmark: prints figures, never fails on a slow machine.
+
+usage: run.py BUILD_DIR [--updates N] [--starts N] [--idle-runs N]
+
+1. scoreboard-bench-update: "Update scoreboard" clicked in the window built
+   offscreen, bytes read from pseudo-terminals; each update beside a plain
+   write() + PauseTenth() sequence on the same terminal, the machine's own
+   noise.
+2. The real scoreboard under a private Xvfb, in a private mount namespace
+   whose /dev/ttyS0 and /dev/ttyS1 are pseudo-terminals (tests/e2e/harness.py):
+   start-up to the first frame and resident memory, interleaved run by run with
+   bare-window; updates clicked through XTest; CPU while idle.
+
+Prints a markdown table: min, median and worst of each figure over the runs,
+its goal, and whether the median (or, where the goal says so, the worst) meets
+it.
+"""
+import argparse
+import os
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.join(HERE, "..", "tests", "e2e"))
+sys.path.insert(0, HERE)
+import harness  # noqa: E402
+import xwatch  # noqa: E402
+
+WINDOW_SIZE = (443, 269)
+UPDATE_BUTTON = (160 + 52, 184 + 16)  # centre of "Update scoreboard", client-area pixels
+# What one update puts on port 1 with both scores at 0.
+UPDATE_WRITES = [bytes.fromhex(text) for text in (
+    "0D 01 41 30 81 0D 01 41 30 81",
+    "0D 02 41 30 80 0D 02 41 30 80",
+    "0D 03 41 30 7F 0D 03 41 30 7F",
+    "0D 04 41 30 7E 0D 04 41 30 7E",
+    "0D 00 53 13 8D",
+)]
+CLOCK_TICKS = os.sysconf("SC_CLK_TCK")
+
+
+# --- what /proc says about a process -------------------------------------------------------------
+
+def cpu_ticks(pid):
+    """utime + stime, in clock ticks, of every thread so far."""
+    with open(f"/proc/{pid}/stat") as stat:
+        fields = stat.read().rsplit(")", 1)[1].split()
+    return int(fields[11]) + int(fields[12])
+
+
+def cpu_ns_and_wakeups(pid):
+    """CPU in nanoseconds and context switches, summed over the threads.
+
+    The scheduler's own count, far finer than clock ticks; each switch is a
+    time the process went to sleep or was put off the CPU.
+    """
+    cpu = switches = 0
+    for task in os.listdir(f"/proc/{pid}/task"):
+        try:
+            with open(f"/proc/{pid}/task/{task}/schedstat") as schedstat:
+                cpu += int(schedstat.read().split()[0])
+            with open(f"/proc/{pid}/task/{task}/status") as status:
+                for line in status:
+                    if line.startswith(("voluntary_ctxt_switches:", "nonvoluntary_ctxt_switches:")):
+                        switches += int(line.split()[1])
+        except FileNotFoundError:
+            pass  # a thread that ended meanwhile
+    return cpu, switches
+
+
+def rss_kib(pid):
+    with open(f"/proc/{pid}/status") as status:
+        for line in status:
+            if line.startswith("VmRSS:"):
+                return int(line.split()[1])
+    raise RuntimeError(f"no VmRSS for {pid}")
+
+
+# --- running programs on stand-in ports under the private X server --------------------------------
+
+class Started:
+    def __init__(self, process, go_time, window, mapped, drawn):
+        self.process = process
+        self.window = window
+        self.mapped_ms = (mapped - go_time) * 1e3
+        self.drawn_ms = (drawn - go_time) * 1e3
+
+
+def start(program, ports, x, watch, env):
+    """Starts `program` in the private namespace and waits for its first frame.
+
+    The namespace is set up first and the program held at a named pipe; the
+    clock starts when it is let go, so both programs are timed from their exec.
+    """
+    folder = tempfile.mkdtemp(prefix="scoreboard-bench-")
+    go = os.path.join(folder, "go")
+    os.mkfifo(go)
+    process = harness.run_with_ports(["sh", "-c", 'read -r go < "$0"; exec "$@"', go, program], ports, env)
+    watch.drain()
+    deadline = time.monotonic() + 20
+    while True:
+        try:
+            fd = os.open(go, os.O_WRONLY | os.O_NONBLOCK)
+            break
+        except OSError:  # ENXIO: the namespace is not set up yet
+            if process.poll() is not None or time.monotonic() > deadline:
+                raise RuntimeError(f"{program} did not get to its start")
+            time.sleep(0.001)
+    go_time = time.monotonic()
+    os.write(fd, b"\n")
+    os.close(fd)
+    window, mapped, drawn = watch.wait_shown(WINDOW_SIZE)
+    os.unlink(go)
+    os.rmdir(folder)
+    return Started(process, go_time, window, mapped, drawn)
+
+
+def stop(started, x):
+    x.close_window(started.window)
+    status = started.process.wait(timeout=10)
+    if status != 0:
+        raise RuntimeError(f"closing the window: exit status {status}")
+
+
+def write_starts(port, since, timeout=3):
+    """Arrival time of each expected write's first byte on the port, after chunk `since`."""
+    want = b"".join(UPDATE_WRITES)
+    deadline = time.monotonic() + timeout
+    while sum(len(data) for _, data in port.chunks[since:]) < len(want) and time.monotonic() < deadline:
+        time.sleep(0.01)
+    time.sleep(0.05)  # anything extra would show as a mismatch
+    chunks = port.chunks[since:]
+    got = b"".join(data for _, data in chunks)
+    if got != want:
+        raise RuntimeError(f"update: expected {want.hex(' ')}, got {got.hex(' ')}")
+    arrivals = [when for when, data in chunks for _ in data]
+    starts, offset = [], 0
+    for write in UPDATE_WRITES:
+        starts.append(arrivals[offset])
+        offset += len(write)
+    return starts
+
+
+# --- figures --------------------------------------------------------------------------------------
+
+class Figure:
+    def __init__(self, name, values, unit, goal=None, judge=None):
+        self.name, self.values, self.unit, self.goal, self.judge = name, values, unit, goal, judge
+
+    def row(self):
+        values = self.values
+        fmt = (lambda v: f"{v:.2f}") if self.unit != "x" else (lambda v: f"{v:.2f}x")
+        if self.unit in ("KiB", "ticks", "switches"):
+            fmt = lambda v: f"{v:.0f}"  # noqa: E731
+        cells = [self.name, str(len(values)), fmt(min(values)), fmt(statistics.median(values)),
+                 fmt(max(values)), self.unit]
+        if self.goal:
+            cells += [self.goal, "met" if self.judge(values) else "**missed**"]
+        else:
+            cells += ["(reference)", ""]
+        return "| " + " | ".join(cells) + " |"
+
+
+def deviations(gaps):
+    return [abs(gap - 100.0) for gap in gaps]
+
+
+def gap_figures(label, gaps):
+    devs = deviations(gaps)
+    return [
+        Figure(f"{label}: gap between message starts", gaps, "ms"),
+        Figure(f"{label}: deviation of that gap from 100 ms", devs, "ms",
+               "median <= 1, worst <= 3", lambda v: statistics.median(v) <= 1 and max(v) <= 3),
+    ]
+
+
+def run_update_bench(build, updates):
+    program = os.path.join(build, "bench", "scoreboard-bench-update")
+    env = dict(os.environ, QT_QPA_PLATFORM="offscreen", XDG_RUNTIME_DIR=runtime_dir())
+    output = subprocess.run([program, str(updates)], env=env, capture_output=True, text=True, timeout=600)
+    if output.returncode != 0:
+        raise RuntimeError(f"{program}: {output.stderr.strip()}")
+    rows = {"update": [], "baseline": []}
+    for line in output.stdout.splitlines():
+        fields = line.split("\t")
+        if fields[0] in rows and fields[1] != "warm-up":
+            rows[fields[0]].append([float(value) for value in fields[2:]])
+    return rows
+
+
+_runtime = None
+
+
+def runtime_dir():
+    """A private XDG_RUNTIME_DIR, so that Qt does not warn about a missing one."""
+    global _runtime
+    if _runtime is None:
+        _runtime = tempfile.mkdtemp(prefix="scoreboard-bench-runtime-")
+    return _runtime
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("build", help="the CMake build folder")
+    parser.add_argument("--updates", type=int, default=20)
+    parser.add_argument("--starts", type=int, default=20, help="start-ups of each program, interleaved")
+    parser.add_argument("--idle-runs", type=int, default=3, help="10-second idle periods")
+    args = parser.parse_args()
+    build = os.path.abspath(args.build)
+    scoreboard = os.path.join(build, "scoreboard")
+    bare = os.path.join(build, "bench", "bare-window")
+
+    harness.require_namespace_support()
+    load_before = os.getloadavg()
+    print(f"Offscreen: {args.updates} updates in the window built by scoreboard-bench-update ...", file=sys.stderr)
+    offscreen = run_update_bench(build, args.updates)
+
+    x = harness.XServer()
+    watch = xwatch.XWatch(x.display)
+    ports = [harness.StandInPort(1), harness.StandInPort(2)]
+    env = dict(x.env(), XDG_RUNTIME_DIR=runtime_dir())
+    startup = {"scoreboard": [], "bare": []}
+    first_frame_ratio, rss_ratio = [], []
+    xvfb_click, xvfb_gaps, xvfb_cpu = [], [], []
+    idle = {"scoreboard": [], "bare": []}
+    try:
+        print(f"Xvfb: {args.starts} start-ups of each program, interleaved ...", file=sys.stderr)
+        # One start of each first, unmeasured: it loads the libraries from disk.
+        for program in (scoreboard, bare):
+            stop(start(program, ports, x, watch, env), x)
+        for run in range(args.starts):
+            # Alternate which goes first, so neither always follows the other.
+            order = [("scoreboard", scoreboard), ("bare", bare)]
+            if run % 2:
+                order.reverse()
+            measured = {}
+            for name, program in order:
+                started = start(program, ports, x, watch, env)
+                title = watch.title(started.window)
+                if title != {"scoreboard": "Scoreboard", "bare": "Bare window"}[name]:
+                    raise RuntimeError(f"found the window {title!r} for {name}")
+                time.sleep(0.5)  # let start-up finish before taking its memory
+                measured[name] = (started.mapped_ms, started.drawn_ms, rss_kib(started.process.pid))
+                stop(started, x)
+            for name in measured:
+                startup[name].append(measured[name])
+            first_frame_ratio.append(measured["scoreboard"][1] / measured["bare"][1])
+            rss_ratio.append(measured["scoreboard"][2] / measured["bare"][2])
+
+        print(f"Xvfb: {args.updates} updates clicked in the real program ...", file=sys.stderr)
+        started = start(scoreboard, ports, x, watch, env)
+        pid = started.process.pid
+        port1 = ports[0]
+        time.sleep(0.3)
+        for run in range(args.updates + 1):  # the first warms up
+            since = len(port1.chunks)
+            cpu_before, _ = cpu_ns_and_wakeups(pid)
+            released = watch.click(started.window, *UPDATE_BUTTON)
+            starts = write_starts(port1, since)
+            time.sleep(0.1)  # repaints after the update belong to it
+            cpu_after, _ = cpu_ns_and_wakeups(pid)
+            if run == 0:
+                continue
+            xvfb_click.append((starts[0] - released) * 1e3)
+            xvfb_gaps += [(b - a) * 1e3 for a, b in zip(starts, starts[1:])]
+            xvfb_cpu.append((cpu_after - cpu_before) / 1e6)
+
+        print(f"Xvfb: CPU while idle, {args.idle_runs} x 10 s, beside a bare window ...", file=sys.stderr)
+        bare_started = start(bare, ports, x, watch, env)
+        time.sleep(1)
+        for _ in range(args.idle_runs):
+            before = {name: (cpu_ticks(p), *cpu_ns_and_wakeups(p))
+                      for name, p in (("scoreboard", pid), ("bare", bare_started.process.pid))}
+            time.sleep(10)
+            for name, p in (("scoreboard", pid), ("bare", bare_started.process.pid)):
+                ticks, ns, switches = cpu_ticks(p), *cpu_ns_and_wakeups(p)
+                idle[name].append((ticks - before[name][0], (ns - before[name][1]) / 1e6,
+                                   switches - before[name][2]))
+        stop(bare_started, x)
+        stop(started, x)
+        if ports[1].received(quiet=0.1) != b"":
+            raise RuntimeError("port 2 received bytes")
+    finally:
+        for port in ports:
+            port.close()
+        watch.close()
+        x.close()
+    load_after = os.getloadavg()
+
+    figures = []
+    figures += gap_figures("Offscreen, in-process", [g for row in offscreen["update"] for g in row[1:5]])
+    figures += [Figure("Noise: plain write() + PauseTenth(), same terminal, same run: deviation from 100 ms",
+                       deviations([g for row in offscreen["baseline"] for g in row[1:5]]), "ms")]
+    figures += gap_figures("Xvfb, real program", xvfb_gaps)
+    figures += [
+        Figure("Offscreen: click (QTest) to first byte", [row[0] for row in offscreen["update"]], "ms",
+               "median < 5", lambda v: statistics.median(v) < 5),
+        Figure("Xvfb: click (XTest release sent) to first byte", xvfb_click, "ms",
+               "median < 5", lambda v: statistics.median(v) < 5),
+        Figure("Offscreen: CPU of the program per update", [row[5] for row in offscreen["update"]], "ms",
+               "< 5", lambda v: statistics.median(v) < 5),
+        Figure("Xvfb: CPU of the real program per update", xvfb_cpu, "ms",
+               "< 5", lambda v: statistics.median(v) < 5),
+        Figure("Xvfb: idle 10 s, utime+stime", [run[0] for run in idle["scoreboard"]], "ticks",
+               "0", lambda v: max(v) == 0),
+        Figure("Xvfb: idle 10 s, CPU (scheduler, ns)", [run[1] for run in idle["scoreboard"]], "ms",
+               "0", lambda v: max(v) < 0.5),
+        Figure("Xvfb: idle 10 s, wake-ups (context switches)", [run[2] for run in idle["scoreboard"]],
+               "switches", "0", lambda v: max(v) == 0),
+        Figure("Bare window beside it: idle 10 s, CPU (scheduler)", [run[1] for run in idle["bare"]], "ms"),
+        Figure("Bare window beside it: idle 10 s, wake-ups", [run[2] for run in idle["bare"]], "switches"),
+        Figure("Start-up to window mapped: scoreboard", [s[0] for s in startup["scoreboard"]], "ms"),
+        Figure("Start-up to window mapped: bare window", [s[0] for s in startup["bare"]], "ms"),
+        Figure("Start-up to first frame drawn: scoreboard", [s[1] for s in startup["scoreboard"]], "ms"),
+        Figure("Start-up to first frame drawn: bare window", [s[1] for s in startup["bare"]], "ms"),
+        Figure("Start-up to first frame: scoreboard / bare, run by run", first_frame_ratio, "x",
+               "<= 1.2x", lambda v: statistics.median(v) <= 1.2),
+        Figure("Resident memory 0.5 s after the first frame: scoreboard", [s[2] for s in startup["scoreboard"]],
+               "KiB"),
+        Figure("Resident memory 0.5 s after the first frame: bare window", [s[2] for s in startup["bare"]], "KiB"),
+        Figure("Resident memory: scoreboard / bare, run by run", rss_ratio, "x",
+               "<= 1.2x", lambda v: statistics.median(v) <= 1.2),
+    ]
+
+    print()
+    print(f"Machine: {os.cpu_count()} CPUs, load average {load_before[0]:.2f} before, "
+          f"{load_after[0]:.2f} after. 'met' judges the median (and the worst where the goal names it).")
+    print()
+    print("| Figure | runs | min | median | worst | unit | goal | met? |")
+    print("|---|---|---|---|---|---|---|---|")
+    for figure in figures:
+        print(figure.row())
+
+
+if __name__ == "__main__":
+    main()
