@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <string>
 
 namespace {
@@ -61,8 +62,11 @@ std::optional<std::int16_t> PortNumberFromText(std::string_view text)
             negativeExponent = compact[p++] == '-';
         const std::size_t exponentEnd = skipDigits(compact, p);
         if (exponentEnd > p) { // an 'e' with no digits after it ends the number
+            // Saturate far beyond any text's length, so that a long run of
+            // digits in the mantissa cannot outweigh a saturated exponent.
+            constexpr long kExponentCap = std::numeric_limits<long>::max() / 20;
             for (std::size_t i = p; i < exponentEnd; ++i)
-                exponent = std::min(exponent * 10 + (compact[i] - '0'), 1'000'000L);
+                exponent = std::min(exponent * 10 + (compact[i] - '0'), kExponentCap);
             if (negativeExponent)
                 exponent = -exponent;
             pos = exponentEnd;
