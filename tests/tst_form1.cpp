@@ -238,38 +238,6 @@ private slots:
         QCOMPARE(shownAtFirstWrite.copy(cell3), shownAtFirstWrite.copy(cell0));
     }
 
-    void clicksDuringAnUpdateAreHandledAfterItInOrder()
-    {
-        Window window;
-        window.form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.form.get()));
-        auto *plus = window.control<QPushButton>("Command2");
-        std::size_t writesWhenFirstClickRan = 0;
-        connect(plus, &QPushButton::clicked, window.form.get(), [&] {
-            writesWhenFirstClickRan = writesWhenFirstClickRan ? writesWhenFirstClickRan : window.link->writes.size();
-        });
-        window.link->beforeWrite = [&] {
-            if (!window.link->writes.empty())
-                return;
-            // The operator clicks "+" twice and "-" once on the left while the update runs.
-            for (const char *name : {"Command2", "Command2", "Command1"}) {
-                QWidget *button = window.control(name);
-                const QPoint centre = button->rect().center();
-                QApplication::postEvent(button,
-                                        new QMouseEvent(QEvent::MouseButtonPress, centre, button->mapToGlobal(centre),
-                                                        Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
-                QApplication::postEvent(button,
-                                        new QMouseEvent(QEvent::MouseButtonRelease, centre, button->mapToGlobal(centre),
-                                                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
-            }
-        };
-        window.click("Command3");
-        QCOMPARE(window.digits(), QStringLiteral("0000")); // nothing handled during the update
-        QCoreApplication::processEvents();
-        QCOMPARE(window.digits(), QStringLiteral("0100"));
-        QCOMPARE(writesWhenFirstClickRan, std::size_t(5));
-    }
-
     void typingIntoTheSelectorReopensOnEveryKeystroke()
     {
         Window window;
