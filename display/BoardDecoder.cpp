@@ -8,7 +8,10 @@
 namespace {
 constexpr std::size_t kMessageSize = std::tuple_size_v<DisplayPacket>;
 
-bool isDigitData(std::uint8_t data) { return data >= '0' && data <= '9'; }
+bool isDigitData(std::uint8_t data)
+{
+    return data >= '0' && data <= '9';
+}
 
 BoardEventKind classify(const DisplayPacket &message)
 {
@@ -120,10 +123,8 @@ std::string DescribeBoardEvent(const BoardEvent &event)
     switch (event.kind) {
     case BoardEventKind::Digit:
         return "digit " + std::to_string(b[1]) + " = " + std::string(1, static_cast<char>(b[3]));
-    case BoardEventKind::Startup:
-        return "start-up";
-    case BoardEventKind::CommandS:
-        return "'S'";
+    case BoardEventKind::Startup: return "start-up";
+    case BoardEventKind::CommandS: return "'S'";
     case BoardEventKind::BadChecksum:
         return "PROBLEM: bad checksum " + hexByte(b[4]) + ", should be " +
                hexByte(BuildDisplayPacket(b[1], b[2], b[3])[4]);
@@ -131,10 +132,8 @@ std::string DescribeBoardEvent(const BoardEvent &event)
         return "PROBLEM: " + std::to_string(b.size()) + (b.size() == 1 ? " stray byte" : " stray bytes") +
                " outside a message";
     case BoardEventKind::TornMessage:
-        return "PROBLEM: torn message, " + std::to_string(b.size()) + " of " + std::to_string(kMessageSize) +
-               " bytes";
-    case BoardEventKind::UnknownCommand:
-        return "PROBLEM: unknown command " + hexByte(b[2]);
+        return "PROBLEM: torn message, " + std::to_string(b.size()) + " of " + std::to_string(kMessageSize) + " bytes";
+    case BoardEventKind::UnknownCommand: return "PROBLEM: unknown command " + hexByte(b[2]);
     case BoardEventKind::BadAddress:
         return "PROBLEM: bad address " + std::to_string(b[1]) + " for " + commandName(b[2]);
     case BoardEventKind::BadData:

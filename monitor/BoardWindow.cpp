@@ -13,15 +13,14 @@ constexpr int kSpaceBetweenScores = 40;
 QFont digitFont()
 {
     if (QFontDatabase::families().contains(kSegmentFontFamily))
-        return QFont(kSegmentFontFamily, kDigitPointSize);
+        return {kSegmentFontFamily, kDigitPointSize};
     QFont font(QString(), kDigitPointSize, QFont::Bold);
     font.setStyleHint(QFont::SansSerif);
     return font;
 }
 } // namespace
 
-BoardWindow::BoardWindow(const QString &source, QWidget *parent)
-    : QWidget(parent)
+BoardWindow::BoardWindow(const QString &source, QWidget *parent) : QWidget(parent)
 {
     setWindowTitle(tr("Scoreboard monitor: %1").arg(source));
 

@@ -9,8 +9,7 @@
 #include <termios.h>
 #include <unistd.h>
 
-LineReader::LineReader(QObject *parent)
-    : QObject(parent)
+LineReader::LineReader(QObject *parent) : QObject(parent)
 {
     connect(&m_port, &QSerialPort::readyRead, this, &LineReader::readSerialPort);
     connect(&m_port, &QSerialPort::errorOccurred, this, &LineReader::handleSerialError);
@@ -45,8 +44,8 @@ bool LineReader::createPseudoTerminal()
 {
     char name[256] = {};
     if (::openpty(&m_master, &m_slave, name, nullptr, nullptr) != 0) {
-        m_errorString = QStringLiteral("cannot create a pseudo-terminal: %1")
-                            .arg(QString::fromLocal8Bit(std::strerror(errno)));
+        m_errorString =
+            QStringLiteral("cannot create a pseudo-terminal: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
         return false;
     }
     // Raw, so that a sender that leaves the line settings alone still gets

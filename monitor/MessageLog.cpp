@@ -22,9 +22,7 @@ QString hexBytes(const std::vector<std::uint8_t> &bytes)
 }
 } // namespace
 
-MessageLog::MessageLog(std::FILE *out, QObject *parent)
-    : QObject(parent)
-    , m_out(out)
+MessageLog::MessageLog(std::FILE *out, QObject *parent) : QObject(parent), m_out(out)
 {
     m_quietTimer.setSingleShot(true);
     m_quietTimer.setInterval(kQuietAfter);

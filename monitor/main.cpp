@@ -45,13 +45,13 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("scoreboard-monitor"));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Plays the display board's part on a serial line: prints one line per message received, "
-        "with its time, the gap since the previous one, its bytes, what it is, and the four digits "
-        "the board now shows. Never writes to the line.\n\n"
-        "Exit status: 0 when quit after an idle time or by closing the window; 1 at the first "
-        "malformed message with --check; 2 when the line cannot be opened or is lost, or the "
-        "arguments are wrong."));
+    parser.setApplicationDescription(
+        QStringLiteral("Plays the display board's part on a serial line: prints one line per message received, "
+                       "with its time, the gap since the previous one, its bytes, what it is, and the four digits "
+                       "the board now shows. Never writes to the line.\n\n"
+                       "Exit status: 0 when quit after an idle time or by closing the window; 1 at the first "
+                       "malformed message with --check; 2 when the line cannot be opened or is lost, or the "
+                       "arguments are wrong."));
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption ptyOption(
         QStringLiteral("pty"),

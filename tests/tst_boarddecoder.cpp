@@ -85,7 +85,8 @@ private slots:
             }
         QTest::newRow("start-up") << QByteArray::fromHex("0D0041EDC5") << BoardEventKind::Startup << "start-up"
                                   << "_ _ _ _";
-        QTest::newRow("S") << QByteArray::fromHex("0D0053138D") << BoardEventKind::CommandS << "'S'" << "_ _ _ _";
+        QTest::newRow("S") << QByteArray::fromHex("0D0053138D") << BoardEventKind::CommandS << "'S'"
+                           << "_ _ _ _";
     }
     void everyMessageTheProgramSends()
     {
@@ -117,9 +118,9 @@ private slots:
         QTest::addColumn<QString>("events");
         QTest::addColumn<QString>("board");
 
-        QTest::newRow("start-up command")
-            << concat({"0D 00 41 ED C5 0D 00 41 ED C5", "0D 00 53 13 8D"})
-            << "start-up 0D 00 41 ED C5 | start-up 0D 00 41 ED C5 | S 0D 00 53 13 8D" << "_ _ _ _";
+        QTest::newRow("start-up command") << concat({"0D 00 41 ED C5 0D 00 41 ED C5", "0D 00 53 13 8D"})
+                                          << "start-up 0D 00 41 ED C5 | start-up 0D 00 41 ED C5 | S 0D 00 53 13 8D"
+                                          << "_ _ _ _";
         QTest::newRow("update 0 8 1 5")
             << Hex(kUpdate0815)
             << "digit 0D 01 41 30 81 | digit 0D 01 41 30 81 | digit 0D 02 41 38 78 | digit 0D 02 41 38 78 | "
@@ -128,19 +129,25 @@ private slots:
             << "0 8 1 5";
         QTest::newRow("garbage before, between and after messages")
             << concat({"FF", "0D 01 41 30 81", "00 7F", "0D 02 41 38 78", "41"})
-            << "stray FF | digit 0D 01 41 30 81 | stray 00 7F | digit 0D 02 41 38 78 | stray 41" << "0 8 _ _";
+            << "stray FF | digit 0D 01 41 30 81 | stray 00 7F | digit 0D 02 41 38 78 | stray 41"
+            << "0 8 _ _";
         QTest::newRow("a long run of noise comes in lines of 16")
             << std::vector<std::uint8_t>(20, 0xAA)
-            << "stray AA AA AA AA AA AA AA AA AA AA AA AA AA AA AA AA | stray AA AA AA AA" << "_ _ _ _";
+            << "stray AA AA AA AA AA AA AA AA AA AA AA AA AA AA AA AA | stray AA AA AA AA"
+            << "_ _ _ _";
         QTest::newRow("torn by the next message, which still counts")
-            << concat({"0D 01 41 30", "0D 02 41 38 78"}) << "torn 0D 01 41 30 | digit 0D 02 41 38 78" << "_ 8 _ _";
+            << concat({"0D 01 41 30", "0D 02 41 38 78"}) << "torn 0D 01 41 30 | digit 0D 02 41 38 78"
+            << "_ 8 _ _";
         QTest::newRow("two start bytes in a row")
-            << concat({"0D", "0D 01 41 30 81"}) << "torn 0D | digit 0D 01 41 30 81" << "0 _ _ _";
+            << concat({"0D", "0D 01 41 30 81"}) << "torn 0D | digit 0D 01 41 30 81"
+            << "0 _ _ _";
         QTest::newRow("cut short when the line goes quiet")
-            << concat({"0D 01 41 30 81", "0D 02 41"}) << "digit 0D 01 41 30 81 | torn 0D 02 41" << "0 _ _ _";
+            << concat({"0D 01 41 30 81", "0D 02 41"}) << "digit 0D 01 41 30 81 | torn 0D 02 41"
+            << "0 _ _ _";
         QTest::newRow("a torn digit leaves the old one shown")
             << concat({"0D 01 41 35 7C", "0D 01 41 30", "0D 00 53 13 8D"})
-            << "digit 0D 01 41 35 7C | torn 0D 01 41 30 | S 0D 00 53 13 8D" << "5 _ _ _";
+            << "digit 0D 01 41 35 7C | torn 0D 01 41 30 | S 0D 00 53 13 8D"
+            << "5 _ _ _";
     }
     void streams()
     {
@@ -168,18 +175,18 @@ private slots:
                                      << "PROBLEM: unknown command 42";
         QTest::newRow("lower-case 'a'") << "0D 01 61 30 61" << BoardEventKind::UnknownCommand
                                         << "PROBLEM: unknown command 61";
-        QTest::newRow("digit at address 5") << "0D 05 41 30 7D" << BoardEventKind::BadAddress
-                                            << "PROBLEM: bad address 5 for 'A'";
-        QTest::newRow("digit at address 255") << "0D FF 41 30 83" << BoardEventKind::BadAddress
-                                              << "PROBLEM: bad address 255 for 'A'";
-        QTest::newRow("'S' to one digit") << "0D 01 53 13 8C" << BoardEventKind::BadAddress
-                                          << "PROBLEM: bad address 1 for 'S'";
-        QTest::newRow("'S' with other data") << "0D 00 53 14 8C" << BoardEventKind::BadData
-                                             << "PROBLEM: 'S' with data 14, should be 13";
-        QTest::newRow("':' just above '9'") << "0D 01 41 3A 77" << BoardEventKind::BadData
-                                            << "PROBLEM: data 3A for digit 1 is not a digit";
-        QTest::newRow("'/' just below '0'") << "0D 01 41 2F 82" << BoardEventKind::BadData
-                                            << "PROBLEM: data 2F for digit 1 is not a digit";
+        QTest::newRow("digit at address 5")
+            << "0D 05 41 30 7D" << BoardEventKind::BadAddress << "PROBLEM: bad address 5 for 'A'";
+        QTest::newRow("digit at address 255")
+            << "0D FF 41 30 83" << BoardEventKind::BadAddress << "PROBLEM: bad address 255 for 'A'";
+        QTest::newRow("'S' to one digit")
+            << "0D 01 53 13 8C" << BoardEventKind::BadAddress << "PROBLEM: bad address 1 for 'S'";
+        QTest::newRow("'S' with other data")
+            << "0D 00 53 14 8C" << BoardEventKind::BadData << "PROBLEM: 'S' with data 14, should be 13";
+        QTest::newRow("':' just above '9'")
+            << "0D 01 41 3A 77" << BoardEventKind::BadData << "PROBLEM: data 3A for digit 1 is not a digit";
+        QTest::newRow("'/' just below '0'")
+            << "0D 01 41 2F 82" << BoardEventKind::BadData << "PROBLEM: data 2F for digit 1 is not a digit";
         QTest::newRow("digit as a number, not a character")
             << "0D 01 41 05 AC" << BoardEventKind::BadData << "PROBLEM: data 05 for digit 1 is not a digit";
         QTest::newRow("board-wide 'A' that is not start-up")
@@ -197,8 +204,7 @@ private slots:
         // Between two good digit messages, all in one read: the rejected one
         // changes nothing shown, and the one after it is read as usual.
         BoardDecoder decoder;
-        const auto events =
-            decode(decoder, concat({"0D 02 41 35 7B", qPrintable(message), "0D 04 41 39 75"}));
+        const auto events = decode(decoder, concat({"0D 02 41 35 7B", qPrintable(message), "0D 04 41 39 75"}));
         QCOMPARE(events.size(), std::size_t(3));
         QCOMPARE(events[1].kind, kind);
         QCOMPARE(ToHex(events[1].bytes), message.toStdString());

@@ -73,7 +73,10 @@ QStringList withoutTimes(const QStringList &lines)
     return rest;
 }
 
-double gapMs(const QString &line) { return kTimeAndGap.match(line).captured(2).toDouble(); }
+double gapMs(const QString &line)
+{
+    return kTimeAndGap.match(line).captured(2).toDouble();
+}
 
 void writeTo(const QString &path, const std::vector<std::uint8_t> &bytes)
 {
@@ -105,16 +108,16 @@ private slots:
         QCOMPARE(monitor.finish(), 0);
         const QStringList lines = monitor.lines().mid(1);
         const QStringList expected{
-            "0D 00 41 ED C5  start-up      board: _ _ _ _",  "0D 00 41 ED C5  start-up      board: _ _ _ _",
-            "0D 00 53 13 8D  'S'           board: _ _ _ _",  "0D 01 41 30 81  digit 1 = 0   board: 0 _ _ _",
-            "0D 01 41 30 81  digit 1 = 0   board: 0 _ _ _",  "0D 02 41 38 78  digit 2 = 8   board: 0 8 _ _",
-            "0D 02 41 38 78  digit 2 = 8   board: 0 8 _ _",  "0D 03 41 31 7E  digit 3 = 1   board: 0 8 1 _",
-            "0D 03 41 31 7E  digit 3 = 1   board: 0 8 1 _",  "0D 04 41 35 79  digit 4 = 5   board: 0 8 1 5",
-            "0D 04 41 35 79  digit 4 = 5   board: 0 8 1 5",  "0D 00 53 13 8D  'S'           board: 0 8 1 5",
-            "0D 01 41 30 81  digit 1 = 0   board: 0 8 1 5",  "0D 01 41 30 81  digit 1 = 0   board: 0 8 1 5",
-            "0D 02 41 30 80  digit 2 = 0   board: 0 0 1 5",  "0D 02 41 30 80  digit 2 = 0   board: 0 0 1 5",
-            "0D 03 41 30 7F  digit 3 = 0   board: 0 0 0 5",  "0D 03 41 30 7F  digit 3 = 0   board: 0 0 0 5",
-            "0D 04 41 30 7E  digit 4 = 0   board: 0 0 0 0",  "0D 04 41 30 7E  digit 4 = 0   board: 0 0 0 0",
+            "0D 00 41 ED C5  start-up      board: _ _ _ _", "0D 00 41 ED C5  start-up      board: _ _ _ _",
+            "0D 00 53 13 8D  'S'           board: _ _ _ _", "0D 01 41 30 81  digit 1 = 0   board: 0 _ _ _",
+            "0D 01 41 30 81  digit 1 = 0   board: 0 _ _ _", "0D 02 41 38 78  digit 2 = 8   board: 0 8 _ _",
+            "0D 02 41 38 78  digit 2 = 8   board: 0 8 _ _", "0D 03 41 31 7E  digit 3 = 1   board: 0 8 1 _",
+            "0D 03 41 31 7E  digit 3 = 1   board: 0 8 1 _", "0D 04 41 35 79  digit 4 = 5   board: 0 8 1 5",
+            "0D 04 41 35 79  digit 4 = 5   board: 0 8 1 5", "0D 00 53 13 8D  'S'           board: 0 8 1 5",
+            "0D 01 41 30 81  digit 1 = 0   board: 0 8 1 5", "0D 01 41 30 81  digit 1 = 0   board: 0 8 1 5",
+            "0D 02 41 30 80  digit 2 = 0   board: 0 0 1 5", "0D 02 41 30 80  digit 2 = 0   board: 0 0 1 5",
+            "0D 03 41 30 7F  digit 3 = 0   board: 0 0 0 5", "0D 03 41 30 7F  digit 3 = 0   board: 0 0 0 5",
+            "0D 04 41 30 7E  digit 4 = 0   board: 0 0 0 0", "0D 04 41 30 7E  digit 4 = 0   board: 0 0 0 0",
             "0D 00 53 13 8D  'S'           board: 0 0 0 0"};
         QCOMPARE(withoutTimes(lines), expected);
         // The sender pauses 0.1 s after each digit pair; the gaps show it,
@@ -137,7 +140,8 @@ private slots:
         QTest::newRow("torn message") << "0D 01 41 30 81  0D 02 41  0D 04 41 39 75"
                                       << "0D 02 41        PROBLEM: torn message, 3 of 5 bytes  board: 0 _ _ _";
         QTest::newRow("cut short as the line goes quiet")
-            << "0D 01 41 30 81  0D 02 41" << "0D 02 41        PROBLEM: torn message, 3 of 5 bytes  board: 0 _ _ _";
+            << "0D 01 41 30 81  0D 02 41"
+            << "0D 02 41        PROBLEM: torn message, 3 of 5 bytes  board: 0 _ _ _";
         QTest::newRow("not a digit") << "0D 01 41 30 81  0D 02 41 3A 76  0D 04 41 39 75"
                                      << "0D 02 41 3A 76  PROBLEM: data 3A for digit 2 is not a digit  board: 0 _ _ _";
     }
@@ -200,9 +204,10 @@ private slots:
         QTest::newRow("no such device") << QStringList{"/dev/scoreboard-test-no-such-device"}
                                         << "cannot open /dev/scoreboard-test-no-such-device";
         QTest::newRow("neither device nor --pty") << QStringList{} << "give either one device or --pty";
-        QTest::newRow("both device and --pty") << QStringList{"--pty", "/dev/null"} << "give either one device or --pty";
-        QTest::newRow("idle time not a number") << QStringList{"--pty", "--quit-after-idle", "soon"}
-                                                << "--quit-after-idle wants a positive number";
+        QTest::newRow("both device and --pty")
+            << QStringList{"--pty", "/dev/null"} << "give either one device or --pty";
+        QTest::newRow("idle time not a number")
+            << QStringList{"--pty", "--quit-after-idle", "soon"} << "--quit-after-idle wants a positive number";
         // Status 1 is kept for malformed messages.
         QTest::newRow("unknown option") << QStringList{"--pty", "--verbose"} << "Unknown option 'verbose'";
     }
