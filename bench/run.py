@@ -10,7 +10,8 @@ usage: run.py BUILD_DIR [--updates N] [--starts N] [--idle-runs N]
 2. The real scoreboard under a private Xvfb, in a private mount namespace
    whose /dev/ttyS0 and /dev/ttyS1 are pseudo-terminals (tests/e2e/harness.py):
    start-up to the first frame and resident memory, interleaved run by run with
-   bare-window; updates clicked through XTest; CPU while idle.
+   bare-window (empty, and with one line of text); updates clicked through
+   XTest; CPU and wake-ups while idle.
 
 Prints a markdown table: min, median and worst of each figure over the runs,
 its goal, and whether the median (or, where the goal says so, the worst) meets
@@ -83,14 +84,13 @@ def rss_kib(pid):
 # --- running programs on stand-in ports under the private X server --------------------------------
 
 class Started:
-    def __init__(self, process, go_time, window, mapped, drawn):
+    def __init__(self, process, go_time, window, drawn):
         self.process = process
         self.window = window
-        self.mapped_ms = (mapped - go_time) * 1e3
         self.drawn_ms = (drawn - go_time) * 1e3
 
 
-def start(program, ports, x, watch, env):
+def start(command, ports, x, watch, env):
     """Starts `program` in the private namespace and waits for its first frame.
 
     The namespace is set up first and the program held at a named pipe; the
@@ -99,7 +99,7 @@ def start(program, ports, x, watch, env):
     folder = tempfile.mkdtemp(prefix="scoreboard-bench-")
     go = os.path.join(folder, "go")
     os.mkfifo(go)
-    process = harness.run_with_ports(["sh", "-c", 'read -r go < "$0"; exec "$@"', go, program], ports, env)
+    process = harness.run_with_ports(["sh", "-c", 'read -r go < "$0"; exec "$@"', go, *command], ports, env)
     watch.drain()
     deadline = time.monotonic() + 20
     while True:
@@ -108,15 +108,15 @@ def start(program, ports, x, watch, env):
             break
         except OSError:  # ENXIO: the namespace is not set up yet
             if process.poll() is not None or time.monotonic() > deadline:
-                raise RuntimeError(f"{program} did not get to its start")
+                raise RuntimeError(f"{command} did not get to its start")
             time.sleep(0.001)
     go_time = time.monotonic()
     os.write(fd, b"\n")
     os.close(fd)
-    window, mapped, drawn = watch.wait_shown(WINDOW_SIZE)
+    window, _, drawn = watch.wait_shown(WINDOW_SIZE)
     os.unlink(go)
     os.rmdir(folder)
-    return Started(process, go_time, window, mapped, drawn)
+    return Started(process, go_time, window, drawn)
 
 
 def stop(started, x):
@@ -211,8 +211,10 @@ def main():
     parser.add_argument("--idle-runs", type=int, default=3, help="10-second idle periods")
     args = parser.parse_args()
     build = os.path.abspath(args.build)
-    scoreboard = os.path.join(build, "scoreboard")
-    bare = os.path.join(build, "bench", "bare-window")
+    scoreboard = [os.path.join(build, "scoreboard")]
+    bare = [os.path.join(build, "bench", "bare-window")]
+    programs = {"scoreboard": scoreboard, "bare": bare, "bare+text": bare + ["--text"]}
+    titles = {"scoreboard": "Scoreboard", "bare": "Bare window", "bare+text": "Bare window"}
 
     harness.require_namespace_support()
     load_before = os.getloadavg()
@@ -223,33 +225,32 @@ def main():
     watch = xwatch.XWatch(x.display)
     ports = [harness.StandInPort(1), harness.StandInPort(2)]
     env = dict(x.env(), XDG_RUNTIME_DIR=runtime_dir())
-    startup = {"scoreboard": [], "bare": []}
-    first_frame_ratio, rss_ratio = [], []
+    startup = {name: [] for name in programs}
+    ratios = {"frame": [], "rss": [], "frame_text": [], "rss_text": []}
     xvfb_click, xvfb_gaps, xvfb_cpu = [], [], []
     idle = {"scoreboard": [], "bare": []}
     try:
         print(f"Xvfb: {args.starts} start-ups of each program, interleaved ...", file=sys.stderr)
         # One start of each first, unmeasured: it loads the libraries from disk.
-        for program in (scoreboard, bare):
-            stop(start(program, ports, x, watch, env), x)
+        for command in programs.values():
+            stop(start(command, ports, x, watch, env), x)
+        names = list(programs)
         for run in range(args.starts):
-            # Alternate which goes first, so neither always follows the other.
-            order = [("scoreboard", scoreboard), ("bare", bare)]
-            if run % 2:
-                order.reverse()
+            # Rotate the order, so that none always follows the same one.
             measured = {}
-            for name, program in order:
-                started = start(program, ports, x, watch, env)
+            for name in names[run % 3:] + names[:run % 3]:
+                started = start(programs[name], ports, x, watch, env)
                 title = watch.title(started.window)
-                if title != {"scoreboard": "Scoreboard", "bare": "Bare window"}[name]:
+                if title != titles[name]:
                     raise RuntimeError(f"found the window {title!r} for {name}")
                 time.sleep(0.5)  # let start-up finish before taking its memory
-                measured[name] = (started.mapped_ms, started.drawn_ms, rss_kib(started.process.pid))
+                measured[name] = (started.drawn_ms, rss_kib(started.process.pid))
                 stop(started, x)
             for name in measured:
                 startup[name].append(measured[name])
-            first_frame_ratio.append(measured["scoreboard"][1] / measured["bare"][1])
-            rss_ratio.append(measured["scoreboard"][2] / measured["bare"][2])
+            for suffix, yardstick in (("", "bare"), ("_text", "bare+text")):
+                ratios["frame" + suffix].append(measured["scoreboard"][0] / measured[yardstick][0])
+                ratios["rss" + suffix].append(measured["scoreboard"][1] / measured[yardstick][1])
 
         print(f"Xvfb: {args.updates} updates clicked in the real program ...", file=sys.stderr)
         started = start(scoreboard, ports, x, watch, env)
@@ -313,17 +314,20 @@ def main():
                "switches", "0", lambda v: max(v) == 0),
         Figure("Bare window beside it: idle 10 s, CPU (scheduler)", [run[1] for run in idle["bare"]], "ms"),
         Figure("Bare window beside it: idle 10 s, wake-ups", [run[2] for run in idle["bare"]], "switches"),
-        Figure("Start-up to window mapped: scoreboard", [s[0] for s in startup["scoreboard"]], "ms"),
-        Figure("Start-up to window mapped: bare window", [s[0] for s in startup["bare"]], "ms"),
-        Figure("Start-up to first frame drawn: scoreboard", [s[1] for s in startup["scoreboard"]], "ms"),
-        Figure("Start-up to first frame drawn: bare window", [s[1] for s in startup["bare"]], "ms"),
-        Figure("Start-up to first frame: scoreboard / bare, run by run", first_frame_ratio, "x",
+        Figure("Start-up to first frame drawn: scoreboard", [s[0] for s in startup["scoreboard"]], "ms"),
+        Figure("Start-up to first frame drawn: bare window", [s[0] for s in startup["bare"]], "ms"),
+        Figure("Start-up to first frame drawn: bare window with one line of text",
+               [s[0] for s in startup["bare+text"]], "ms"),
+        Figure("Start-up: scoreboard / bare window, run by run", ratios["frame"], "x",
                "<= 1.2x", lambda v: statistics.median(v) <= 1.2),
-        Figure("Resident memory 0.5 s after the first frame: scoreboard", [s[2] for s in startup["scoreboard"]],
+        Figure("Start-up: scoreboard / bare window with text, run by run", ratios["frame_text"], "x"),
+        Figure("Resident memory 0.5 s after the first frame: scoreboard", [s[1] for s in startup["scoreboard"]],
                "KiB"),
-        Figure("Resident memory 0.5 s after the first frame: bare window", [s[2] for s in startup["bare"]], "KiB"),
-        Figure("Resident memory: scoreboard / bare, run by run", rss_ratio, "x",
+        Figure("Resident memory: bare window", [s[1] for s in startup["bare"]], "KiB"),
+        Figure("Resident memory: bare window with one line of text", [s[1] for s in startup["bare+text"]], "KiB"),
+        Figure("Resident memory: scoreboard / bare window, run by run", ratios["rss"], "x",
                "<= 1.2x", lambda v: statistics.median(v) <= 1.2),
+        Figure("Resident memory: scoreboard / bare window with text, run by run", ratios["rss_text"], "x"),
     ]
 
     print()
