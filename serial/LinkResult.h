@@ -12,6 +12,7 @@ enum class LinkError {
     NoSuchDevice,
     PermissionDenied, // usually: the user is not in the dialout group
     InUse,            // another program holds the port
+    SystemConsole,    // the machine's console talks on this port; refused
     OpenFailed,       // any other reason; systemText says which
     NotOpen,          // nothing was written: no port is open
     WriteFailed,      // the device went away while writing; the port is closed now

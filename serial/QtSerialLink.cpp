@@ -20,7 +20,9 @@ constexpr auto kDrainLimit = 500ms;
 constexpr auto kDrainPollInterval = 5ms;
 } // namespace
 
-QtSerialLink::QtSerialLink(PortPathResolver resolvePath) : m_resolvePath(std::move(resolvePath)) {}
+QtSerialLink::QtSerialLink(PortPathResolver resolvePath, ConsoleDeviceSource consoles)
+    : m_resolvePath(std::move(resolvePath)), m_consoles(std::move(consoles))
+{}
 
 QtSerialLink::~QtSerialLink()
 {
@@ -51,6 +53,8 @@ LinkResult QtSerialLink::open()
         return resultFor(LinkError::None);
     if (m_devicePath.empty())
         return resultFor(LinkError::NoDeviceForPort);
+    if (m_consoles && IsConsoleDevice(m_devicePath, m_consoles()))
+        return resultFor(LinkError::SystemConsole);
 
     m_port.setPortName(QString::fromStdString(m_devicePath));
     if (!m_port.open(QIODevice::WriteOnly)) {

@@ -2,6 +2,7 @@
 
 #include "serial/PortTable.h"
 #include "serial/SerialLink.h"
+#include "serial/SystemConsole.h"
 
 #include <QSerialPort>
 
@@ -11,7 +12,8 @@
 class QtSerialLink final : public SerialLink
 {
 public:
-    explicit QtSerialLink(PortPathResolver resolvePath = DevicePathForPort);
+    explicit QtSerialLink(PortPathResolver resolvePath = DevicePathForPort,
+                          ConsoleDeviceSource consoles = SystemConsoleDevices);
     ~QtSerialLink() override;
 
     QtSerialLink(const QtSerialLink &) = delete;
@@ -33,6 +35,7 @@ private:
     void letQueuedBytesLeave();
 
     PortPathResolver m_resolvePath;
+    ConsoleDeviceSource m_consoles;
     QSerialPort m_port;
     int m_portNumber = 0;
     std::string m_devicePath;

@@ -1,11 +1,14 @@
 #include "display/SendSequences.h"
 #include "serial/PortSelection.h"
 #include "serial/QtSerialLink.h"
+#include "serial/SystemConsole.h"
 #include "support/PseudoTerminal.h"
 
 #include <QTest>
 
 #include <memory>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 using namespace std::chrono_literals;
 
@@ -168,6 +171,28 @@ private slots:
         QVERIFY(!result.systemText.empty());
         QVERIFY(!link->isOpen());
         QVERIFY(std::chrono::steady_clock::now() - start < 100ms); // stopped before the first pause
+    }
+
+    void consoleDevicesAreReadFromProcConsoles()
+    {
+        const auto devices = ParseConsoleDevices("ttyS0                -W- (EC  p a)    4:64\n"
+                                                 "tty0                 -WU (E     )    4:1\n"
+                                                 "garbage line\n");
+        QCOMPARE(devices, (std::vector<std::uint64_t>{std::uint64_t(4) << 32 | 64, std::uint64_t(4) << 32 | 1}));
+    }
+
+    void theSystemConsoleIsRefusedUnopened()
+    {
+        PseudoTerminal pty;
+        struct stat status = {};
+        QCOMPARE(::stat(pty.devicePath().c_str(), &status), 0);
+        const std::uint64_t device = std::uint64_t(major(status.st_rdev)) << 32 | minor(status.st_rdev);
+        QtSerialLink link([&](int) { return pty.devicePath(); }, [=] { return std::vector<std::uint64_t>{device}; });
+
+        const LinkResult result = SelectPort(link, "1");
+        QCOMPARE(result.error, LinkError::SystemConsole);
+        QVERIFY(!link.isOpen());
+        QVERIFY(pty.receivedBytes(50ms).empty());
     }
 
     void closeLeavesThePortFreeForTheNextOpen()

@@ -40,6 +40,9 @@ QString selectionFailed(const LinkResult &result)
         return QStringLiteral("%1: permission denied - add your user to the dialout group").arg(port(result));
     case LinkError::InUse:
         return QStringLiteral("%1: in use by another program - close it or choose another port").arg(port(result));
+    case LinkError::SystemConsole:
+        return QStringLiteral("%1: this is the system console, not a scoreboard line - choose another port")
+            .arg(port(result));
     case LinkError::OpenFailed:
     case LinkError::NotOpen:
     case LinkError::WriteFailed: break;
