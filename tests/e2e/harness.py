@@ -105,6 +105,9 @@ def run_with_ports(command, ports, env):
         "mount -t tmpfs -o mode=755 tmpfs /dev",
         f"for n in null zero full random urandom tty ptmx; do touch /dev/$n; mount --bind {real}/$n /dev/$n; done",
         f"mkdir /dev/pts /dev/shm; mount --rbind {real}/pts /dev/pts; mount --rbind {real}/shm /dev/shm",
+        # Serial lock files (LCK..ttyS0) name the device path; other runs on
+        # this machine use the same paths for their own stand-ins.
+        "for d in /run/lock /var/lock; do [ -d $d ] && ! [ -L $d ] && mount -t tmpfs tmpfs $d; done; true",
     ]
     for stand_in in ports:
         target = device_path(stand_in.port)
