@@ -2,10 +2,11 @@
 """The real scoreboard binary, clicked through a real X server, with its bytes
 read from the far side of stand-in serial ports.
 
-usage: window_e2e.py PATH-TO-scoreboard
+usage: window_e2e.py PATH-TO-scoreboard PATH-TO-scoreboard-monitor
 """
 import os
 import signal
+import subprocess
 import sys
 import time
 
@@ -120,8 +121,50 @@ def interrupted_during_an_update(x, program, how):
         session.close()
 
 
+class MonitorPort:
+    """Port 1 played by scoreboard-monitor on its own pseudo-terminal: the
+    virtual board decodes what arrives and complains about anything a real
+    board would reject."""
+
+    def __init__(self, monitor):
+        self.port = 1
+        self.process = subprocess.Popen([monitor, "--pty", "--check", "--quit-after-idle", "1500"],
+                                        stdout=subprocess.PIPE, text=True)
+        self.slave_path = self.process.stdout.readline().strip()
+
+    def lines(self):
+        output, _ = self.process.communicate(timeout=20)
+        return output.splitlines(), self.process.returncode
+
+
+def the_monitor_as_the_board(x, program, monitor):
+    board = MonitorPort(monitor)
+    port2 = harness.StandInPort(2)
+    process = harness.run_with_ports([program], [board, port2], x.env())
+    try:
+        window = x.find_window("Scoreboard")
+        time.sleep(0.3)
+        for _ in range(3):
+            x.click(window, *LEFT_PLUS)
+        x.click(window, *UPDATE)
+        x.click(window, *RESET)
+        x.close_window(window)
+        assert process.wait(timeout=10) == 0
+        lines, status = board.lines()
+        assert status == 0, f"the monitor found a problem: {lines}"
+        shown = [line.split("board:")[1].split() for line in lines if "'S'" in line]
+        assert shown == [["0", "3", "0", "0"], ["0", "0", "0", "0"]], f"the board showed {shown}"
+        print(f"the monitor as the board: {len(lines)} messages, no problem, showed 03 00 then 00 00")
+    finally:
+        if process.poll() is None:
+            process.kill()
+        board.process.kill()
+        port2.close()
+
+
 def main():
     program = os.path.abspath(sys.argv[1])
+    monitor = os.path.abspath(sys.argv[2])
     harness.require_namespace_support()
     x = harness.XServer()
     try:
@@ -129,6 +172,7 @@ def main():
         interrupted_during_an_update(x, program, "close")
         interrupted_during_an_update(x, program, signal.SIGTERM)
         interrupted_during_an_update(x, program, signal.SIGINT)
+        the_monitor_as_the_board(x, program, monitor)
     finally:
         x.close()
 
