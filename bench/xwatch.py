@@ -1,6 +1,7 @@
 """What the benchmark needs of X beyond tests/e2e/harness.py, through libX11
 with ctypes: the moment a top-level window is mapped and the moment its first
-frame is drawn, and clicks stamped at the instant they are sent.
+frame is drawn, clicks stamped at the instant they are sent, and the keyboard
+focus that a window manager would give.
 
 Events rather than polling (xdotool search --sync looks twice a second), so
 the same tight method times the scoreboard and the bare window.
@@ -72,6 +73,7 @@ def _load():
                                              ctypes.POINTER(ctypes.c_int)]
     damage.XDamageCreate.restype = ctypes.c_ulong
     damage.XDamageCreate.argtypes = [ctypes.c_void_p, Window, ctypes.c_int]
+    x11.XSetInputFocus.argtypes = [ctypes.c_void_p, Window, ctypes.c_int, ctypes.c_ulong]
     xtst.XTestFakeMotionEvent.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int, ctypes.c_int,
                                           ctypes.c_ulong]
     xtst.XTestFakeButtonEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int, ctypes.c_ulong]
@@ -153,6 +155,12 @@ class XWatch:
         self.xtst.XTestFakeButtonEvent(self.display, 1, 0, 0)
         self.x11.XFlush(self.display)
         return time.monotonic()
+
+    def focus(self, window):
+        """Gives the window the keyboard focus, as a window manager does; the root window takes it away."""
+        revert_to_pointer_root, current_time = 1, 0
+        self.x11.XSetInputFocus(self.display, window, revert_to_pointer_root, current_time)
+        self.x11.XFlush(self.display)
 
     def close(self):
         self.x11.XCloseDisplay(self.display)
