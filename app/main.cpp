@@ -3,10 +3,14 @@
 #include "ui/Form1.h"
 
 #include <QApplication>
+#include <QStyleHints>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // A blinking text cursor is a timer that wakes the program ten times a
+    // second for as long as it runs; a steady cursor shows the same.
+    QGuiApplication::styleHints()->setCursorFlashTime(0);
     const QuitOnSignals quitOnSignals;
     Form1 window(std::make_unique<QtSerialLink>());
     window.show();

@@ -1,48 +1,43 @@
 #include "ui/DigitFont.h"
 
+#include "ui/FontFitting.h"
+
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QStringList>
 
+#include <algorithm>
+#include <limits>
+
 namespace {
 constexpr qreal kSpecifiedPointSize = 99;
 constexpr qreal kLargestFallbackPointSize = 200;
-constexpr qreal kSmallestPointSize = 6;
-constexpr qreal kStep = 0.5; // points
 
-} // namespace
-
-// Glyphs grow with the point size, so the largest size that fits is found by
-// bisection over half-point steps: a handful of measurements at start-up.
-QFont LargestDigitFont(QFont font, qreal fromPointSize, const QSize &box, const QPaintDevice *device)
-{
-    int low = 0; // in steps above the smallest size; assumed to fit
-    int high = static_cast<int>((fromPointSize - kSmallestPointSize) / kStep);
-    const auto sizeAt = [](int steps) { return kSmallestPointSize + steps * kStep; };
-    while (low < high) {
-        const int middle = (low + high + 1) / 2;
-        font.setPointSizeF(sizeAt(middle));
-        if (DigitsFit(font, box, device))
-            low = middle;
-        else
-            high = middle - 1;
-    }
-    font.setPointSizeF(sizeAt(low));
-    return font;
-}
-
-bool DigitsFit(const QFont &font, const QSize &box, const QPaintDevice *device)
+qreal digitsOverflow(const QFont &font, const QSize &box, const QPaintDevice *device)
 {
     const QFontMetricsF metrics = device ? QFontMetricsF(font, device) : QFontMetricsF(font);
-    const QRectF inside(0, 0, box.width(), box.height());
+    qreal overflow = 0;
     for (char digit = '0'; digit <= '9'; ++digit) {
         // Ink relative to the baseline; a top-aligned line puts the baseline
         // one ascent below the top of the box.
         const QRectF ink = metrics.boundingRect(QChar(digit)).translated(0, metrics.ascent());
-        if (!inside.contains(ink))
-            return false;
+        if (ink.left() < 0 || ink.top() < 0)
+            return std::numeric_limits<qreal>::infinity(); // cut off at the top or left at any size
+        overflow = std::max({overflow, ink.right() / box.width(), ink.bottom() / box.height()});
     }
-    return true;
+    return overflow;
+}
+} // namespace
+
+QFont LargestDigitFont(const QFont &font, qreal fromPointSize, const QSize &box, const QPaintDevice *device)
+{
+    return LargestFittingFont(font, fromPointSize,
+                              [&](const QFont &candidate) { return digitsOverflow(candidate, box, device); });
+}
+
+bool DigitsFit(const QFont &font, const QSize &box, const QPaintDevice *device)
+{
+    return digitsOverflow(font, box, device) <= 1;
 }
 
 QFont ChooseDigitFont(const QSize &box, const QPaintDevice *device)

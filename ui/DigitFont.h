@@ -13,7 +13,7 @@ QFont ChooseDigitFont(const QSize &box, const QPaintDevice *device = nullptr);
 
 // The largest size of the font, not above the given one, at which the digits
 // fit the box.
-QFont LargestDigitFont(QFont font, qreal fromPointSize, const QSize &box, const QPaintDevice *device = nullptr);
+QFont LargestDigitFont(const QFont &font, qreal fromPointSize, const QSize &box, const QPaintDevice *device = nullptr);
 
 // Whether every digit drawn in this font from the top left of the box stays
 // inside it.

@@ -4,16 +4,23 @@
 #include "serial/PortDiscovery.h"
 #include "serial/PortSelection.h"
 #include "ui/DigitFont.h"
+#include "ui/FontFitting.h"
 #include "ui/StatusText.h"
 
 #include <QComboBox>
-#include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QIcon>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 #include <QStyle>
 
+#include <algorithm>
+
 namespace {
+// A C array, read without any image plugin.
+#include "ui/scoreboard.xpm"
+
 // The layout was drawn in twips; at 15 twips to a logical pixel the window
 // keeps its proportions, and Qt scales logical pixels on dense screens.
 constexpr int kTwipsPerPixel = 15;
@@ -66,18 +73,17 @@ QFont windowFont(const QWidget &window, const std::initializer_list<std::pair<QS
 {
     const int buttonPadding = 2 * (window.style()->pixelMetric(QStyle::PM_ButtonMargin) +
                                    window.style()->pixelMetric(QStyle::PM_DefaultFrameWidth));
-    QFont font = window.font();
-    for (qreal size = font.pointSizeF(); size > 6; size -= 0.5) {
-        font.setPointSizeF(size);
-        const QFontMetrics metrics(font);
-        bool fits = true;
-        for (const auto &[caption, place] : captions)
-            fits = fits && metrics.horizontalAdvance(caption) + buttonPadding <= place.pixels().width() &&
-                   metrics.height() <= place.pixels().height();
-        if (fits)
-            break;
-    }
-    return font;
+    const auto overflow = [&](const QFont &font) {
+        const QFontMetricsF metrics(font);
+        qreal worst = 0;
+        for (const auto &[caption, place] : captions) {
+            const QRect box = place.pixels();
+            worst = std::max({worst, (metrics.horizontalAdvance(caption) + buttonPadding) / box.width(),
+                              metrics.height() / box.height()});
+        }
+        return worst;
+    };
+    return LargestFittingFont(window.font(), window.font().pointSizeF(), overflow);
 }
 } // namespace
 
@@ -85,7 +91,7 @@ Form1::Form1(std::unique_ptr<SerialLink> link, QWidget *parent) : QWidget(parent
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Scoreboard"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/scoreboard.xpm")));
+    setWindowIcon(QIcon(QPixmap(scoreboard_xpm)));
     setFixedSize(kClientArea);
 
     createControls();
