@@ -3,11 +3,12 @@
 #include <QTime>
 
 namespace {
-QString port(const LinkResult &result)
+// "Port 3 (/dev/ttyS2)", or "port 3 ..." inside a sentence.
+QString port(const LinkResult &result, const QString &word = QStringLiteral("Port"))
 {
     if (result.devicePath.empty())
-        return QStringLiteral("Port %1").arg(result.portNumber);
-    return QStringLiteral("Port %1 (%2)").arg(result.portNumber).arg(QString::fromStdString(result.devicePath));
+        return QStringLiteral("%1 %2").arg(word).arg(result.portNumber);
+    return QStringLiteral("%1 %2 (%3)").arg(word).arg(result.portNumber).arg(QString::fromStdString(result.devicePath));
 }
 
 QString systemText(const LinkResult &result)
@@ -65,7 +66,7 @@ QString notSent(const LinkResult &result)
     if (result.error == LinkError::WriteFailed) {
         const QString reason = result.systemText.empty() ? QString() : QStringLiteral(" (%1)").arg(systemText(result));
         return QStringLiteral("Not sent: %1 stopped working%2 - check the cable, then choose the port again")
-            .arg(port(result).replace(0, 1, QLatin1Char('p')), reason);
+            .arg(port(result, QStringLiteral("port")), reason);
     }
     return QStringLiteral("Not sent: no port is open - choose one under COM-port");
 }
