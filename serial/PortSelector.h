@@ -12,7 +12,6 @@ public:
 
     virtual void AddItem(const std::string &entry) = 0;
     virtual std::string List(int index) const = 0;
-    virtual int ListCount() const = 0;
     virtual std::string Text() const = 0;
     virtual void SetText(const std::string &text) = 0;
 };

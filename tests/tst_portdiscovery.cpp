@@ -99,27 +99,8 @@ private slots:
     void probesOpenAndCloseOnlyAndTheStartupCommandIsTwoWrites()
     {
         RecordingLink link;
-        link.failOpen = false;
-        // Port 2 fails: let the link fail its second open only.
-        struct FailSecondOpen final : PortSelector
-        {
-            RecordingLink &link;
-            std::vector<std::string> entries;
-            explicit FailSecondOpen(RecordingLink &l) : link(l) {}
-            void AddItem(const std::string &e) override
-            {
-                entries.push_back(e);
-                link.failOpen = true; // the next probe, of port 2, fails
-            }
-            std::string List(int i) const override { return entries.at(std::size_t(i)); }
-            int ListCount() const override { return int(entries.size()); }
-            std::string Text() const override { return {}; }
-            void SetText(const std::string &text) override
-            {
-                link.failOpen = false;
-                SelectPort(link, text);
-            }
-        } selector(link);
+        link.failingPorts = {2};
+        PlainPortSelector selector(link);
         ScoreKeeper scores;
 
         DiscoverPorts(scores, link, selector);
@@ -136,22 +117,9 @@ private slots:
     void aFailedSelectionAfterTheProbesIsNotADiscoveryFailure()
     {
         RecordingLink link;
-        struct RefusesSelection final : PortSelector
-        {
-            RecordingLink &link;
-            std::vector<std::string> entries;
-            std::vector<LinkResult> selections;
-            explicit RefusesSelection(RecordingLink &l) : link(l) {}
-            void AddItem(const std::string &e) override { entries.push_back(e); }
-            std::string List(int i) const override { return entries.at(std::size_t(i)); }
-            int ListCount() const override { return int(entries.size()); }
-            std::string Text() const override { return {}; }
-            void SetText(const std::string &text) override
-            {
-                link.failOpen = true; // taken by another program between probe and selection
-                selections.push_back(SelectPort(link, text));
-            }
-        } selector(link);
+        PlainPortSelector selector(link);
+        // Taken by another program between probe and selection.
+        selector.beforeSelect = [&] { link.failOpen = true; };
         ScoreKeeper scores;
 
         const DiscoveryReport report = DiscoverPorts(scores, link, selector);

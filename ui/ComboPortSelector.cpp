@@ -19,11 +19,6 @@ std::string ComboPortSelector::List(int index) const
     return m_combo.itemText(index).toStdString();
 }
 
-int ComboPortSelector::ListCount() const
-{
-    return m_combo.count();
-}
-
 std::string ComboPortSelector::Text() const
 {
     return m_combo.currentText().toStdString();

@@ -14,7 +14,6 @@ public:
 
     void AddItem(const std::string &entry) override;
     std::string List(int index) const override;
-    int ListCount() const override;
     std::string Text() const override;
     void SetText(const std::string &text) override;
 

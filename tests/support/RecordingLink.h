@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,7 @@ public:
     std::vector<std::string> calls;
     std::vector<Write> writes;
     bool failOpen = false;
+    std::set<int> failingPorts;                 // ports whose open fails
     int writesBeforeFailure = -1;               // -1: writes never fail
     std::function<void()> beforeWrite;          // lets a test look at the world as a write begins
     std::vector<std::string> *mirror = nullptr; // also records there, for a log that outlives the link
@@ -35,8 +37,9 @@ public:
     LinkResult open() override
     {
         record("open");
-        m_open = !failOpen;
-        return result(failOpen ? LinkError::NoSuchDevice : LinkError::None);
+        const bool fails = failOpen || failingPorts.count(m_portNumber) > 0;
+        m_open = !fails;
+        return result(fails ? LinkError::NoSuchDevice : LinkError::None);
     }
     void close() override
     {
