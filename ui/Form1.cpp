@@ -245,19 +245,20 @@ void Form1::Command5_Click()
 
 void Form1::Command3_Click()
 {
-    if (m_link->isOpen())
-        showStatus(StatusText::sending(m_link->portNumber()), false);
-    showSendResult(UpdateScoreboard(m_scores.digitCells(), *m_link));
+    showSendResult(sendDigits());
 }
 
 void Form1::Command6_Click()
 {
-    const LinkResult result = m_scores.ResetScores([this] {
-        if (m_link->isOpen())
-            showStatus(StatusText::sending(m_link->portNumber()), false);
-        return UpdateScoreboard(m_scores.digitCells(), *m_link);
-    });
-    showSendResult(result);
+    showSendResult(m_scores.ResetScores([this] { return sendDigits(); }));
+}
+
+LinkResult Form1::sendDigits()
+{
+    // The update blocks the window for 0.4 s: say so before it starts.
+    if (m_link->isOpen())
+        showStatus(StatusText::sending(m_link->portNumber()), false);
+    return UpdateScoreboard(m_scores.digitCells(), *m_link);
 }
 
 void Form1::Combo1_Change()

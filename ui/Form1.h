@@ -38,6 +38,7 @@ private:
     void showCell(int cell, const std::string &text);
     void showStatus(const QString &text, bool failure);
     void showSendResult(const LinkResult &result);
+    LinkResult sendDigits();
     void selectPort();
 
     void Form_Load();
