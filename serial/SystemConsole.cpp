@@ -22,7 +22,7 @@ std::vector<std::uint64_t> ParseConsoleDevices(std::string_view procConsoles)
         try {
             const unsigned long major = std::stoul(line.substr(fieldStart + 1, colon - fieldStart - 1));
             const unsigned long minor = std::stoul(line.substr(colon + 1));
-            devices.push_back(std::uint64_t(major) << 32 | minor);
+            devices.push_back(DeviceNumber(major, minor));
         } catch (const std::exception &) {
             continue; // not a line of the expected shape
         }
@@ -44,7 +44,7 @@ bool IsConsoleDevice(const std::string &path, const std::vector<std::uint64_t> &
     struct stat status = {};
     if (consoles.empty() || ::stat(path.c_str(), &status) != 0 || !S_ISCHR(status.st_mode))
         return false;
-    const std::uint64_t device = std::uint64_t(major(status.st_rdev)) << 32 | minor(status.st_rdev);
+    const std::uint64_t device = DeviceNumber(major(status.st_rdev), minor(status.st_rdev));
     for (std::uint64_t console : consoles)
         if (console == device)
             return true;

@@ -10,7 +10,13 @@
 // login prompt talk on it). Board messages written there would land in the
 // middle of that, so such a port is refused.
 
-// Device numbers ("major:minor" made one) of the consoles listed in the text
+// A device's "major:minor" as one number.
+constexpr std::uint64_t DeviceNumber(std::uint64_t major, std::uint64_t minor)
+{
+    return major << 32 | minor;
+}
+
+// Device numbers of the consoles listed in the text
 // of /proc/consoles.
 std::vector<std::uint64_t> ParseConsoleDevices(std::string_view procConsoles);
 

@@ -178,7 +178,7 @@ private slots:
         const auto devices = ParseConsoleDevices("ttyS0                -W- (EC  p a)    4:64\n"
                                                  "tty0                 -WU (E     )    4:1\n"
                                                  "garbage line\n");
-        QCOMPARE(devices, (std::vector<std::uint64_t>{std::uint64_t(4) << 32 | 64, std::uint64_t(4) << 32 | 1}));
+        QCOMPARE(devices, (std::vector<std::uint64_t>{DeviceNumber(4, 64), DeviceNumber(4, 1)}));
     }
 
     void theSystemConsoleIsRefusedUnopened()
@@ -186,7 +186,7 @@ private slots:
         PseudoTerminal pty;
         struct stat status = {};
         QCOMPARE(::stat(pty.devicePath().c_str(), &status), 0);
-        const std::uint64_t device = std::uint64_t(major(status.st_rdev)) << 32 | minor(status.st_rdev);
+        const std::uint64_t device = DeviceNumber(major(status.st_rdev), minor(status.st_rdev));
         QtSerialLink link([&](int) { return pty.devicePath(); }, [=] { return std::vector<std::uint64_t>{device}; });
 
         const LinkResult result = SelectPort(link, "1");
