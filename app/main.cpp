@@ -1,3 +1,4 @@
+#include "CommandLine.h"
 #include "QuitOnSignals.h"
 #include "serial/QtSerialLink.h"
 #include "ui/Form1.h"
@@ -7,7 +8,12 @@
 
 int main(int argc, char *argv[])
 {
+    if (const std::optional<int> done = HandleCommandLine(argc, argv))
+        return *done;
+
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("scoreboard"));
+    QApplication::setApplicationVersion(QStringLiteral(SCOREBOARD_VERSION));
     // A blinking text cursor is a timer that wakes the program ten times a
     // second for as long as it runs; a steady cursor shows the same.
     QGuiApplication::styleHints()->setCursorFlashTime(0);

@@ -4,11 +4,13 @@
 
 namespace {
 // Opens and closes the port, nothing else: no settings, no bytes.
-bool probe(SerialLink &link, int portNumber, PortSelector &selector)
+bool probe(SerialLink &link, int portNumber, PortSelector &selector, DiscoveryReport &report)
 {
     link.setPortNumber(portNumber);
-    if (!link.open().ok())
+    if (LinkResult opened = link.open(); !opened.ok()) {
+        report.failedProbes.push_back(std::move(opened));
         return false;
+    }
     selector.AddItem(std::to_string(portNumber));
     link.close();
     return true;
@@ -23,9 +25,9 @@ DiscoveryReport DiscoverPorts(ScoreKeeper &scores, SerialLink &link, PortSelecto
     DiscoveryReport report;
     // The probe of port 1 may fail at most once quietly: it is then simply
     // not listed and port 2 gets its turn.
-    const bool firstPortOpened = probe(link, 1, selector);
+    const bool firstPortOpened = probe(link, 1, selector, report);
 
-    if (!probe(link, 2, selector)) {
+    if (!probe(link, 2, selector, report)) {
         if (!firstPortOpened) {
             report.noPortFound = true;
             return report;

@@ -6,12 +6,15 @@
 #include "serial/SerialLink.h"
 
 #include <optional>
+#include <vector>
 
 struct DiscoveryReport
 {
     // Neither port 1 nor port 2 could be opened: the list is empty, no port
     // is open, and the operator has to type a port number.
     bool noPortFound = false;
+    // Why each port that did not open failed its probe, in probe order.
+    std::vector<LinkResult> failedProbes;
     // Set when the start-up command was due (port 1 opened, port 2 did not):
     // what became of sending it.
     std::optional<LinkResult> startupCommand;

@@ -1,5 +1,7 @@
 #include "serial/PortTable.h"
 
+#include <iterator>
+
 namespace {
 struct DeviceRange
 {
@@ -28,5 +30,14 @@ std::string DevicePathForPort(int portNumber)
             return range.prefix + std::to_string(index);
     }
     return {};
+#endif
+}
+
+int LastPortNumber()
+{
+#ifdef _WIN32
+    return 255;
+#else
+    return std::end(kLinuxRanges)[-1].firstPort + kPortsPerRange - 1;
 #endif
 }

@@ -8,5 +8,8 @@
 // /dev/ttyACM0-31. Windows: port n is COMn.
 std::string DevicePathForPort(int portNumber);
 
+// The highest port number that names a device; every number from 1 to it does.
+int LastPortNumber();
+
 // The seam through which tests put pseudo-terminals in place of real ports.
 using PortPathResolver = std::function<std::string(int portNumber)>;
