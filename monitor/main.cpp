@@ -7,25 +7,11 @@
 #include <QTimer>
 
 #include <cstdio>
-#include <cstring>
 #include <memory>
 
 namespace {
 constexpr int kExitProblem = 1;
 constexpr int kExitTrouble = 2;
-
-const char *const kWindowOption = "--window";
-
-// Only --window needs a display; everything else must also run where there
-// is none (tests, a shell over ssh), so the kind of application is chosen
-// before Qt is started.
-bool wantsWindow(int argc, char *argv[])
-{
-    for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], kWindowOption) == 0)
-            return true;
-    return false;
-}
 
 int fail(const QString &message)
 {
@@ -36,13 +22,8 @@ int fail(const QString &message)
 
 int main(int argc, char *argv[])
 {
-    const bool showWindow = wantsWindow(argc, argv);
-    std::unique_ptr<QCoreApplication> app;
-    if (showWindow)
-        app = std::make_unique<QApplication>(argc, argv);
-    else
-        app = std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("scoreboard-monitor"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(SCOREBOARD_VERSION));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -53,6 +34,7 @@ int main(int argc, char *argv[])
                        "malformed message with --check; 2 when the line cannot be opened or is lost, or the "
                        "arguments are wrong."));
     const QCommandLineOption helpOption = parser.addHelpOption();
+    const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption ptyOption(
         QStringLiteral("pty"),
         QStringLiteral("Listen on a new pseudo-terminal instead of a device; its path, for the sender "
@@ -70,12 +52,31 @@ int main(int argc, char *argv[])
                                                 "e.g. /dev/ttyUSB0 (not with --pty)."),
                                  QStringLiteral("[device]"));
 
+    // Parsed before any application exists, because only a window needs a
+    // display: --help, --version and a wrong option must also work where there
+    // is none (a shell over ssh, a package build), even beside --window. Qt's
+    // own options (-platform...) are therefore unknown here; its environment
+    // variables do the same.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const bool parsed = parser.parse(arguments);
+    const bool wantsHelp = parser.isSet(helpOption) || parser.isSet(QStringLiteral("help-all"));
+    const bool showWindow = parsed && parser.isSet(windowOption) && !wantsHelp && !parser.isSet(versionOption);
+    std::unique_ptr<QCoreApplication> app;
+    if (showWindow)
+        app = std::make_unique<QApplication>(argc, argv);
+    else
+        app = std::make_unique<QCoreApplication>(argc, argv);
+
     // QCommandLineParser::process would exit with status 1 on a bad option,
     // which --check reserves for a malformed message.
-    if (!parser.parse(QCoreApplication::arguments()))
+    if (!parsed)
         return fail(parser.errorText());
-    if (parser.isSet(helpOption))
+    if (wantsHelp)
         parser.showHelp(0);
+    if (parser.isSet(versionOption))
+        parser.showVersion();
 
     const QStringList devices = parser.positionalArguments();
     const bool usePty = parser.isSet(ptyOption);
