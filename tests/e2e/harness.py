@@ -47,46 +47,70 @@ def require_namespace_support():
 
 
 class StandInPort:
-    """A pseudo-terminal standing in for one serial port; its far side is read in the background."""
+    """A pseudo-terminal standing in for one serial port; its far side is read in the background.
+
+    Each read is stamped from both sides, so that the test times the program's
+    writes rather than this reader's wake-up: the bytes were not there when the
+    reader last found the line empty, and were there when the read returned.
+    A late reader widens that window but never moves it off the write; at
+    real-time priority (where allowed) the window stays about a millisecond
+    wide with every CPU busy."""
 
     def __init__(self, port):
         self.port = port
         self.master, self.slave = pty.openpty()
         self.slave_path = os.ttyname(self.slave)
-        self.chunks = []  # (monotonic seconds, bytes)
+        self.chunks = []  # (monotonic seconds when read, bytes)
+        self.empty_before = []  # for each chunk: when the line was last seen empty before it
+        self.seen_empty = time.monotonic()  # nobody has the path yet to write to it
         self._stop = False
         self._thread = threading.Thread(target=self._read, daemon=True)
         self._thread.start()
 
     def _read(self):
+        try:
+            os.sched_setscheduler(0, os.SCHED_FIFO, os.sched_param(os.sched_get_priority_min(os.SCHED_FIFO)))
+        except OSError:
+            pass  # not root: the windows are wider, what they prove still holds
         while not self._stop:
-            ready, _, _ = select.select([self.master], [], [], 0.01)
+            polled = time.monotonic()
+            ready, _, _ = select.select([self.master], [], [], 0.001)
             if not ready:
+                self.seen_empty = polled
                 continue
             try:
                 data = os.read(self.master, 4096)
             except OSError:
                 continue
-            self.chunks.append((time.monotonic(), data))
+            read_at = time.monotonic()
+            self.empty_before.append(self.seen_empty)
+            self.chunks.append((read_at, data))
 
-    def received(self, quiet=0.3):
-        """All bytes so far, once nothing new has arrived for `quiet` seconds."""
-        count = -1
-        while count != len(self.chunks):
-            count = len(self.chunks)
-            time.sleep(quiet)
+    def received(self, quiet=0.3, since=0, at_least=0, timeout=10):
+        """All bytes so far, once `at_least` bytes have come from chunk `since` on
+        (or `timeout` seconds passed) and the reader has found the line empty
+        `quiet` seconds after both that and the last bytes. A late reader makes
+        this wait longer, never return early."""
+        deadline = time.monotonic() + timeout
+        while sum(len(data) for _, data in self.chunks[since:]) < at_least and time.monotonic() < deadline:
+            time.sleep(0.005)
+        asked = time.monotonic()
+        while self.seen_empty < max([asked] + [when for when, _ in self.chunks[-1:]]) + quiet:
+            time.sleep(0.005)
         return b"".join(data for _, data in self.chunks)
 
     def bursts(self, since=0, gap=0.03):
-        """Chunks from index `since` grouped into writes: (start time, bytes)."""
+        """Chunks from index `since` grouped into writes, a new one where the reads
+        prove `gap` seconds since the chunk before: (line last seen empty before
+        it, first read, bytes)."""
         groups = []
-        last = None
-        for when, data in self.chunks[since:]:
-            if last is None or when - last >= gap:
-                groups.append([when, b""])
-            groups[-1][1] += data
-            last = when
-        return [(when, data) for when, data in groups]
+        last_read = None
+        for empty, (read_at, data) in zip(self.empty_before[since:], self.chunks[since:]):
+            if last_read is None or empty - last_read >= gap:
+                groups.append([empty, read_at, b""])
+            groups[-1][2] += data
+            last_read = read_at
+        return [tuple(group) for group in groups]
 
     def close(self):
         self._stop = True

@@ -1,12 +1,31 @@
 #include "support/PseudoTerminal.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <poll.h>
+#include <pthread.h>
 #include <pty.h>
+#include <sched.h>
 #include <stdexcept>
 #include <sys/ioctl.h>
 #include <unistd.h>
+
+namespace {
+// How long one poll waits before it counts as having found the line empty:
+// it bounds how far a read's window reaches back before the write.
+constexpr int kPollMs = 1;
+
+// Real-time priority lets the reader run the moment bytes arrive, whatever
+// else wants the CPUs. Without it (not root) the reads' windows only widen:
+// what they prove stays true.
+void preferPromptWakeUps()
+{
+    sched_param param{};
+    param.sched_priority = ::sched_get_priority_min(SCHED_FIFO);
+    ::pthread_setschedparam(::pthread_self(), SCHED_FIFO, &param);
+}
+} // namespace
 
 PseudoTerminal::PseudoTerminal()
 {
@@ -14,6 +33,7 @@ PseudoTerminal::PseudoTerminal()
     if (::openpty(&m_master, &m_slave, name, nullptr, nullptr) != 0)
         throw std::runtime_error("openpty failed");
     m_devicePath = name;
+    m_seenEmpty = Clock::now(); // nobody has the path yet to write to it
     m_reader = std::thread([this] { readLoop(); });
 }
 
@@ -62,6 +82,7 @@ void PseudoTerminal::closeFarSide()
 
 void PseudoTerminal::readLoop()
 {
+    preferPromptWakeUps();
     while (!m_stop) {
         int master = -1;
         {
@@ -70,13 +91,22 @@ void PseudoTerminal::readLoop()
             if (limit >= 0 && m_total >= static_cast<std::size_t>(limit))
                 closeFarSide();
             master = m_master;
+            if (master < 0)
+                m_seenEmpty = Clock::now(); // nothing can arrive any more
         }
         if (master < 0) {
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
             continue;
         }
+        const auto polled = Clock::now();
         pollfd fd{master, POLLIN, 0};
-        if (::poll(&fd, 1, 10) <= 0 || !(fd.revents & POLLIN))
+        const int ready = ::poll(&fd, 1, kPollMs);
+        if (ready == 0) {
+            std::lock_guard<std::mutex> guard(m_mutex);
+            m_seenEmpty = polled;
+            continue;
+        }
+        if (ready < 0 || !(fd.revents & POLLIN))
             continue;
         std::uint8_t buffer[4096];
         const ssize_t n = ::read(master, buffer, sizeof buffer);
@@ -84,22 +114,22 @@ void PseudoTerminal::readLoop()
         if (n <= 0)
             continue;
         std::lock_guard<std::mutex> guard(m_mutex);
-        m_chunks.push_back({now, {buffer, buffer + n}});
+        m_chunks.push_back({m_seenEmpty, now, {buffer, buffer + n}});
         m_total += static_cast<std::size_t>(n);
     }
 }
 
 std::vector<PseudoTerminal::Chunk> PseudoTerminal::received(std::chrono::milliseconds quiet)
 {
-    std::size_t seen = static_cast<std::size_t>(-1);
+    const auto asked = Clock::now();
     for (;;) {
         {
             std::lock_guard<std::mutex> guard(m_mutex);
-            if (m_total == seen)
+            const auto since = m_chunks.empty() ? asked : std::max(asked, m_chunks.back().readAt);
+            if (m_seenEmpty >= since + quiet)
                 return m_chunks;
-            seen = m_total;
         }
-        std::this_thread::sleep_for(quiet);
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
 }
 
@@ -115,12 +145,12 @@ std::vector<PseudoTerminal::Burst> PseudoTerminal::bursts(const std::vector<Chun
                                                           std::chrono::milliseconds gap)
 {
     std::vector<Burst> result;
-    Clock::time_point last;
+    Clock::time_point lastRead;
     for (const Chunk &chunk : chunks) {
-        if (result.empty() || chunk.time - last >= gap)
-            result.push_back({chunk.time, {}});
+        if (result.empty() || chunk.notBefore - lastRead >= gap)
+            result.push_back({chunk.notBefore, chunk.readAt, {}});
         result.back().bytes.insert(result.back().bytes.end(), chunk.bytes.begin(), chunk.bytes.end());
-        last = chunk.time;
+        lastRead = chunk.readAt;
     }
     return result;
 }

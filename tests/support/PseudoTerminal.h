@@ -11,23 +11,28 @@
 #include <termios.h>
 
 // A pseudo-terminal standing in for a serial port. The program under test
-// opens devicePath(); the test reads what arrives on the far side, with the
-// time each read returned.
+// opens devicePath(); the test reads what arrives on the far side.
+//
+// Each read is stamped from both sides, so that a test times the program's
+// writes rather than the reader's wake-up: the bytes were not there yet when
+// the reader last found the line empty, and they were there when the read
+// returned. A busy machine that delays the reader widens that window but
+// never moves it off the write. Where the system allows, the reader runs at
+// real-time priority, which keeps the window narrow (about a millisecond)
+// even with every CPU busy.
 class PseudoTerminal
 {
 public:
     using Clock = std::chrono::steady_clock;
     struct Chunk
     {
-        Clock::time_point time;
+        Clock::time_point notBefore; // the line was last seen empty then
+        Clock::time_point readAt;    // the bytes had arrived by then
         std::vector<std::uint8_t> bytes;
     };
-    // Bytes that arrived close together: one write of the program.
-    struct Burst
-    {
-        Clock::time_point start;
-        std::vector<std::uint8_t> bytes;
-    };
+    // Bytes that arrived close together: one write of the program, stamped as
+    // its first chunk.
+    using Burst = Chunk;
 
     PseudoTerminal();
     ~PseudoTerminal();
@@ -46,13 +51,23 @@ public:
     // Line settings as the program left them on the device side.
     termios lineSettings() const;
 
-    // Everything read so far, waiting up to `quiet` for more to arrive.
+    // Everything read so far, once the reader has found the line empty
+    // `quiet` after both this call and the last bytes. A reader that wakes
+    // late makes this wait longer, never return early.
     std::vector<Chunk> received(std::chrono::milliseconds quiet = std::chrono::milliseconds(150));
     std::vector<std::uint8_t> receivedBytes(std::chrono::milliseconds quiet = std::chrono::milliseconds(150));
 
-    // Groups chunks separated by less than `gap` into bursts.
+    // Groups chunks into bursts, starting a new one where the reads prove
+    // that at least `gap` passed since the chunk before.
     static std::vector<Burst> bursts(const std::vector<Chunk> &chunks,
                                      std::chrono::milliseconds gap = std::chrono::milliseconds(30));
+
+    // The most time that can have passed between the starts of two bursts:
+    // a late read of `earlier` cannot shorten it.
+    static Clock::duration longestGap(const Burst &earlier, const Burst &later)
+    {
+        return later.readAt - earlier.notBefore;
+    }
 
 private:
     void readLoop();
@@ -68,6 +83,7 @@ private:
     std::mutex m_mutex;
     std::vector<Chunk> m_chunks;
     std::size_t m_total = 0;
+    Clock::time_point m_seenEmpty; // the start of the reader's last poll that found nothing
 };
 
 std::vector<std::uint8_t> Hex(const char *text); // "0D 01 41" -> bytes
