@@ -17,7 +17,7 @@ PortFinder::PortFinder(std::unique_ptr<DeviceSource> source, QString settingsFil
     : m_source(std::move(source)), m_settingsFile(std::move(settingsFile))
 {}
 
-std::optional<SerialDevice> PortFinder::rememberedDevice() const
+std::optional<SerialDevice> PortFinder::rememberedDevice(const std::vector<SerialDevice> &present) const
 {
     const auto settings = openSettings(m_settingsFile);
     settings->beginGroup(kGroup);
@@ -33,7 +33,7 @@ std::optional<SerialDevice> PortFinder::rememberedDevice() const
         usb.serialNumber = settings->value(QStringLiteral("usbSerialNumber")).toString().toStdString();
         remembered.usb = usb;
     }
-    return FindRememberedDevice(remembered, devices());
+    return FindRememberedDevice(remembered, present);
 }
 
 void PortFinder::remember(int portNumber, const std::string &devicePath)

@@ -21,7 +21,7 @@ public:
 
     // The device the last remembered port stands for now: the same USB
     // adapter wherever it is plugged in, else whatever has its number.
-    std::optional<SerialDevice> rememberedDevice() const;
+    std::optional<SerialDevice> rememberedDevice(const std::vector<SerialDevice> &present) const;
 
     // Remembers the port, with the USB identity of the device at its path.
     void remember(int portNumber, const std::string &devicePath);

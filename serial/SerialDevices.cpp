@@ -98,6 +98,19 @@ std::vector<SerialDevice> SystemDeviceSource::devices() const
     return found;
 }
 
+std::optional<DeviceNode> DeviceNodeAt(const std::string &path)
+{
+#ifdef __linux__
+    struct stat node = {};
+    if (::stat(path.c_str(), &node) != 0 || !S_ISCHR(node.st_mode))
+        return std::nullopt;
+    return DeviceNode{node.st_dev, node.st_ino, node.st_rdev};
+#else
+    (void)path;
+    return std::nullopt;
+#endif
+}
+
 std::string DeviceDescription(const SerialDevice &device)
 {
     if (device.product.empty() || device.manufacturer.empty() ||

@@ -51,6 +51,24 @@ public:
     std::vector<SerialDevice> devices() const override;
 };
 
+// Tells one device node from another at the same path: an adapter unplugged
+// and plugged in again comes back as a new node, and a port held open on the
+// old one writes nowhere.
+struct DeviceNode
+{
+    std::uint64_t filesystem = 0;
+    std::uint64_t inode = 0;
+    std::uint64_t device = 0;
+
+    bool operator==(const DeviceNode &other) const
+    {
+        return filesystem == other.filesystem && inode == other.inode && device == other.device;
+    }
+};
+
+// The character device at `path` (links followed), if there is one.
+std::optional<DeviceNode> DeviceNodeAt(const std::string &path);
+
 // What the device is, for people: "FTDI FT232R USB UART", or "" when nothing
 // is known but its path.
 std::string DeviceDescription(const SerialDevice &device);

@@ -1,4 +1,5 @@
 #include "serial/QtSerialLink.h"
+#include "support/FakeDeviceSource.h"
 #include "support/PseudoTerminal.h"
 #include "support/RecordingLink.h"
 #include "ui/Form1.h"
@@ -20,6 +21,13 @@
 using namespace std::chrono_literals;
 
 namespace {
+// No other serial devices, and a port memory of the test's own.
+std::unique_ptr<PortFinder> noOtherDevices()
+{
+    return PortFinderOn(std::make_shared<std::vector<SerialDevice>>(),
+                        QDir::temp().filePath(QStringLiteral("tst_faults-port-memory.conf")));
+}
+
 QString digitsOf(const Form1 &form)
 {
     QString text;
@@ -80,7 +88,7 @@ private slots:
         auto link = std::make_unique<QtSerialLink>(
             [&](int port) { return port == 1 ? port1 : std::string("/dev/scoreboard-test-missing"); });
         QtSerialLink *linkSeen = link.get();
-        Form1 form(std::move(link));
+        Form1 form(std::move(link), noOtherDevices());
         QCOMPARE(adapter->receivedBytes().size(), std::size_t(15)); // the start-up command: only port 1 answered
 
         adapter->unplugAfter(15 + 10); // gone after the first digit pair
@@ -159,7 +167,7 @@ private slots:
 
     void thousandsOfPressesFollowTheModel()
     {
-        Form1 form(std::make_unique<RecordingLink>());
+        Form1 form(std::make_unique<RecordingLink>(), noOtherDevices());
         ScoreModel model;
         std::mt19937 random(20261207);
         std::uniform_int_distribution<int> pick(0, 3);
@@ -178,7 +186,7 @@ private slots:
     {
         auto recording = std::make_unique<RecordingLink>();
         RecordingLink *link = recording.get();
-        Form1 form(std::move(recording));
+        Form1 form(std::move(recording), noOtherDevices());
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
 

@@ -1,3 +1,4 @@
+#include "support/FakeDeviceSource.h"
 #include "support/PseudoTerminal.h"
 #include "support/RecordingLink.h"
 #include "ui/DigitFont.h"
@@ -13,18 +14,29 @@
 #include <QTest>
 
 namespace {
+// The port remembered between runs, in the test's own file.
+const QString kPortMemory = QDir::temp().filePath(QStringLiteral("tst_form1-port-memory.conf"));
+
 struct Window
 {
     RecordingLink *link;
+    std::shared_ptr<std::vector<SerialDevice>> devices;
     std::unique_ptr<Form1> form;
 
-    explicit Window(std::function<void(RecordingLink &)> prepare = {})
+    // A fresh start forgets the port remembered by an earlier window.
+    explicit Window(std::function<void(RecordingLink &)> prepare = {}, std::vector<SerialDevice> present = {},
+                    bool freshStart = true)
+        : devices(std::make_shared<std::vector<SerialDevice>>(std::move(present)))
     {
         auto recording = std::make_unique<RecordingLink>();
         link = recording.get();
         if (prepare)
             prepare(*link);
-        form = std::make_unique<Form1>(std::move(recording));
+        if (freshStart)
+            QFile::remove(kPortMemory);
+        form = std::make_unique<Form1>(
+            std::move(recording),
+            std::make_unique<PortFinder>(std::make_unique<FakeDeviceSource>(devices), kPortMemory));
     }
     template <typename T = QWidget> T *control(const char *name) const
     {
@@ -257,7 +269,8 @@ private slots:
     {
         Window window([](RecordingLink &link) { link.failOpen = true; });
         QCOMPARE(window.form->statusText(),
-                 QStringLiteral("No port found on 1 or 2 - type a port number under COM-port"));
+                 QStringLiteral("No board on port 1 or 2 (1: no such device; 2: no such device). No other serial "
+                                "device found - plug in the adapter or type a port number under COM-port"));
         QCOMPARE(window.control<QComboBox>("Combo1")->currentText(), QStringLiteral("Combo1"));
 
         window.click("Command3");
@@ -272,6 +285,32 @@ private slots:
         window.link->failOpen = false;
         window.control<QComboBox>("Combo1")->setEditText(QStringLiteral("4"));
         QCOMPARE(window.form->statusText(), QStringLiteral("Port 4 (/dev/fake4) open"));
+    }
+
+    void anAdapterSentToIsListedAndFoundAgainInAnotherSocket()
+    {
+        const UsbIdentity ftdi{0x0403, 0x6001, "A50285BI"};
+        const auto onlyAdapters = [](RecordingLink &link) { link.failingPorts = {1, 2}; };
+        Window first(onlyAdapters, {FakeDevice(33, "/dev/fake33", "FT232R USB UART", ftdi)});
+        auto *combo = first.control<QComboBox>("Combo1");
+        QCOMPARE(combo->count(), 1);
+        QCOMPARE(combo->itemText(0), QStringLiteral("33: FT232R USB UART (/dev/fake33)"));
+        QVERIFY(first.form->statusText().endsWith(
+            QStringLiteral("Found 33 FT232R USB UART (fake33) - pick it under COM-port")));
+
+        // Typing "33" passes through port 3, which is never sent to.
+        combo->setEditText(QStringLiteral("3"));
+        Window notSentTo(onlyAdapters, {FakeDevice(33, "/dev/fake33", "FT232R USB UART", ftdi)}, false);
+        QVERIFY(!notSentTo.link->isOpen());
+        combo->setEditText(QStringLiteral("33"));
+        first.click("Command3");
+
+        // The same adapter, now in another socket: opened at start, nothing sent.
+        Window second(onlyAdapters, {FakeDevice(34, "/dev/fake34", "FT232R USB UART", ftdi)}, false);
+        QCOMPARE(second.form->statusText(), QStringLiteral("Port 34 (/dev/fake34) open - the adapter used last time"));
+        QCOMPARE(second.control<QComboBox>("Combo1")->currentText(),
+                 QStringLiteral("34: FT232R USB UART (/dev/fake34)"));
+        QVERIFY(second.link->writes.empty());
     }
 
     void aPortThatGoesAwayDuringAnUpdateIsReported()

@@ -1,6 +1,7 @@
 #include "ui/Form1.h"
 
 #include "display/SendSequences.h"
+#include "serial/DeviceWatcher.h"
 #include "serial/PortDiscovery.h"
 #include "serial/PortSelection.h"
 #include "ui/DigitFont.h"
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStyle>
 
 #include <algorithm>
@@ -87,7 +89,8 @@ QFont windowFont(const QWidget &window, const std::initializer_list<std::pair<QS
 }
 } // namespace
 
-Form1::Form1(std::unique_ptr<SerialLink> link, QWidget *parent) : QWidget(parent), m_link(std::move(link))
+Form1::Form1(std::unique_ptr<SerialLink> link, std::unique_ptr<PortFinder> portFinder, QWidget *parent)
+    : QWidget(parent), m_link(std::move(link)), m_portFinder(std::move(portFinder))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Scoreboard"));
@@ -179,6 +182,8 @@ void Form1::wireEvents()
     connect(m_command6, &QPushButton::clicked, this, &Form1::Command6_Click);
     connect(m_combo1, &QComboBox::editTextChanged, this, &Form1::Combo1_Change);
     connect(m_combo1, &QComboBox::activated, this, &Form1::Combo1_Click);
+    m_deviceWatcher = new DeviceWatcher(QStringLiteral("/dev"), this);
+    connect(m_deviceWatcher, &DeviceWatcher::devicesChanged, this, &Form1::devicesChanged);
 }
 
 void Form1::showCell(int cell, const std::string &text)
@@ -209,10 +214,16 @@ void Form1::showSendResult(const LinkResult &result)
 
 void Form1::Form_Load()
 {
+    m_programSelects = true;
     const DiscoveryReport report = DiscoverPorts(m_scores, *m_link, *m_portSelector);
-    if (report.noPortFound)
-        showStatus(StatusText::noPortFound(), true);
-    else if (report.startupCommand && report.startupCommand->ok())
+    m_programSelects = false;
+    m_probedEntries = m_combo1->count();
+    const std::vector<SerialDevice> devices = listDevices();
+
+    if (report.noPortFound) {
+        if (!openRememberedPort(devices))
+            showStatus(StatusText::noPortFound(report.failedProbes, devices), true);
+    } else if (report.startupCommand && report.startupCommand->ok())
         showStatus(StatusText::startupCommandSent(*report.startupCommand), false);
     else if (report.startupCommand)
         showSendResult(*report.startupCommand);
@@ -245,12 +256,12 @@ void Form1::Command5_Click()
 
 void Form1::Command3_Click()
 {
-    showSendResult(sendDigits());
+    afterSending(sendDigits());
 }
 
 void Form1::Command6_Click()
 {
-    showSendResult(m_scores.ResetScores([this] { return sendDigits(); }));
+    afterSending(m_scores.ResetScores([this] { return sendDigits(); }));
 }
 
 LinkResult Form1::sendDigits()
@@ -274,8 +285,91 @@ void Form1::Combo1_Click()
 void Form1::selectPort()
 {
     const LinkResult result = SelectPort(*m_link, m_combo1->currentText().toStdString());
+    m_operatorChosePort = !m_programSelects;
+    m_lastSelection = result;
+    m_openNode = result.ok() ? DeviceNodeAt(result.devicePath) : std::nullopt;
+    m_unpluggedPort.reset();
     if (result.ok())
         showStatus(StatusText::portOpened(result), false);
     else
         showStatus(StatusText::selectionFailed(result), true);
+}
+
+std::vector<SerialDevice> Form1::listDevices()
+{
+    std::vector<SerialDevice> devices = m_portFinder->devices();
+    // The ports the probes listed keep their plain entries.
+    std::vector<int> probed;
+    for (int i = 0; i < m_probedEntries; ++i)
+        probed.push_back(m_combo1->itemText(i).toInt());
+    devices.erase(std::remove_if(devices.begin(), devices.end(),
+                                 [&](const SerialDevice &device) {
+                                     return std::find(probed.begin(), probed.end(), device.portNumber) != probed.end();
+                                 }),
+                  devices.end());
+
+    // Redrawing the list must not touch the text: that would reopen the port.
+    const QSignalBlocker quiet(m_combo1);
+    const QString text = m_combo1->currentText();
+    while (m_combo1->count() > m_probedEntries)
+        m_combo1->removeItem(m_combo1->count() - 1);
+    for (const SerialDevice &device : devices)
+        m_combo1->addItem(QString::fromStdString(DeviceEntryText(device)));
+    m_combo1->setEditText(text);
+    return devices;
+}
+
+bool Form1::openRememberedPort(const std::vector<SerialDevice> &devices)
+{
+    const std::optional<SerialDevice> remembered = m_portFinder->rememberedDevice(devices);
+    if (!remembered)
+        return false;
+    // Through the selector, as a pick would, so that the text names the port
+    // that is open; nothing is sent to it.
+    m_programSelects = true;
+    m_portSelector->SetText(DeviceEntryText(*remembered));
+    m_programSelects = false;
+    if (m_lastSelection.ok())
+        showStatus(StatusText::rememberedPortOpened(m_lastSelection), false);
+    return true;
+}
+
+void Form1::afterSending(const LinkResult &sent)
+{
+    showSendResult(sent);
+    // Only a port that took the score is worth finding again, and only one
+    // the operator chose: ports 1 and 2 are found at every start anyway, and
+    // a port passed on the way while typing ("3" of "33") was never sent to.
+    if (sent.ok() && m_operatorChosePort)
+        m_portFinder->remember(sent.portNumber, sent.devicePath);
+    // An adapter pulled out fails the write; it is opened again when its
+    // device comes back.
+    if (sent.error == LinkError::WriteFailed) {
+        m_unpluggedPort = m_lastSelection;
+        m_openNode.reset();
+    }
+}
+
+void Form1::devicesChanged()
+{
+    const std::vector<SerialDevice> devices = listDevices();
+
+    // The port in use has gone, or another device now stands at its path:
+    // the open port writes nowhere, so let it go and wait for the device.
+    if (m_link->isOpen() && m_openNode && !(DeviceNodeAt(m_lastSelection.devicePath) == m_openNode)) {
+        m_link->close();
+        m_unpluggedPort = m_lastSelection;
+        m_openNode.reset();
+        showStatus(StatusText::portUnplugged(*m_unpluggedPort), true);
+    }
+
+    if (m_unpluggedPort && DeviceNodeAt(m_unpluggedPort->devicePath)) {
+        const LinkResult reopened = SelectPort(*m_link, m_combo1->currentText().toStdString());
+        if (reopened.ok()) {
+            m_lastSelection = reopened;
+            m_openNode = DeviceNodeAt(reopened.devicePath);
+            m_unpluggedPort.reset();
+            showStatus(StatusText::portBack(reopened), false);
+        }
+    }
 }

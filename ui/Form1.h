@@ -2,6 +2,7 @@
 
 #include "score/ScoreKeeper.h"
 #include "serial/LinkResult.h"
+#include "serial/PortFinder.h"
 #include "serial/SerialLink.h"
 #include "ui/ComboPortSelector.h"
 
@@ -9,7 +10,9 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
+class DeviceWatcher;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -20,14 +23,19 @@ class QPushButton;
 // sent); "Update scoreboard" sends the four digits to the board over the link
 // (about 0.4 s, during which no event is handled); "Reset Score" zeroes and
 // sends; every change of the "COM-port" selector reopens the port it names.
-// Loading probes ports 1 and 2; destroying the window releases the port.
+// Loading probes ports 1 and 2, then lists every other serial device in the
+// selector (PortFinder) and, when neither port opened, opens the port last
+// sent on; the list follows devices plugged in and out (DeviceWatcher), and
+// a port unplugged while in use is opened again when it comes back.
+// Destroying the window releases the port.
 // Every failure is reported in the status line, never by a dialog.
 class Form1 : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit Form1(std::unique_ptr<SerialLink> link, QWidget *parent = nullptr);
+    explicit Form1(std::unique_ptr<SerialLink> link,
+                   std::unique_ptr<PortFinder> portFinder = std::make_unique<PortFinder>(), QWidget *parent = nullptr);
     ~Form1() override;
 
     QString statusText() const;
@@ -40,6 +48,10 @@ private:
     void showSendResult(const LinkResult &result);
     LinkResult sendDigits();
     void selectPort();
+    std::vector<SerialDevice> listDevices();
+    bool openRememberedPort(const std::vector<SerialDevice> &devices);
+    void devicesChanged();
+    void afterSending(const LinkResult &sent);
 
     void Form_Load();
     void Form_Terminate();
@@ -66,4 +78,13 @@ private:
     QComboBox *m_combo1 = nullptr;
     QLabel *m_statusLine = nullptr;
     std::unique_ptr<ComboPortSelector> m_portSelector;
+
+    std::unique_ptr<PortFinder> m_portFinder;
+    DeviceWatcher *m_deviceWatcher = nullptr;
+    int m_probedEntries = 0;       // the list's entries from the probes at start; device entries follow
+    bool m_programSelects = false; // the program, not the operator, is changing the selector
+    bool m_operatorChosePort = false;
+    LinkResult m_lastSelection;                // what the last selection opened, or why it failed
+    std::optional<DeviceNode> m_openNode;      // the device node the open port was opened on
+    std::optional<LinkResult> m_unpluggedPort; // the port in use when its device went away
 };

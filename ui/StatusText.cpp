@@ -1,5 +1,6 @@
 #include "ui/StatusText.h"
 
+#include <QStringList>
 #include <QTime>
 
 namespace {
@@ -76,8 +77,62 @@ QString startupCommandSent(const LinkResult &result)
     return QStringLiteral("%1 open, start-up command sent").arg(port(result));
 }
 
-QString noPortFound()
+// Why a probe at start failed, in a few words: the status line is small.
+QString probeFailure(const LinkResult &result)
 {
-    return QStringLiteral("No port found on 1 or 2 - type a port number under COM-port");
+    switch (result.error) {
+    case LinkError::NoSuchDevice:
+    case LinkError::NoDeviceForPort: return QStringLiteral("no such device");
+    case LinkError::PermissionDenied: return QStringLiteral("permission denied: join the dialout group");
+    case LinkError::InUse: return QStringLiteral("in use");
+    case LinkError::SystemConsole: return QStringLiteral("system console");
+    default: return systemText(result);
+    }
+}
+
+// "33 FTDI FT232R USB UART (ttyUSB0)"
+QString foundDevice(const SerialDevice &device)
+{
+    const std::string description = DeviceDescription(device);
+    const QString name = QString::fromStdString(device.path.substr(device.path.rfind('/') + 1));
+    QString text =
+        description.empty()
+            ? QStringLiteral("%1 (%2)").arg(device.portNumber).arg(name)
+            : QStringLiteral("%1 %2 (%3)").arg(device.portNumber).arg(QString::fromStdString(description), name);
+    if (!device.mayOpen)
+        text += QStringLiteral(", no permission: join the dialout group");
+    return text;
+}
+
+QString noPortFound(const std::vector<LinkResult> &failedProbes, const std::vector<SerialDevice> &devices)
+{
+    QStringList why;
+    for (const LinkResult &probe : failedProbes)
+        why << QStringLiteral("%1: %2").arg(probe.portNumber).arg(probeFailure(probe));
+    const QString ports = QStringLiteral("No board on port 1 or 2 (%1).").arg(why.join(QStringLiteral("; ")));
+    if (devices.empty())
+        return ports + QStringLiteral(" No other serial device found - plug in the adapter or type a port number "
+                                      "under COM-port");
+    QStringList found;
+    for (const SerialDevice &device : devices)
+        found << foundDevice(device);
+    return ports + QStringLiteral(" Found %1 - pick %2 under COM-port")
+                       .arg(found.join(QStringLiteral("; ")),
+                            devices.size() == 1 ? QStringLiteral("it") : QStringLiteral("one"));
+}
+
+QString rememberedPortOpened(const LinkResult &result)
+{
+    return QStringLiteral("%1 open - the adapter used last time").arg(port(result));
+}
+
+QString portUnplugged(const LinkResult &result)
+{
+    return QStringLiteral("%1 unplugged - it opens again when plugged back in").arg(port(result));
+}
+
+QString portBack(const LinkResult &result)
+{
+    return QStringLiteral("%1 plugged in again and open").arg(port(result));
 }
 } // namespace StatusText

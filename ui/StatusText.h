@@ -1,8 +1,11 @@
 #pragma once
 
 #include "serial/LinkResult.h"
+#include "serial/SerialDevices.h"
 
 #include <QString>
+
+#include <vector>
 
 // The words the operator reads in the window's status line. Each names the
 // port and its device, and says what to do next where there is something to do.
@@ -13,5 +16,8 @@ QString sending(int portNumber);
 QString sent(const LinkResult &result);
 QString notSent(const LinkResult &result);
 QString startupCommandSent(const LinkResult &result);
-QString noPortFound();
+QString noPortFound(const std::vector<LinkResult> &failedProbes, const std::vector<SerialDevice> &devices);
+QString rememberedPortOpened(const LinkResult &result);
+QString portUnplugged(const LinkResult &result);
+QString portBack(const LinkResult &result);
 } // namespace StatusText

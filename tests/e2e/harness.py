@@ -119,7 +119,7 @@ class StandInPort:
         os.close(self.slave)
 
 
-def run_with_ports(command, ports, env):
+def run_with_ports(command, ports, env, **popen):
     """Starts `command` in a private mount namespace where each StandInPort is at its device path."""
     real = tempfile.mkdtemp(prefix="scoreboard-e2e-dev-")
     setup = [
@@ -137,7 +137,24 @@ def run_with_ports(command, ports, env):
         target = device_path(stand_in.port)
         setup.append(f"touch {target}; mount --bind {stand_in.slave_path} {target}")
     setup += [f"umount -l {real}", 'exec "$@"']
-    return subprocess.Popen(["unshare", "-m", "bash", "-c", "\n".join(setup), "e2e"] + command, env=env)
+    return subprocess.Popen(["unshare", "-m", "bash", "-c", "\n".join(setup), "e2e"] + command, env=env, **popen)
+
+
+def unplug(process, port):
+    """Takes the port's device away inside the namespace of a program started by run_with_ports."""
+    path = device_path(port)
+    _in_namespace(process, f"umount -l {path} 2>/dev/null; rm -f {path}")
+
+
+def plug_in(process, stand_in):
+    """Puts a stand-in at its port's path inside the program's namespace. A link
+    appears in one step, as a device node made by the kernel does; a file with
+    a pseudo-terminal bound over it would be seen half made."""
+    _in_namespace(process, f"ln -s {stand_in.slave_path} {device_path(stand_in.port)}")
+
+
+def _in_namespace(process, script):
+    subprocess.run(["nsenter", "-t", str(process.pid), "-m", "sh", "-c", script], check=True, timeout=10)
 
 
 class XServer:

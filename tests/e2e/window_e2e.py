@@ -8,6 +8,7 @@ import os
 import signal
 import subprocess
 import sys
+import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
@@ -17,6 +18,7 @@ import harness  # noqa: E402
 LEFT_PLUS = (128 + 20, 144 + 16)
 UPDATE = (160 + 52, 184 + 16)
 RESET = (160 + 52, 224 + 12)
+COMBO_TEXT = (296 + 20, 216 + 10)
 
 
 def digit_pair(address, digit):
@@ -160,6 +162,64 @@ def the_monitor_as_the_board(x, program, monitor):
         port2.close()
 
 
+def start(x, program, ports, env):
+    process = harness.run_with_ports([program], ports, env)
+    window = x.find_window("Scoreboard")
+    time.sleep(0.3)
+    return process, window
+
+
+def stop(x, process, window):
+    x.close_window(window)
+    assert process.wait(timeout=10) == 0, "closing the window"
+
+
+def finding_the_adapter(x, program):
+    """Only a USB adapter present, as port 33: listed, typed, sent to,
+    remembered for the next start, and opened again after it was unplugged."""
+    env = dict(x.env(), XDG_CONFIG_HOME=tempfile.mkdtemp(prefix="scoreboard-e2e-config-"))
+    adapter = harness.StandInPort(33)
+    listing = harness.run_with_ports([program, "--list-ports"], [adapter], env, stdout=subprocess.PIPE, text=True)
+    printed, _ = listing.communicate(timeout=10)
+    assert listing.returncode == 0 and printed.startswith("33\t/dev/ttyUSB0\t"), f"--list-ports: {printed!r}"
+
+    process, window = start(x, program, [adapter], env)
+    x.click(window, *COMBO_TEXT)
+    x.xdotool("key", "ctrl+a")
+    x.xdotool("type", "--delay", "50", "33")
+    time.sleep(0.2)
+    x.click(window, *UPDATE)
+    check_update(adapter, 0, [0, 0, 0, 0], "only port 33, typed")
+    stop(x, process, window)
+
+    # The next start finds nothing on 1 and 2 and opens the port sent on last.
+    replugged = harness.StandInPort(33)
+    process, window = start(x, program, [replugged], env)
+    assert replugged.received() == b"", "nothing is sent at start to the remembered port"
+    x.click(window, *UPDATE)
+    check_update(replugged, 0, [0, 0, 0, 0], "restart: the remembered port 33, selector untouched")
+
+    # Unplugged while in use; a device comes back at its path within a second.
+    harness.unplug(process, 33)
+    time.sleep(0.5)
+    back = harness.StandInPort(33)
+    harness.plug_in(process, back)
+    time.sleep(1.0)
+    x.click(window, *UPDATE)
+    check_update(back, 0, [0, 0, 0, 0], "unplugged and back: the update reaches the new device")
+    stop(x, process, window)
+
+    # With port 1 there, the start-up discovery stands and port 33 hears nothing.
+    port1, adapter_again = harness.StandInPort(1), harness.StandInPort(33)
+    process, window = start(x, program, [port1, adapter_again], env)
+    assert port1.received() == bytes.fromhex("0D 00 41 ED C5 0D 00 41 ED C5 0D 00 53 13 8D"), "start-up command"
+    stop(x, process, window)
+    assert adapter_again.received() == b"", "port 33 received bytes while port 1 was in use"
+    print("finding the adapter: listed, typed, remembered, reopened after unplugging; port 1 still wins")
+    for port in (adapter, replugged, back, port1, adapter_again):
+        port.close()
+
+
 def main():
     program = os.path.abspath(sys.argv[1])
     monitor = os.path.abspath(sys.argv[2])
@@ -171,6 +231,7 @@ def main():
         interrupted_during_an_update(x, program, signal.SIGTERM)
         interrupted_during_an_update(x, program, signal.SIGINT)
         the_monitor_as_the_board(x, program, monitor)
+        finding_the_adapter(x, program)
     finally:
         x.close()
 
