@@ -32,8 +32,8 @@ fi
 # names count as their plain ones (debhelper gzips manual pages and docs).
 expected=(
     /usr/bin/scoreboard /usr/bin/scoreboard-monitor
-    /usr/share/applications/$app_id.desktop /usr/share/metainfo/$app_id.metainfo.xml
-    /usr/share/icons/hicolor/scalable/apps/$app_id.svg
+    "/usr/share/applications/$app_id.desktop" "/usr/share/metainfo/$app_id.metainfo.xml"
+    "/usr/share/icons/hicolor/scalable/apps/$app_id.svg"
     /usr/share/man/man1/scoreboard.1 /usr/share/man/man1/scoreboard-monitor.1
 )
 for size in 16 22 24 32 48 64 128 256; do
