@@ -117,7 +117,24 @@ if [ -n "${deb:-}" ]; then
     tac "$copyright" | sed '/^License: MIT$/q' | tac | tail -n +2 | sed 's/^ //; s/^\.$//' >"$scratch/license"
     diff -u <(tail -n +5 "$source_dir/LICENSE") "$scratch/license" || fail "the copyright file's license is not LICENSE"
 
-    lintian --info --pedantic --fail-on error,warning "$deb" | tee "$scratch/lintian" || fail "lintian"
+    lintian --info --pedantic --fail-on error,warning "$deb" || fail "lintian"
     echo "lintian: no error, no warning"
+
+    # On a CI machine (root, nothing of ours installed): install with apt,
+    # use it, purge it, and find nothing left. Never on a developer's machine,
+    # where the build-tree programs must stay the only ones.
+    if [ -n "${CI:-}" ] && [ "$(id -u)" -eq 0 ] && ! dpkg-query -W scoreboard >/dev/null 2>&1; then
+        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" >"$scratch/apt.log" 2>&1 || { cat "$scratch/apt.log"; fail "apt install"; }
+        dpkg -L scoreboard | grep -vx "/." >"$scratch/installed"
+        [ "$(env -u DISPLAY scoreboard --version)" = "scoreboard $version" ] || fail "the installed scoreboard --version"
+        man -w scoreboard-monitor >/dev/null || fail "man finds no installed scoreboard-monitor(1)"
+        DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq scoreboard >"$scratch/apt.log" 2>&1 || { cat "$scratch/apt.log"; fail "apt purge"; }
+        ! dpkg-query -W scoreboard >/dev/null 2>&1 || fail "scoreboard is still known to dpkg after purge"
+        # A folder may stay only while another package owns it.
+        while read -r path; do
+            [ ! -e "$path" ] || { [ -d "$path" ] && dpkg -S "$path" >/dev/null 2>&1; } || fail "$path is left after purge"
+        done <"$scratch/installed"
+        echo "installed, used and purged: nothing left"
+    fi
 fi
 echo "package checks: all passed"
