@@ -2,8 +2,12 @@
 #include "support/PseudoTerminal.h"
 #include "support/RecordingLink.h"
 #include "ui/DigitFont.h"
+#include "ui/FontFitting.h"
 #include "ui/Form1.h"
+#include "ui/ReadableRed.h"
 
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QFontDatabase>
@@ -11,7 +15,11 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QStyle>
 #include <QTest>
+
+using Widths = QMap<QString, int>;
 
 namespace {
 // The port remembered between runs, in the test's own file.
@@ -50,6 +58,22 @@ struct Window
         return text;
     }
     void click(const char *button) const { QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton); }
+    QComboBox *combo() const { return control<QComboBox>("Combo1"); }
+    void showActive() const
+    {
+        form->show();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QTRY_COMPARE(combo()->lineEdit()->selectedText(), combo()->currentText());
+    }
+    // The operator picks list entry `index` with the mouse.
+    void pickWithMouse(int index) const
+    {
+        combo()->showPopup();
+        QAbstractItemView *list = combo()->view();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualRect(list->model()->index(index, 0)).center());
+    }
+    long opens() const { return std::count(link->calls.begin(), link->calls.end(), "open"); }
     std::vector<std::string> writtenHex() const
     {
         std::vector<std::string> hex;
@@ -68,6 +92,19 @@ QString Joined(const std::vector<std::string> &calls)
 }
 
 // Red ink pixels of `text` drawn in `font` from the top left of a canvas.
+// The desktop's font for the life of one test.
+struct DesktopFont
+{
+    QFont saved = QApplication::font();
+    explicit DesktopFont(const QFont &font) { QApplication::setFont(font); }
+    ~DesktopFont() { QApplication::setFont(saved); }
+};
+
+QAccessibleInterface *accessible(QWidget *widget)
+{
+    return QAccessible::queryAccessibleInterface(widget);
+}
+
 int inkPixels(const QFont &font, const QString &text, const QSize &canvas)
 {
     QImage image(canvas, QImage::Format_RGB32);
@@ -90,35 +127,149 @@ class TestForm1 : public QObject
     Q_OBJECT
 
 private slots:
-    void geometry_data()
+    // Twips at the screen's dots per inch: ctest runs this at 96 and at 144.
+    void geometryInTwipsAtTheScreensDpi_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QRect>("pixels");
+        QTest::addColumn<QRect>("at96dpi");
+        QTest::addColumn<QRect>("at144dpi");
 
-        QTest::newRow("Label2 0") << "Label2_0" << QRect(32, 8, 73, 121);
-        QTest::newRow("Label2 1") << "Label2_1" << QRect(112, 8, 73, 121);
-        QTest::newRow("Label2 2") << "Label2_2" << QRect(256, 8, 73, 121);
-        QTest::newRow("Label2 3") << "Label2_3" << QRect(336, 8, 73, 121);
-        QTest::newRow("Command1 -") << "Command1" << QRect(56, 144, 41, 33);
-        QTest::newRow("Command2 +") << "Command2" << QRect(128, 144, 41, 33);
-        QTest::newRow("Command4 -") << "Command4" << QRect(256, 144, 41, 33);
-        QTest::newRow("Command5 +") << "Command5" << QRect(328, 144, 41, 33);
-        QTest::newRow("Command3 update") << "Command3" << QRect(160, 184, 105, 33);
-        QTest::newRow("Command6 reset") << "Command6" << QRect(160, 224, 105, 25);
-        QTest::newRow("Label1") << "Label1" << QRect(296, 200, 49, 17);
-        QTest::newRow("Combo1") << "Combo1" << QRect(296, 216, 57, 21);
+        QTest::newRow("Form1") << "Form1" << QRect(0, 0, 443, 269) << QRect(0, 0, 665, 404);
+        QTest::newRow("Label2 0") << "Label2_0" << QRect(32, 8, 73, 121) << QRect(48, 12, 110, 182);
+        QTest::newRow("Label2 1") << "Label2_1" << QRect(112, 8, 73, 121) << QRect(168, 12, 110, 182);
+        QTest::newRow("Label2 2") << "Label2_2" << QRect(256, 8, 73, 121) << QRect(384, 12, 110, 182);
+        QTest::newRow("Label2 3") << "Label2_3" << QRect(336, 8, 73, 121) << QRect(504, 12, 110, 182);
+        QTest::newRow("Command1 -") << "Command1" << QRect(56, 144, 41, 33) << QRect(84, 216, 62, 50);
+        QTest::newRow("Command2 +") << "Command2" << QRect(128, 144, 41, 33) << QRect(192, 216, 62, 50);
+        QTest::newRow("Command4 -") << "Command4" << QRect(256, 144, 41, 33) << QRect(384, 216, 62, 50);
+        QTest::newRow("Command5 +") << "Command5" << QRect(328, 144, 41, 33) << QRect(492, 216, 62, 50);
+        QTest::newRow("Command3 update") << "Command3" << QRect(160, 184, 105, 33) << QRect(240, 276, 158, 50);
+        QTest::newRow("Command6 reset") << "Command6" << QRect(160, 224, 105, 25) << QRect(240, 336, 158, 38);
+        QTest::newRow("Label1") << "Label1" << QRect(296, 200, 49, 17) << QRect(444, 300, 74, 26);
+        QTest::newRow("Combo1") << "Combo1" << QRect(296, 216, 57, 21) << QRect(444, 324, 86, 32);
     }
-    void geometry()
+    void geometryInTwipsAtTheScreensDpi()
     {
         QFETCH(QString, name);
-        QFETCH(QRect, pixels);
+        QFETCH(QRect, at96dpi);
+        QFETCH(QRect, at144dpi);
         Window window;
-        QCOMPARE(window.form->size(), QSize(443, 269));
-        QCOMPARE(window.form->minimumSize(), window.form->maximumSize());
-        QCOMPARE(window.form->windowTitle(), QStringLiteral("Scoreboard"));
-        QWidget *control = window.control(qPrintable(name));
+        const int dpi = window.form->logicalDpiX();
+        if (dpi != 96 && dpi != 144)
+            QSKIP("laid out for 96 and 144 dpi only");
+        QWidget *control = name == "Form1" ? window.form.get() : window.control(qPrintable(name));
         QVERIFY(control);
-        QCOMPARE(control->geometry(), pixels);
+        QCOMPARE(control->geometry().size(), (dpi == 96 ? at96dpi : at144dpi).size());
+        if (control != window.form.get())
+            QCOMPARE(control->geometry(), dpi == 96 ? at96dpi : at144dpi);
+        QCOMPARE(window.form->minimumSize(), window.form->maximumSize());
+        // The digits fit their boxes at this size too.
+        auto *digit = window.control<QLabel>("Label2_0");
+        QVERIFY(DigitsFit(digit->font(), digit->size(), digit));
+    }
+
+    // Each caption whole inside the part of its control that draws it, in
+    // the desktop's font where that fits, else a narrower face, else smaller.
+    void captionsFitTheirControls_data()
+    {
+        QTest::addColumn<QFont>("desktop");
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<qreal>("pointSize"); // at 96 dpi; 0: the desktop's own
+
+        QFont twelve(QStringLiteral("DejaVu Sans"));
+        twelve.setPointSizeF(12);
+        QFont narrowEight(QStringLiteral("Liberation Sans Narrow"));
+        narrowEight.setPointSizeF(8);
+        QTest::newRow("toolkit default, 9 pt: a narrower face")
+            << QApplication::font() << "Liberation Sans Narrow" << 9.0;
+        QTest::newRow("desktop at 12 pt: narrower, then smaller") << twelve << "Liberation Sans Narrow" << 10.0;
+        QTest::newRow("desktop font that fits: kept") << narrowEight << "Liberation Sans Narrow" << 0.0;
+    }
+    void captionsFitTheirControls()
+    {
+        QFETCH(QFont, desktop);
+        QFETCH(QString, family);
+        QFETCH(qreal, pointSize);
+        QVERIFY2(QFontDatabase::hasFamily(family), "fonts-liberation is installed by ./dev");
+        const DesktopFont desktopFont(desktop);
+        Window window;
+
+        const QFont font = window.control("Command3")->font();
+        QCOMPARE(font.family(), family);
+        if (window.form->logicalDpiX() == 96)
+            QCOMPARE(font.pointSizeF(), pointSize > 0 ? pointSize : desktop.pointSizeF());
+        QVERIFY(font.pointSizeF() >= 8);
+
+        const int frame = window.form->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+        for (const char *name : {"Command1", "Command2", "Command3", "Command4", "Command5", "Command6"}) {
+            auto *button = window.control<QPushButton>(name);
+            const QFontMetricsF metrics(button->font(), button);
+            QVERIFY2(metrics.horizontalAdvance(button->text()) <= button->width() - 2 * frame, name);
+            QVERIFY2(metrics.height() <= button->height() - 2 * frame, name);
+        }
+        auto *label = window.control<QLabel>("Label1");
+        const QFontMetricsF metrics(label->font(), label);
+        QVERIFY(metrics.horizontalAdvance(label->text()) <= label->width());
+        QVERIFY(metrics.height() <= label->height());
+    }
+
+    void captionFontChoice_data()
+    {
+        // Each face's overflow at 1 pt, in hundredths: what it needs over what there is.
+        QTest::addColumn<Widths>("widths");
+        QTest::addColumn<QStringList>("narrower");
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<qreal>("pointSize");
+
+        const Widths widths{{"Desktop", 12}, {"Condensed", 11}, {"Narrow", 9}};
+        QTest::newRow("desktop fits") << Widths{{"Desktop", 11}} << QStringList{"Narrow"} << "Desktop" << 9.0;
+        QTest::newRow("first narrower that fits, at full size")
+            << widths << QStringList{"Condensed", "Narrow"} << "Condensed" << 9.0;
+        QTest::newRow("none installed: smaller") << widths << QStringList{} << "Desktop" << 8.0;
+        QTest::newRow("none fits: the narrowest, smaller") << Widths{{"Desktop", 20}, {"Condensed", 15}, {"Narrow", 13}}
+                                                           << QStringList{"Condensed", "Narrow"} << "Narrow" << 7.5;
+    }
+    void captionFontChoice()
+    {
+        QFETCH(Widths, widths);
+        QFETCH(QStringList, narrower);
+        QFETCH(QString, family);
+        QFETCH(qreal, pointSize);
+        QFont desktop(QStringLiteral("Desktop"));
+        desktop.setPointSizeF(9);
+        const QFont chosen = ChooseCaptionFont(desktop, narrower, [&](const QFont &font) {
+            return widths.value(font.families().value(0)) * font.pointSizeF() / 100;
+        });
+        QCOMPARE(chosen.families().value(0), family);
+        QCOMPARE(chosen.pointSizeF(), pointSize);
+    }
+
+    void failureRedReads_data()
+    {
+        QTest::addColumn<QColor>("background");
+        QTest::newRow("white") << QColor(Qt::white);
+        QTest::newRow("Fusion light") << QColor(0xef, 0xef, 0xef);
+        QTest::newRow("Fusion dark") << QColor(0x35, 0x35, 0x35);
+        QTest::newRow("Breeze dark") << QColor(0x31, 0x36, 0x3b);
+        QTest::newRow("black") << QColor(Qt::black);
+        QTest::newRow("mid grey") << QColor(0x77, 0x77, 0x77);
+    }
+    void failureRedReads()
+    {
+        QFETCH(QColor, background);
+        const QColor red = ReadableRed(background);
+        QVERIFY2(ContrastRatio(red, background) >= 4.5, qPrintable(red.name()));
+        QCOMPARE(red.hslHue(), 0); // still red, not another hue
+        QVERIFY(red.hslSaturation() > 200);
+        if (background == Qt::black)
+            QCOMPARE(red, QColor(255, 0, 0)); // pure red reads there as it is
+        // The window shows its failures in that red, against its own background.
+        QPalette palette = QApplication::palette();
+        palette.setColor(QPalette::Window, background);
+        Window window([](RecordingLink &link) { link.failOpen = true; });
+        window.form->setPalette(palette);
+        window.click("Command3");
+        QCOMPARE(window.control("StatusLine")->palette().color(QPalette::WindowText), red);
     }
 
     void captionsAndFonts()
@@ -132,7 +283,11 @@ private slots:
         QCOMPARE(window.control<QPushButton>("Command3")->text(), QStringLiteral("Update scoreboard"));
         QCOMPARE(window.control<QPushButton>("Command6")->text(), QStringLiteral("Reset Score"));
         QCOMPARE(window.control<QLabel>("Label1")->text(), QStringLiteral("COM-port"));
-        QVERIFY(!window.form->windowIcon().isNull());
+        const QList<QSize> iconSizes = window.form->windowIcon().availableSizes();
+        for (const int size : {16, 24, 32, 48, 64})
+            QVERIFY2(iconSizes.contains(QSize(size, size)), qPrintable(QString::number(size)));
+        QVERIFY(!window.form->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+        QVERIFY(window.form->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
 
         for (int cell = 0; cell < 4; ++cell) {
             auto *label = window.control<QLabel>(qPrintable(QStringLiteral("Label2_%1").arg(cell)));
@@ -173,11 +328,172 @@ private slots:
     void focusStartsInTheSelector()
     {
         Window window;
-        window.form->show();
-        QVERIFY(QTest::qWaitForWindowActive(window.form.get()));
+        window.showActive();
         QCOMPARE(QApplication::focusWidget(), window.control("Combo1"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), window.control("Command1"));
+    }
+
+    // Typing replaces the selector's text whenever it has just taken the
+    // focus, as it does in the window system the layout comes from.
+    void typingReplacesTheSelectorsText_data()
+    {
+        QTest::addColumn<bool>("portFound");
+        QTest::addColumn<QString>("focusBy");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("portOpened");
+        QTest::newRow("at start") << true << "start"
+                                  << "2" << 2;
+        QTest::newRow("at start, no port found") << false << "start"
+                                                 << "33" << 33;
+        QTest::newRow("by the mouse") << true << "mouse"
+                                      << "2" << 2;
+        QTest::newRow("by Tab") << true << "tab"
+                                << "2" << 2;
+    }
+    void typingReplacesTheSelectorsText()
+    {
+        QFETCH(bool, portFound);
+        QFETCH(QString, focusBy);
+        QFETCH(QString, typed);
+        QFETCH(int, portOpened);
+        Window window([&](RecordingLink &link) {
+            link.failingPorts = portFound ? std::set<int>{} : std::set<int>{1, 2};
+        });
+        window.showActive();
+        QLineEdit *edit = window.combo()->lineEdit();
+        if (focusBy != "start") {
+            window.control("Command6")->setFocus();
+            if (focusBy == "mouse")
+                QTest::mouseClick(edit, Qt::LeftButton, {}, edit->rect().center());
+            else
+                QTest::keyClick(window.control("Command6"), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), window.combo());
+        }
+        QTRY_COMPARE(edit->selectedText(), edit->text());
+        QTest::keyClicks(edit, typed);
+        QCOMPARE(edit->text(), typed);
+        QCOMPARE(window.link->portNumber(), portOpened);
+    }
+
+    // A pick from the list reopens the port once; leaving the field or Enter
+    // never does, even when the text typed is a list entry.
+    void selectorReopensOnlyOnAPick_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<long>("reopens");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("typed entry, then click on Update") << "type 2, click Update" << 0L << "2";
+        QTest::newRow("typed entry, then Tab") << "type 2, Tab" << 0L << "2";
+        QTest::newRow("typed entry, then Enter") << "type 2, Enter" << 0L << "2";
+        QTest::newRow("mouse pick of another entry") << "mouse 1" << 1L << "2";
+        QTest::newRow("mouse pick of the entry shown") << "mouse 0" << 1L << "1";
+        QTest::newRow("mouse pick after typing another port") << "type 7, mouse 0" << 1L << "1";
+        QTest::newRow("keys in the open list") << "list Down Enter" << 1L << "2";
+        QTest::newRow("arrow key in the closed box") << "Down" << 1L << "2";
+    }
+    void selectorReopensOnlyOnAPick()
+    {
+        QFETCH(QString, action);
+        QFETCH(long, reopens);
+        QFETCH(QString, text);
+        Window window;
+        window.showActive();
+        QLineEdit *edit = window.combo()->lineEdit();
+        if (action.startsWith("type ")) {
+            QTest::keyClicks(edit, action.mid(5, 1)); // reopens as typed, before the action
+            action = action.mid(8);
+        }
+        window.link->calls.clear();
+
+        if (action == "click Update")
+            window.click("Command3");
+        else if (action == "Tab")
+            QTest::keyClick(edit, Qt::Key_Tab);
+        else if (action == "Enter")
+            QTest::keyClick(edit, Qt::Key_Return);
+        else if (action.startsWith("mouse "))
+            window.pickWithMouse(action.mid(6).toInt());
+        else if (action == "list Down Enter") {
+            window.combo()->showPopup();
+            QTest::keyClick(window.combo()->view(), Qt::Key_Down);
+            QTest::keyClick(window.combo()->view(), Qt::Key_Return);
+        } else if (action == "Down")
+            QTest::keyClick(edit, Qt::Key_Down);
+
+        QCOMPARE(window.opens(), reopens);
+        QCOMPARE(window.combo()->currentText(), text);
+        QCOMPARE(window.link->portNumber(), text.toInt());
+    }
+
+    // Enter and Return press the focused button, as Space does.
+    void keysPressTheFocusedButton_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Space") << int(Qt::Key_Space);
+        QTest::newRow("Return") << int(Qt::Key_Return);
+        QTest::newRow("Enter") << int(Qt::Key_Enter);
+    }
+    void keysPressTheFocusedButton()
+    {
+        QFETCH(int, key);
+        Window window;
+        window.showActive();
+        window.control("Command2")->setFocus();
+        QTest::keyClick(window.control("Command2"), Qt::Key(key));
+        QCOMPARE(window.digits(), QStringLiteral("0100"));
+        window.control("Command3")->setFocus();
+        QTest::keyClick(window.control("Command3"), Qt::Key(key));
+        QCOMPARE(window.link->writes.size(), std::size_t(5));
+    }
+
+    // What a screen reader finds: every control told apart, each score one
+    // value, the selector labelled, and status changes announced.
+    void assistiveTechnologyTellsTheControlsApart_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("accessibleName");
+        QTest::newRow("Command1") << "Command1"
+                                  << "Left score: minus";
+        QTest::newRow("Command2") << "Command2"
+                                  << "Left score: plus";
+        QTest::newRow("Command4") << "Command4"
+                                  << "Right score: minus";
+        QTest::newRow("Command5") << "Command5"
+                                  << "Right score: plus";
+        QTest::newRow("Command3") << "Command3"
+                                  << "Update scoreboard";
+        QTest::newRow("Command6") << "Command6"
+                                  << "Reset Score";
+        QTest::newRow("Label2 0") << "Label2_0"
+                                  << "Left score 08";
+        QTest::newRow("Label2 1") << "Label2_1"
+                                  << "Left score 08";
+        QTest::newRow("Label2 2") << "Label2_2"
+                                  << "Right score 15";
+        QTest::newRow("Label2 3") << "Label2_3"
+                                  << "Right score 15";
+        QTest::newRow("Label1") << "Label1"
+                                << "COM-port";
+    }
+    void assistiveTechnologyTellsTheControlsApart()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, accessibleName);
+        Window window;
+        for (int i = 0; i < 8; ++i)
+            window.click("Command2");
+        for (int i = 0; i < 15; ++i)
+            window.click("Command5");
+        QCOMPARE(accessible(window.control(qPrintable(name)))->text(QAccessible::Name), accessibleName);
+
+        const auto labelledBy = accessible(window.combo())->relations(QAccessible::Label);
+        QCOMPARE(labelledBy.size(), 1);
+        QCOMPARE(labelledBy.first().first->object(), window.control("Label1"));
+
+        // The status line is read by its text, which QLabel announces on each change.
+        window.click("Command3");
+        QCOMPARE(accessible(window.control("StatusLine"))->text(QAccessible::Name), window.form->statusText());
     }
 
     void loadingListsTheProbedPortsAndOpensTheFirst()
@@ -222,7 +538,34 @@ private slots:
                                                 "0D 03 41 30 7F 0D 03 41 30 7F", "0D 04 41 30 7E 0D 04 41 30 7E",
                                                 "0D 00 53 13 8D"};
         QCOMPARE(window.writtenHex(), expected);
-        QVERIFY(window.form->statusText().startsWith(QStringLiteral("Sent to port 1 at ")));
+        QVERIFY2(window.form->statusText().contains(QRegularExpression(
+                     QStringLiteral("^Board shows 08 00 - sent to port 1 at \\d\\d:\\d\\d:\\d\\d$"))),
+                 qPrintable(window.form->statusText()));
+    }
+
+    // The status line says whether the board shows the window's digits.
+    void statusTellsWhetherTheBoardIsBehind()
+    {
+        Window window;
+        window.click("Command3");
+        const QString boardShowsZeros = window.form->statusText();
+        QVERIFY(boardShowsZeros.startsWith(QStringLiteral("Board shows 00 00 - sent to port 1 at ")));
+        const QString behind = QStringLiteral("Not on the board yet - press Update scoreboard");
+        window.click("Command5");
+        QCOMPARE(window.form->statusText(), behind);
+        window.click("Command4");
+        QCOMPARE(window.form->statusText(), boardShowsZeros);
+
+        // A failed send leaves the board as it was.
+        window.click("Command2");
+        window.link->writesBeforeFailure = 1;
+        window.click("Command3");
+        QVERIFY(window.form->statusText().startsWith(QStringLiteral("Not sent: port 1")));
+        window.click("Command1");
+        QCOMPARE(window.form->statusText(), boardShowsZeros);
+        window.click("Command2");
+        QCOMPARE(window.form->statusText(), behind);
+        QCOMPARE(window.link->writes.size(), std::size_t(5 + 1)); // nothing sent but by the updates
     }
 
     void resetShowsZerosBeforeSending()
@@ -246,7 +589,8 @@ private slots:
         QCOMPARE(window.link->writes.size(), std::size_t(5));
         // Cell 3 showed "2"; at the first write it must already show "0", as
         // cell 0 (always "0") does.
-        const QRect cell0(32, 8, 73, 121), cell3(336, 8, 73, 121);
+        const QRect cell0 = window.control("Label2_0")->geometry();
+        const QRect cell3 = window.control("Label2_3")->geometry();
         QCOMPARE(shownAtFirstWrite.copy(cell3), shownAtFirstWrite.copy(cell0));
     }
 
@@ -279,11 +623,13 @@ private slots:
         QVERIFY(window.form->statusText().startsWith(QStringLiteral("Not sent: no port is open")));
         QVERIFY(window.link->writes.empty());
 
-        window.control<QComboBox>("Combo1")->setEditText(QStringLiteral("3"));
+        window.combo()->lineEdit()->selectAll();
+        QTest::keyClicks(window.combo()->lineEdit(), "3");
         QCOMPARE(window.form->statusText(), QStringLiteral("Port 3 (/dev/fake3): no such device"));
 
         window.link->failOpen = false;
-        window.control<QComboBox>("Combo1")->setEditText(QStringLiteral("4"));
+        window.combo()->lineEdit()->selectAll();
+        QTest::keyClicks(window.combo()->lineEdit(), "4");
         QCOMPARE(window.form->statusText(), QStringLiteral("Port 4 (/dev/fake4) open"));
     }
 
@@ -299,10 +645,11 @@ private slots:
             QStringLiteral("Found 33 FT232R USB UART (fake33) - pick it under COM-port")));
 
         // Typing "33" passes through port 3, which is never sent to.
-        combo->setEditText(QStringLiteral("3"));
+        combo->lineEdit()->selectAll();
+        QTest::keyClick(combo->lineEdit(), Qt::Key_3);
         Window notSentTo(onlyAdapters, {FakeDevice(33, "/dev/fake33", "FT232R USB UART", ftdi)}, false);
         QVERIFY(!notSentTo.link->isOpen());
-        combo->setEditText(QStringLiteral("33"));
+        QTest::keyClick(combo->lineEdit(), Qt::Key_3);
         first.click("Command3");
 
         // The same adapter, now in another socket: opened at start, nothing sent.

@@ -26,5 +26,9 @@ std::string ComboPortSelector::Text() const
 
 void ComboPortSelector::SetText(const std::string &text)
 {
-    m_combo.setEditText(QString::fromStdString(text));
+    const QString newText = QString::fromStdString(text);
+    if (newText == m_combo.currentText())
+        return; // no change, no change event
+    m_combo.setEditText(newText);
+    m_textSet();
 }

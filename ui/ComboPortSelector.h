@@ -2,15 +2,19 @@
 
 #include "serial/PortSelector.h"
 
+#include <functional>
+#include <utility>
+
 class QComboBox;
 
 // The port selector realised by the window's editable combo box. Setting the
-// text goes through the combo box, so it raises the same change event as
-// typing does.
+// text raises the change event, as typing does; a pick from the list sets the
+// text too, but raises only its own event.
 class ComboPortSelector final : public PortSelector
 {
 public:
-    explicit ComboPortSelector(QComboBox &combo) : m_combo(combo) {}
+    ComboPortSelector(QComboBox &combo, std::function<void()> textSet) : m_combo(combo), m_textSet(std::move(textSet))
+    {}
 
     void AddItem(const std::string &entry) override;
     std::string List(int index) const override;
@@ -19,4 +23,5 @@ public:
 
 private:
     QComboBox &m_combo;
+    std::function<void()> m_textSet;
 };

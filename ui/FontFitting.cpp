@@ -28,3 +28,24 @@ QFont LargestFittingFont(QFont font, qreal fromPointSize, const FontOverflow &ov
     font.setPointSizeF(size);
     return font;
 }
+
+QFont ChooseCaptionFont(const QFont &desktop, const QStringList &narrowerFamilies, const FontOverflow &overflow)
+{
+    QFont narrowest = desktop;
+    qreal narrowestOverflow = overflow(desktop);
+    if (narrowestOverflow <= 1)
+        return desktop;
+
+    for (const QString &family : narrowerFamilies) {
+        QFont candidate = desktop;
+        candidate.setFamilies({family});
+        const qreal candidateOverflow = overflow(candidate);
+        if (candidateOverflow <= 1)
+            return candidate;
+        if (candidateOverflow < narrowestOverflow) {
+            narrowest = candidate;
+            narrowestOverflow = candidateOverflow;
+        }
+    }
+    return LargestFittingFont(narrowest, desktop.pointSizeF(), overflow);
+}

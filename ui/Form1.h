@@ -22,13 +22,17 @@ class QPushButton;
 // operation: "+"/"-" step a score and repaint its two digits (nothing is
 // sent); "Update scoreboard" sends the four digits to the board over the link
 // (about 0.4 s, during which no event is handled); "Reset Score" zeroes and
-// sends; every change of the "COM-port" selector reopens the port it names.
+// sends; the "COM-port" selector reopens the port it names on every change
+// of its text (typed, or set by the program) and once on every pick from its
+// list, never on leaving it or on Enter.
 // Loading probes ports 1 and 2, then lists every other serial device in the
 // selector (PortFinder) and, when neither port opened, opens the port last
 // sent on; the list follows devices plugged in and out (DeviceWatcher), and
 // a port unplugged while in use is opened again when it comes back.
 // Destroying the window releases the port.
-// Every failure is reported in the status line, never by a dialog.
+// Every failure is reported in the status line, never by a dialog; the
+// status line also says whether the board shows the window's digits.
+// The layout is in twips, made pixels at the screen's dots per inch.
 class Form1 : public QWidget
 {
     Q_OBJECT
@@ -44,6 +48,8 @@ private:
     void createControls();
     void wireEvents();
     void showCell(int cell, const std::string &text);
+    void nameScoresForAssistiveTechnology();
+    void showWhetherTheBoardIsBehind();
     void showStatus(const QString &text, bool failure);
     void showSendResult(const LinkResult &result);
     LinkResult sendDigits();
@@ -78,6 +84,15 @@ private:
     QComboBox *m_combo1 = nullptr;
     QLabel *m_statusLine = nullptr;
     std::unique_ptr<ComboPortSelector> m_portSelector;
+
+    // The digits of the last send that reached the board, and the status
+    // line that said so; a failed send leaves the board as it was.
+    struct SentScore
+    {
+        ScoreKeeper::DigitCells digits;
+        QString status;
+    };
+    std::optional<SentScore> m_lastSent;
 
     std::unique_ptr<PortFinder> m_portFinder;
     DeviceWatcher *m_deviceWatcher = nullptr;

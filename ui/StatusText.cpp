@@ -57,9 +57,17 @@ QString sending(int portNumber)
     return QStringLiteral("Sending to port %1 ...").arg(portNumber);
 }
 
-QString sent(const LinkResult &result)
+QString boardShows(const ScoreKeeper::DigitCells &digits, const LinkResult &sent)
 {
-    return QStringLiteral("Sent to port %1 at %2").arg(result.portNumber).arg(now());
+    return QStringLiteral("Board shows %1%2 %3%4 - sent to port %5 at %6")
+        .arg(digits[0].c_str(), digits[1].c_str(), digits[2].c_str(), digits[3].c_str())
+        .arg(sent.portNumber)
+        .arg(now());
+}
+
+QString notOnTheBoardYet()
+{
+    return QStringLiteral("Not on the board yet - press Update scoreboard");
 }
 
 QString notSent(const LinkResult &result)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "score/ScoreKeeper.h"
 #include "serial/LinkResult.h"
 #include "serial/SerialDevices.h"
 
@@ -13,7 +14,8 @@ namespace StatusText {
 QString portOpened(const LinkResult &result);
 QString selectionFailed(const LinkResult &result);
 QString sending(int portNumber);
-QString sent(const LinkResult &result);
+QString boardShows(const ScoreKeeper::DigitCells &digits, const LinkResult &sent);
+QString notOnTheBoardYet();
 QString notSent(const LinkResult &result);
 QString startupCommandSent(const LinkResult &result);
 QString noPortFound(const std::vector<LinkResult> &failedProbes, const std::vector<SerialDevice> &devices);
