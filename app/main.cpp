@@ -14,6 +14,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("scoreboard"));
     QApplication::setApplicationVersion(QStringLiteral(SCOREBOARD_VERSION));
+    // Lets docks and task bars match the window to its desktop entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.scoreboard.console"));
     // A blinking text cursor is a timer that wakes the program ten times a
     // second for as long as it runs; a steady cursor shows the same.
     QGuiApplication::styleHints()->setCursorFlashTime(0);
