@@ -2,7 +2,6 @@
 #include "support/PseudoTerminal.h"
 #include "support/RecordingLink.h"
 #include "ui/DigitFont.h"
-#include "ui/FontFitting.h"
 #include "ui/Form1.h"
 #include "ui/ReadableRed.h"
 
@@ -18,8 +17,6 @@
 #include <QRegularExpression>
 #include <QStyle>
 #include <QTest>
-
-using Widths = QMap<QString, int>;
 
 namespace {
 // The port remembered between runs, in the test's own file.
@@ -63,15 +60,14 @@ struct Window
     {
         form->show();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
-        QTRY_COMPARE(combo()->lineEdit()->selectedText(), combo()->currentText());
+        QTRY_COMPARE(combo()->lineEdit()->selectedText(), combo()->currentText()); // typing replaces it
     }
-    // The operator picks list entry `index` with the mouse.
-    void pickWithMouse(int index) const
+    void pickWithMouse(int entry) const
     {
         combo()->showPopup();
         QAbstractItemView *list = combo()->view();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualRect(list->model()->index(index, 0)).center());
+                          list->visualRect(list->model()->index(entry, 0)).center());
     }
     long opens() const { return std::count(link->calls.begin(), link->calls.end(), "open"); }
     std::vector<std::string> writtenHex() const
@@ -92,17 +88,9 @@ QString Joined(const std::vector<std::string> &calls)
 }
 
 // Red ink pixels of `text` drawn in `font` from the top left of a canvas.
-// The desktop's font for the life of one test.
-struct DesktopFont
+QString accessibleName(QWidget *widget)
 {
-    QFont saved = QApplication::font();
-    explicit DesktopFont(const QFont &font) { QApplication::setFont(font); }
-    ~DesktopFont() { QApplication::setFont(saved); }
-};
-
-QAccessibleInterface *accessible(QWidget *widget)
-{
-    return QAccessible::queryAccessibleInterface(widget);
+    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
 }
 
 int inkPixels(const QFont &font, const QString &text, const QSize &canvas)
@@ -133,17 +121,9 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QRect>("at96dpi");
         QTest::addColumn<QRect>("at144dpi");
-
         QTest::newRow("Form1") << "Form1" << QRect(0, 0, 443, 269) << QRect(0, 0, 665, 404);
         QTest::newRow("Label2 0") << "Label2_0" << QRect(32, 8, 73, 121) << QRect(48, 12, 110, 182);
-        QTest::newRow("Label2 1") << "Label2_1" << QRect(112, 8, 73, 121) << QRect(168, 12, 110, 182);
-        QTest::newRow("Label2 2") << "Label2_2" << QRect(256, 8, 73, 121) << QRect(384, 12, 110, 182);
-        QTest::newRow("Label2 3") << "Label2_3" << QRect(336, 8, 73, 121) << QRect(504, 12, 110, 182);
-        QTest::newRow("Command1 -") << "Command1" << QRect(56, 144, 41, 33) << QRect(84, 216, 62, 50);
-        QTest::newRow("Command2 +") << "Command2" << QRect(128, 144, 41, 33) << QRect(192, 216, 62, 50);
-        QTest::newRow("Command4 -") << "Command4" << QRect(256, 144, 41, 33) << QRect(384, 216, 62, 50);
         QTest::newRow("Command5 +") << "Command5" << QRect(328, 144, 41, 33) << QRect(492, 216, 62, 50);
-        QTest::newRow("Command3 update") << "Command3" << QRect(160, 184, 105, 33) << QRect(240, 276, 158, 50);
         QTest::newRow("Command6 reset") << "Command6" << QRect(160, 224, 105, 25) << QRect(240, 336, 158, 38);
         QTest::newRow("Label1") << "Label1" << QRect(296, 200, 49, 17) << QRect(444, 300, 74, 26);
         QTest::newRow("Combo1") << "Combo1" << QRect(296, 216, 57, 21) << QRect(444, 324, 86, 32);
@@ -156,120 +136,62 @@ private slots:
         Window window;
         const int dpi = window.form->logicalDpiX();
         if (dpi != 96 && dpi != 144)
-            QSKIP("laid out for 96 and 144 dpi only");
+            QSKIP("laid out here for 96 and 144 dpi");
         QWidget *control = name == "Form1" ? window.form.get() : window.control(qPrintable(name));
-        QVERIFY(control);
         QCOMPARE(control->geometry().size(), (dpi == 96 ? at96dpi : at144dpi).size());
         if (control != window.form.get())
-            QCOMPARE(control->geometry(), dpi == 96 ? at96dpi : at144dpi);
-        QCOMPARE(window.form->minimumSize(), window.form->maximumSize());
-        // The digits fit their boxes at this size too.
+            QCOMPARE(control->geometry().topLeft(), (dpi == 96 ? at96dpi : at144dpi).topLeft());
         auto *digit = window.control<QLabel>("Label2_0");
         QVERIFY(DigitsFit(digit->font(), digit->size(), digit));
     }
 
-    // Each caption whole inside the part of its control that draws it, in
-    // the desktop's font where that fits, else a narrower face, else smaller.
+    // Captions whole in the desktop's font, else a narrower face, else smaller.
     void captionsFitTheirControls_data()
     {
         QTest::addColumn<QFont>("desktop");
-        QTest::addColumn<QString>("family");
-        QTest::addColumn<qreal>("pointSize"); // at 96 dpi; 0: the desktop's own
-
-        QFont twelve(QStringLiteral("DejaVu Sans"));
-        twelve.setPointSizeF(12);
-        QFont narrowEight(QStringLiteral("Liberation Sans Narrow"));
-        narrowEight.setPointSizeF(8);
-        QTest::newRow("toolkit default, 9 pt: a narrower face")
-            << QApplication::font() << "Liberation Sans Narrow" << 9.0;
-        QTest::newRow("desktop at 12 pt: narrower, then smaller") << twelve << "Liberation Sans Narrow" << 10.0;
-        QTest::newRow("desktop font that fits: kept") << narrowEight << "Liberation Sans Narrow" << 0.0;
+        QTest::addColumn<qreal>("pointSizeAt96dpi");
+        QFont twelve(QStringLiteral("DejaVu Sans"), 12), narrowEight(QStringLiteral("Liberation Sans Narrow"), 8);
+        QTest::newRow("toolkit's 9 pt: narrower") << QApplication::font() << 9.0;
+        QTest::newRow("desktop 12 pt: narrower and smaller") << twelve << 10.0;
+        QTest::newRow("desktop font that fits: kept") << narrowEight << 8.0;
     }
     void captionsFitTheirControls()
     {
         QFETCH(QFont, desktop);
-        QFETCH(QString, family);
-        QFETCH(qreal, pointSize);
-        QVERIFY2(QFontDatabase::hasFamily(family), "fonts-liberation is installed by ./dev");
-        const DesktopFont desktopFont(desktop);
+        QFETCH(qreal, pointSizeAt96dpi);
+        const QFont saved = QApplication::font();
+        QApplication::setFont(desktop);
         Window window;
-
+        QApplication::setFont(saved);
         const QFont font = window.control("Command3")->font();
-        QCOMPARE(font.family(), family);
+        QCOMPARE(font.family(), QStringLiteral("Liberation Sans Narrow")); // fonts-liberation, from ./dev
         if (window.form->logicalDpiX() == 96)
-            QCOMPARE(font.pointSizeF(), pointSize > 0 ? pointSize : desktop.pointSizeF());
-        QVERIFY(font.pointSizeF() >= 8);
-
+            QCOMPARE(font.pointSizeF(), pointSizeAt96dpi);
         const int frame = window.form->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
-        for (const char *name : {"Command1", "Command2", "Command3", "Command4", "Command5", "Command6"}) {
-            auto *button = window.control<QPushButton>(name);
-            const QFontMetricsF metrics(button->font(), button);
-            QVERIFY2(metrics.horizontalAdvance(button->text()) <= button->width() - 2 * frame, name);
-            QVERIFY2(metrics.height() <= button->height() - 2 * frame, name);
+        for (const char *name : {"Command1", "Command3", "Command6", "Label1"}) {
+            QWidget *control = window.control(name);
+            const int inset = qobject_cast<QLabel *>(control) ? 0 : 2 * frame;
+            const QFontMetricsF metrics(control->font(), control);
+            QVERIFY2(metrics.horizontalAdvance(control->property("text").toString()) <= control->width() - inset, name);
+            QVERIFY2(metrics.height() <= control->height() - inset, name);
         }
-        auto *label = window.control<QLabel>("Label1");
-        const QFontMetricsF metrics(label->font(), label);
-        QVERIFY(metrics.horizontalAdvance(label->text()) <= label->width());
-        QVERIFY(metrics.height() <= label->height());
     }
 
-    void captionFontChoice_data()
+    void failureRedReadsOnLightAndDark()
     {
-        // Each face's overflow at 1 pt, in hundredths: what it needs over what there is.
-        QTest::addColumn<Widths>("widths");
-        QTest::addColumn<QStringList>("narrower");
-        QTest::addColumn<QString>("family");
-        QTest::addColumn<qreal>("pointSize");
-
-        const Widths widths{{"Desktop", 12}, {"Condensed", 11}, {"Narrow", 9}};
-        QTest::newRow("desktop fits") << Widths{{"Desktop", 11}} << QStringList{"Narrow"} << "Desktop" << 9.0;
-        QTest::newRow("first narrower that fits, at full size")
-            << widths << QStringList{"Condensed", "Narrow"} << "Condensed" << 9.0;
-        QTest::newRow("none installed: smaller") << widths << QStringList{} << "Desktop" << 8.0;
-        QTest::newRow("none fits: the narrowest, smaller") << Widths{{"Desktop", 20}, {"Condensed", 15}, {"Narrow", 13}}
-                                                           << QStringList{"Condensed", "Narrow"} << "Narrow" << 7.5;
-    }
-    void captionFontChoice()
-    {
-        QFETCH(Widths, widths);
-        QFETCH(QStringList, narrower);
-        QFETCH(QString, family);
-        QFETCH(qreal, pointSize);
-        QFont desktop(QStringLiteral("Desktop"));
-        desktop.setPointSizeF(9);
-        const QFont chosen = ChooseCaptionFont(desktop, narrower, [&](const QFont &font) {
-            return widths.value(font.families().value(0)) * font.pointSizeF() / 100;
-        });
-        QCOMPARE(chosen.families().value(0), family);
-        QCOMPARE(chosen.pointSizeF(), pointSize);
-    }
-
-    void failureRedReads_data()
-    {
-        QTest::addColumn<QColor>("background");
-        QTest::newRow("white") << QColor(Qt::white);
-        QTest::newRow("Fusion light") << QColor(0xef, 0xef, 0xef);
-        QTest::newRow("Fusion dark") << QColor(0x35, 0x35, 0x35);
-        QTest::newRow("Breeze dark") << QColor(0x31, 0x36, 0x3b);
-        QTest::newRow("black") << QColor(Qt::black);
-        QTest::newRow("mid grey") << QColor(0x77, 0x77, 0x77);
-    }
-    void failureRedReads()
-    {
-        QFETCH(QColor, background);
-        const QColor red = ReadableRed(background);
-        QVERIFY2(ContrastRatio(red, background) >= 4.5, qPrintable(red.name()));
-        QCOMPARE(red.hslHue(), 0); // still red, not another hue
-        QVERIFY(red.hslSaturation() > 200);
-        if (background == Qt::black)
-            QCOMPARE(red, QColor(255, 0, 0)); // pure red reads there as it is
-        // The window shows its failures in that red, against its own background.
-        QPalette palette = QApplication::palette();
-        palette.setColor(QPalette::Window, background);
+        for (const QColor background : {QColor(Qt::white), QColor(0xef, 0xef, 0xef), QColor(0x35, 0x35, 0x35)}) {
+            const QColor red = ReadableRed(background);
+            QVERIFY2(ContrastRatio(red, background) >= 4.5, qPrintable(red.name()));
+            QCOMPARE(red.hslHue(), 0);
+        }
+        QCOMPARE(ReadableRed(Qt::black), QColor(255, 0, 0)); // reads there as it is
         Window window([](RecordingLink &link) { link.failOpen = true; });
-        window.form->setPalette(palette);
+        QPalette dark;
+        dark.setColor(QPalette::Window, QColor(0x35, 0x35, 0x35));
+        window.form->setPalette(dark);
         window.click("Command3");
-        QCOMPARE(window.control("StatusLine")->palette().color(QPalette::WindowText), red);
+        QCOMPARE(window.control("StatusLine")->palette().color(QPalette::WindowText),
+                 ReadableRed(dark.window().color()));
     }
 
     void captionsAndFonts()
@@ -334,62 +256,18 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), window.control("Command1"));
     }
 
-    // Typing replaces the selector's text whenever it has just taken the
-    // focus, as it does in the window system the layout comes from.
-    void typingReplacesTheSelectorsText_data()
-    {
-        QTest::addColumn<bool>("portFound");
-        QTest::addColumn<QString>("focusBy");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("portOpened");
-        QTest::newRow("at start") << true << "start"
-                                  << "2" << 2;
-        QTest::newRow("at start, no port found") << false << "start"
-                                                 << "33" << 33;
-        QTest::newRow("by the mouse") << true << "mouse"
-                                      << "2" << 2;
-        QTest::newRow("by Tab") << true << "tab"
-                                << "2" << 2;
-    }
-    void typingReplacesTheSelectorsText()
-    {
-        QFETCH(bool, portFound);
-        QFETCH(QString, focusBy);
-        QFETCH(QString, typed);
-        QFETCH(int, portOpened);
-        Window window([&](RecordingLink &link) {
-            link.failingPorts = portFound ? std::set<int>{} : std::set<int>{1, 2};
-        });
-        window.showActive();
-        QLineEdit *edit = window.combo()->lineEdit();
-        if (focusBy != "start") {
-            window.control("Command6")->setFocus();
-            if (focusBy == "mouse")
-                QTest::mouseClick(edit, Qt::LeftButton, {}, edit->rect().center());
-            else
-                QTest::keyClick(window.control("Command6"), Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget(), window.combo());
-        }
-        QTRY_COMPARE(edit->selectedText(), edit->text());
-        QTest::keyClicks(edit, typed);
-        QCOMPARE(edit->text(), typed);
-        QCOMPARE(window.link->portNumber(), portOpened);
-    }
-
     // A pick from the list reopens the port once; leaving the field or Enter
-    // never does, even when the text typed is a list entry.
+    // never does, even with the text of a list entry typed in it.
     void selectorReopensOnlyOnAPick_data()
     {
         QTest::addColumn<QString>("action");
         QTest::addColumn<long>("reopens");
         QTest::addColumn<QString>("text");
-        QTest::newRow("typed entry, then click on Update") << "type 2, click Update" << 0L << "2";
-        QTest::newRow("typed entry, then Tab") << "type 2, Tab" << 0L << "2";
-        QTest::newRow("typed entry, then Enter") << "type 2, Enter" << 0L << "2";
+        QTest::newRow("typed entry, then click on Update") << "click Update" << 0L << "2";
+        QTest::newRow("typed entry, then Tab") << "Tab" << 0L << "2";
+        QTest::newRow("typed entry, then Enter") << "Enter" << 0L << "2";
         QTest::newRow("mouse pick of another entry") << "mouse 1" << 1L << "2";
-        QTest::newRow("mouse pick of the entry shown") << "mouse 0" << 1L << "1";
-        QTest::newRow("mouse pick after typing another port") << "type 7, mouse 0" << 1L << "1";
-        QTest::newRow("keys in the open list") << "list Down Enter" << 1L << "2";
+        QTest::newRow("mouse pick of the entry typed") << "mouse 1" << 1L << "2";
         QTest::newRow("arrow key in the closed box") << "Down" << 1L << "2";
     }
     void selectorReopensOnlyOnAPick()
@@ -400,100 +278,45 @@ private slots:
         Window window;
         window.showActive();
         QLineEdit *edit = window.combo()->lineEdit();
-        if (action.startsWith("type ")) {
-            QTest::keyClicks(edit, action.mid(5, 1)); // reopens as typed, before the action
-            action = action.mid(8);
-        }
+        if (reopens == 0 || QByteArray(QTest::currentDataTag()).contains("typed"))
+            QTest::keyClick(edit, Qt::Key_2); // replaces "1", reopening as typed
         window.link->calls.clear();
-
         if (action == "click Update")
             window.click("Command3");
-        else if (action == "Tab")
-            QTest::keyClick(edit, Qt::Key_Tab);
-        else if (action == "Enter")
-            QTest::keyClick(edit, Qt::Key_Return);
+        else if (action == "Tab" || action == "Enter")
+            QTest::keyClick(edit, action == "Tab" ? Qt::Key_Tab : Qt::Key_Return);
         else if (action.startsWith("mouse "))
             window.pickWithMouse(action.mid(6).toInt());
-        else if (action == "list Down Enter") {
-            window.combo()->showPopup();
-            QTest::keyClick(window.combo()->view(), Qt::Key_Down);
-            QTest::keyClick(window.combo()->view(), Qt::Key_Return);
-        } else if (action == "Down")
+        else
             QTest::keyClick(edit, Qt::Key_Down);
-
         QCOMPARE(window.opens(), reopens);
         QCOMPARE(window.combo()->currentText(), text);
-        QCOMPARE(window.link->portNumber(), text.toInt());
     }
 
-    // Enter and Return press the focused button, as Space does.
-    void keysPressTheFocusedButton_data()
+    void enterAndSpacePressTheFocusedButton()
     {
-        QTest::addColumn<int>("key");
-        QTest::newRow("Space") << int(Qt::Key_Space);
-        QTest::newRow("Return") << int(Qt::Key_Return);
-        QTest::newRow("Enter") << int(Qt::Key_Enter);
-    }
-    void keysPressTheFocusedButton()
-    {
-        QFETCH(int, key);
         Window window;
         window.showActive();
-        window.control("Command2")->setFocus();
-        QTest::keyClick(window.control("Command2"), Qt::Key(key));
-        QCOMPARE(window.digits(), QStringLiteral("0100"));
-        window.control("Command3")->setFocus();
-        QTest::keyClick(window.control("Command3"), Qt::Key(key));
-        QCOMPARE(window.link->writes.size(), std::size_t(5));
+        for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
+            window.control("Command2")->setFocus();
+            QTest::keyClick(window.control("Command2"), key);
+        }
+        QCOMPARE(window.digits(), QStringLiteral("0300"));
     }
 
-    // What a screen reader finds: every control told apart, each score one
-    // value, the selector labelled, and status changes announced.
-    void assistiveTechnologyTellsTheControlsApart_data()
+    void screenReadersTellTheControlsApart()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("accessibleName");
-        QTest::newRow("Command1") << "Command1"
-                                  << "Left score: minus";
-        QTest::newRow("Command2") << "Command2"
-                                  << "Left score: plus";
-        QTest::newRow("Command4") << "Command4"
-                                  << "Right score: minus";
-        QTest::newRow("Command5") << "Command5"
-                                  << "Right score: plus";
-        QTest::newRow("Command3") << "Command3"
-                                  << "Update scoreboard";
-        QTest::newRow("Command6") << "Command6"
-                                  << "Reset Score";
-        QTest::newRow("Label2 0") << "Label2_0"
-                                  << "Left score 08";
-        QTest::newRow("Label2 1") << "Label2_1"
-                                  << "Left score 08";
-        QTest::newRow("Label2 2") << "Label2_2"
-                                  << "Right score 15";
-        QTest::newRow("Label2 3") << "Label2_3"
-                                  << "Right score 15";
-        QTest::newRow("Label1") << "Label1"
-                                << "COM-port";
-    }
-    void assistiveTechnologyTellsTheControlsApart()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, accessibleName);
         Window window;
-        for (int i = 0; i < 8; ++i)
-            window.click("Command2");
-        for (int i = 0; i < 15; ++i)
-            window.click("Command5");
-        QCOMPARE(accessible(window.control(qPrintable(name)))->text(QAccessible::Name), accessibleName);
-
-        const auto labelledBy = accessible(window.combo())->relations(QAccessible::Label);
-        QCOMPARE(labelledBy.size(), 1);
-        QCOMPARE(labelledBy.first().first->object(), window.control("Label1"));
-
-        // The status line is read by its text, which QLabel announces on each change.
-        window.click("Command3");
-        QCOMPARE(accessible(window.control("StatusLine"))->text(QAccessible::Name), window.form->statusText());
+        for (const char *button : {"Command2", "Command2", "Command1", "Command5"})
+            window.click(button);
+        QCOMPARE(accessibleName(window.control("Command1")), QStringLiteral("Left score: minus"));
+        QCOMPARE(accessibleName(window.control("Command5")), QStringLiteral("Right score: plus"));
+        QCOMPARE(accessibleName(window.control("Label2_1")), QStringLiteral("Left score 01"));
+        QCOMPARE(accessibleName(window.control("Label2_2")), QStringLiteral("Right score 01"));
+        const auto labels = QAccessible::queryAccessibleInterface(window.combo())->relations(QAccessible::Label);
+        QCOMPARE(labels.value(0).first->object(), window.control("Label1"));
+        // Read by its text, which QLabel reports on every change.
+        QCOMPARE(accessibleName(window.control("StatusLine")), window.form->statusText());
     }
 
     void loadingListsTheProbedPortsAndOpensTheFirst()
@@ -549,22 +372,16 @@ private slots:
         Window window;
         window.click("Command3");
         const QString boardShowsZeros = window.form->statusText();
-        QVERIFY(boardShowsZeros.startsWith(QStringLiteral("Board shows 00 00 - sent to port 1 at ")));
         const QString behind = QStringLiteral("Not on the board yet - press Update scoreboard");
         window.click("Command5");
         QCOMPARE(window.form->statusText(), behind);
         window.click("Command4");
         QCOMPARE(window.form->statusText(), boardShowsZeros);
-
-        // A failed send leaves the board as it was.
         window.click("Command2");
         window.link->writesBeforeFailure = 1;
         window.click("Command3");
-        QVERIFY(window.form->statusText().startsWith(QStringLiteral("Not sent: port 1")));
-        window.click("Command1");
+        window.click("Command1"); // a failed send left the board as it was
         QCOMPARE(window.form->statusText(), boardShowsZeros);
-        window.click("Command2");
-        QCOMPARE(window.form->statusText(), behind);
         QCOMPARE(window.link->writes.size(), std::size_t(5 + 1)); // nothing sent but by the updates
     }
 
