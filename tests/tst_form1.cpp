@@ -430,8 +430,8 @@ private slots:
     {
         Window window([](RecordingLink &link) { link.failOpen = true; });
         QCOMPARE(window.form->statusText(),
-                 QStringLiteral("No board on port 1 or 2 (1: no such device; 2: no such device). No other serial "
-                                "device found - plug in the adapter or type a port number under COM-port"));
+                 QStringLiteral("No board on port 1 or 2 (both: no such device). No other serial device found - "
+                                "plug in the adapter or type a port number under COM-port"));
         QCOMPARE(window.control<QComboBox>("Combo1")->currentText(), QStringLiteral("Combo1"));
 
         window.click("Command3");

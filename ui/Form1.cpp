@@ -406,14 +406,13 @@ std::vector<SerialDevice> Form1::listDevices()
 {
     std::vector<SerialDevice> devices = m_portFinder->devices();
     // The ports the probes listed keep their plain entries.
-    std::vector<int> probed;
-    for (int i = 0; i < m_probedEntries; ++i)
-        probed.push_back(m_combo1->itemText(i).toInt());
-    devices.erase(std::remove_if(devices.begin(), devices.end(),
-                                 [&](const SerialDevice &device) {
-                                     return std::find(probed.begin(), probed.end(), device.portNumber) != probed.end();
-                                 }),
-                  devices.end());
+    const auto listedByTheProbes = [this](const SerialDevice &device) {
+        for (int i = 0; i < m_probedEntries; ++i)
+            if (m_combo1->itemText(i).toInt() == device.portNumber)
+                return true;
+        return false;
+    };
+    devices.erase(std::remove_if(devices.begin(), devices.end(), listedByTheProbes), devices.end());
 
     // Redrawing the list must not touch the text: that would reopen the port.
     const QSignalBlocker quiet(m_combo1);
@@ -459,6 +458,7 @@ void Form1::afterSending(const LinkResult &sent)
 
 void Form1::devicesChanged()
 {
+    const int entriesBefore = m_combo1->count();
     const std::vector<SerialDevice> devices = listDevices();
 
     // The port in use has gone, or another device now stands at its path:
@@ -479,4 +479,9 @@ void Form1::devicesChanged()
             showStatus(StatusText::portBack(reopened), false);
         }
     }
+
+    // With no port open, an adapter just plugged in is what the operator
+    // is waiting for.
+    if (!m_link->isOpen() && !m_unpluggedPort && m_combo1->count() > entriesBefore)
+        showStatus(StatusText::devicesFound(devices), true);
 }

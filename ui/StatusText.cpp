@@ -21,6 +21,32 @@ QString now()
 {
     return QTime::currentTime().toString(QStringLiteral("HH:mm:ss"));
 }
+// Why a probe at start failed, in a few words: the status line is small.
+QString probeFailure(const LinkResult &result)
+{
+    switch (result.error) {
+    case LinkError::NoSuchDevice:
+    case LinkError::NoDeviceForPort: return QStringLiteral("no such device");
+    case LinkError::PermissionDenied: return QStringLiteral("permission denied: join the dialout group");
+    case LinkError::InUse: return QStringLiteral("in use");
+    case LinkError::SystemConsole: return QStringLiteral("system console");
+    default: return systemText(result);
+    }
+}
+
+// "33 FTDI FT232R USB UART (ttyUSB0)"
+QString foundDevice(const SerialDevice &device)
+{
+    const std::string description = DeviceDescription(device);
+    const QString name = QString::fromStdString(device.path.substr(device.path.rfind('/') + 1));
+    QString text =
+        description.empty()
+            ? QStringLiteral("%1 (%2)").arg(device.portNumber).arg(name)
+            : QStringLiteral("%1 %2 (%3)").arg(device.portNumber).arg(QString::fromStdString(description), name);
+    if (!device.mayOpen)
+        text += QStringLiteral(", no permission: join the dialout group");
+    return text;
+}
 } // namespace
 
 namespace StatusText {
@@ -85,48 +111,31 @@ QString startupCommandSent(const LinkResult &result)
     return QStringLiteral("%1 open, start-up command sent").arg(port(result));
 }
 
-// Why a probe at start failed, in a few words: the status line is small.
-QString probeFailure(const LinkResult &result)
-{
-    switch (result.error) {
-    case LinkError::NoSuchDevice:
-    case LinkError::NoDeviceForPort: return QStringLiteral("no such device");
-    case LinkError::PermissionDenied: return QStringLiteral("permission denied: join the dialout group");
-    case LinkError::InUse: return QStringLiteral("in use");
-    case LinkError::SystemConsole: return QStringLiteral("system console");
-    default: return systemText(result);
-    }
-}
-
-// "33 FTDI FT232R USB UART (ttyUSB0)"
-QString foundDevice(const SerialDevice &device)
-{
-    const std::string description = DeviceDescription(device);
-    const QString name = QString::fromStdString(device.path.substr(device.path.rfind('/') + 1));
-    QString text =
-        description.empty()
-            ? QStringLiteral("%1 (%2)").arg(device.portNumber).arg(name)
-            : QStringLiteral("%1 %2 (%3)").arg(device.portNumber).arg(QString::fromStdString(description), name);
-    if (!device.mayOpen)
-        text += QStringLiteral(", no permission: join the dialout group");
-    return text;
-}
-
 QString noPortFound(const std::vector<LinkResult> &failedProbes, const std::vector<SerialDevice> &devices)
 {
+    // The status line is small: one reason said once where both ports share it.
     QStringList why;
     for (const LinkResult &probe : failedProbes)
         why << QStringLiteral("%1: %2").arg(probe.portNumber).arg(probeFailure(probe));
+    if (failedProbes.size() == 2 && probeFailure(failedProbes[0]) == probeFailure(failedProbes[1]))
+        why = QStringList{QStringLiteral("both: %1").arg(probeFailure(failedProbes[0]))};
     const QString ports = QStringLiteral("No board on port 1 or 2 (%1).").arg(why.join(QStringLiteral("; ")));
     if (devices.empty())
         return ports + QStringLiteral(" No other serial device found - plug in the adapter or type a port number "
                                       "under COM-port");
+    return ports + QLatin1Char(' ') + devicesFound(devices);
+}
+
+QString devicesFound(const std::vector<SerialDevice> &devices)
+{
+    constexpr std::size_t kNamedAtMost = 2; // the rest are in the list
     QStringList found;
-    for (const SerialDevice &device : devices)
-        found << foundDevice(device);
-    return ports + QStringLiteral(" Found %1 - pick %2 under COM-port")
-                       .arg(found.join(QStringLiteral("; ")),
-                            devices.size() == 1 ? QStringLiteral("it") : QStringLiteral("one"));
+    for (std::size_t i = 0; i < devices.size() && i < kNamedAtMost; ++i)
+        found << foundDevice(devices[i]);
+    if (devices.size() > kNamedAtMost)
+        found << QStringLiteral("%1 more").arg(devices.size() - kNamedAtMost);
+    return QStringLiteral("Found %1 - pick %2 under COM-port")
+        .arg(found.join(QStringLiteral("; ")), devices.size() == 1 ? QStringLiteral("it") : QStringLiteral("one"));
 }
 
 QString rememberedPortOpened(const LinkResult &result)

@@ -19,6 +19,7 @@ QString notOnTheBoardYet();
 QString notSent(const LinkResult &result);
 QString startupCommandSent(const LinkResult &result);
 QString noPortFound(const std::vector<LinkResult> &failedProbes, const std::vector<SerialDevice> &devices);
+QString devicesFound(const std::vector<SerialDevice> &devices);
 QString rememberedPortOpened(const LinkResult &result);
 QString portUnplugged(const LinkResult &result);
 QString portBack(const LinkResult &result);
