@@ -107,7 +107,10 @@ if [ -n "${deb:-}" ]; then
     for unwanted in qt6-qpa-plugins fonts-dseg libgl1 libopengl0; do
         ! grep -q "\b$unwanted\b" <<<"$depends" || fail "$unwanted should not be a dependency"
     done
-    grep -qx "fonts-dseg" <<<"$recommends" || fail "fonts-dseg is not recommended"
+    # The window falls back to other fonts without them: recommended, not required.
+    for font in fonts-dseg fonts-liberation; do
+        tr ',' '\n' <<<"$recommends" | grep -qx " *$font" || fail "$font is not recommended"
+    done
     dbgsym=$(dirname "$deb")/scoreboard-dbgsym_${version}_$(dpkg-deb -f "$deb" Architecture).deb
     [ -f "$dbgsym" ] || fail "no debug symbols package $(basename "$dbgsym")"
 
