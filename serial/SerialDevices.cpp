@@ -27,11 +27,6 @@ std::string readAttribute(const std::string &path)
     return value;
 }
 
-std::string baseName(const std::string &path)
-{
-    return path.substr(path.rfind('/') + 1);
-}
-
 std::string canonical(const std::string &path)
 {
     char resolved[PATH_MAX];
@@ -80,7 +75,7 @@ std::vector<SerialDevice> SystemDeviceSource::devices() const
         // Only what the kernel says of this very node describes it: a node
         // with another device number at this path (a stand-in, a link) is
         // listed by its path alone.
-        const std::string ttyFolder = "/sys/class/tty/" + baseName(device.path);
+        const std::string ttyFolder = "/sys/class/tty/" + DeviceName(device);
         const std::string number = readAttribute(ttyFolder + "/dev");
         const bool described =
             number == std::to_string(major(node.st_rdev)) + ":" + std::to_string(minor(node.st_rdev));
@@ -109,6 +104,11 @@ std::optional<DeviceNode> DeviceNodeAt(const std::string &path)
     (void)path;
     return std::nullopt;
 #endif
+}
+
+std::string DeviceName(const SerialDevice &device)
+{
+    return device.path.substr(device.path.rfind('/') + 1);
 }
 
 std::string DeviceDescription(const SerialDevice &device)

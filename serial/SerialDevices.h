@@ -69,6 +69,9 @@ struct DeviceNode
 // The character device at `path` (links followed), if there is one.
 std::optional<DeviceNode> DeviceNodeAt(const std::string &path);
 
+// The device's name without its folder: "ttyUSB0".
+std::string DeviceName(const SerialDevice &device);
+
 // What the device is, for people: "FTDI FT232R USB UART", or "" when nothing
 // is known but its path.
 std::string DeviceDescription(const SerialDevice &device);

@@ -393,9 +393,7 @@ void Form1::selectPort()
 {
     const LinkResult result = SelectPort(*m_link, m_combo1->currentText().toStdString());
     m_operatorChosePort = !m_programSelects;
-    m_lastSelection = result;
-    m_openNode = result.ok() ? DeviceNodeAt(result.devicePath) : std::nullopt;
-    m_unpluggedPort.reset();
+    noteSelection(result);
     if (result.ok())
         showStatus(StatusText::portOpened(result), false);
     else
@@ -450,10 +448,8 @@ void Form1::afterSending(const LinkResult &sent)
         m_portFinder->remember(sent.portNumber, sent.devicePath);
     // An adapter pulled out fails the write; it is opened again when its
     // device comes back.
-    if (sent.error == LinkError::WriteFailed) {
-        m_unpluggedPort = m_lastSelection;
-        m_openNode.reset();
-    }
+    if (sent.error == LinkError::WriteFailed)
+        markUnplugged();
 }
 
 void Form1::devicesChanged()
@@ -465,17 +461,14 @@ void Form1::devicesChanged()
     // the open port writes nowhere, so let it go and wait for the device.
     if (m_link->isOpen() && m_openNode && !(DeviceNodeAt(m_lastSelection.devicePath) == m_openNode)) {
         m_link->close();
-        m_unpluggedPort = m_lastSelection;
-        m_openNode.reset();
+        markUnplugged();
         showStatus(StatusText::portUnplugged(*m_unpluggedPort), true);
     }
 
     if (m_unpluggedPort && DeviceNodeAt(m_unpluggedPort->devicePath)) {
         const LinkResult reopened = SelectPort(*m_link, m_combo1->currentText().toStdString());
         if (reopened.ok()) {
-            m_lastSelection = reopened;
-            m_openNode = DeviceNodeAt(reopened.devicePath);
-            m_unpluggedPort.reset();
+            noteSelection(reopened);
             showStatus(StatusText::portBack(reopened), false);
         }
     }
@@ -484,4 +477,17 @@ void Form1::devicesChanged()
     // is waiting for.
     if (!m_link->isOpen() && !m_unpluggedPort && m_combo1->count() > entriesBefore)
         showStatus(StatusText::devicesFound(devices), true);
+}
+
+void Form1::noteSelection(const LinkResult &result)
+{
+    m_lastSelection = result;
+    m_openNode = result.ok() ? DeviceNodeAt(result.devicePath) : std::nullopt;
+    m_unpluggedPort.reset();
+}
+
+void Form1::markUnplugged()
+{
+    m_unpluggedPort = m_lastSelection;
+    m_openNode.reset();
 }

@@ -58,6 +58,8 @@ private:
     bool openRememberedPort(const std::vector<SerialDevice> &devices);
     void devicesChanged();
     void afterSending(const LinkResult &sent);
+    void noteSelection(const LinkResult &result);
+    void markUnplugged();
 
     void Form_Load();
     void Form_Terminate();

@@ -38,7 +38,7 @@ QString probeFailure(const LinkResult &result)
 QString foundDevice(const SerialDevice &device)
 {
     const std::string description = DeviceDescription(device);
-    const QString name = QString::fromStdString(device.path.substr(device.path.rfind('/') + 1));
+    const QString name = QString::fromStdString(DeviceName(device));
     QString text =
         description.empty()
             ? QStringLiteral("%1 (%2)").arg(device.portNumber).arg(name)
