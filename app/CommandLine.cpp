@@ -1,11 +1,13 @@
 #include "CommandLine.h"
 
-#include "serial/SerialDevices.h"
+#include "serial/SerialPlatform.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
 #include <cstdio>
+#include <cstdlib>
+#include <vector>
 
 namespace {
 constexpr int kExitUsage = 2;
@@ -25,28 +27,46 @@ constexpr std::pair<const char *, bool> kToolkitOptions[] = {
     {"sync", false},
 };
 
-QString helpDescription()
+QString helpDescription(const SerialPlatform &platform)
 {
     return QStringLiteral(
-        "The operator's console for a four-digit LED scoreboard on a serial line (2400 baud, 8N1, DTR on).\n\n"
-        "At start it tries ports 1 and 2 and opens the first that opens; otherwise it opens the port last used, "
-        "if that adapter is plugged in. Every serial device present is listed under \"COM-port\".\n\n"
-        "Port numbers: 1-32 are /dev/ttyS0-31, 33-64 /dev/ttyUSB0-31 (USB adapters), 65-96 /dev/ttyACM0-31. "
-        "To use serial ports your user must be in the dialout group.");
+               "The operator's console for a four-digit LED scoreboard on a serial line (2400 baud, 8N1, DTR on).\n\n"
+               "At start it tries ports 1 and 2 and opens the first that opens; otherwise it opens the port last used, "
+               "if that adapter is plugged in. Every serial device present is listed under \"COM-port\".\n\n") +
+           QString::fromStdString(platform.portNumbering());
 }
 
-int listPorts()
+int listPorts(const SerialPlatform &platform)
 {
-    const std::vector<SerialDevice> devices = SystemDeviceSource().devices();
+    const std::vector<SerialDevice> devices = platform.devices();
     if (devices.empty())
         std::fprintf(stderr, "scoreboard: no serial device found\n");
     for (const SerialDevice &device : devices)
         std::printf("%s\n", DeviceListLine(device).c_str());
     return 0;
 }
+
+// Messages the toolkit gives while it looks for the display: passed on once
+// it has one, dropped with a line of our own when it has none.
+struct HeldMessage
+{
+    QtMsgType type;
+    QByteArray category;
+    QString text;
+};
+std::vector<HeldMessage> g_heldMessages;
+
+void holdOrGiveUp(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (type == QtFatalMsg) {
+        std::fputs("scoreboard: no display - start it from a desktop session, or see --help\n", stderr);
+        std::_Exit(1); // the toolkit is half set up: nothing of it may run on
+    }
+    g_heldMessages.push_back({type, context.category, text});
+}
 } // namespace
 
-std::optional<int> HandleCommandLine(int argc, char *argv[])
+std::optional<int> HandleCommandLine(int argc, char *argv[], const SerialPlatform &platform)
 {
     // A plain core application: enough to parse and to list devices, and it
     // needs no display.
@@ -55,10 +75,14 @@ std::optional<int> HandleCommandLine(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(SCOREBOARD_VERSION));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(helpDescription());
+    parser.setApplicationDescription(helpDescription(platform));
     // Qt's own options are single-dash words ("-style").
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption helpOption = parser.addHelpOption();
+    // Not addHelpOption: its --help-all promises the toolkit's options and
+    // shows only these.
+    const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
+                                        QStringLiteral("Displays help on commandline options."));
+    parser.addOption(helpOption);
     const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption listPortsOption(
         QStringLiteral("list-ports"),
@@ -84,7 +108,7 @@ std::optional<int> HandleCommandLine(int argc, char *argv[])
                      qPrintable(parser.positionalArguments().constFirst()));
         return kExitUsage;
     }
-    if (parser.isSet(helpOption) || parser.isSet(QStringLiteral("help-all"))) {
+    if (parser.isSet(helpOption)) {
         std::printf("%s", qPrintable(parser.helpText()));
         return 0;
     }
@@ -93,6 +117,19 @@ std::optional<int> HandleCommandLine(int argc, char *argv[])
         return 0;
     }
     if (parser.isSet(listPortsOption))
-        return listPorts();
+        return listPorts(platform);
     return std::nullopt;
+}
+
+std::unique_ptr<QApplication> OpenDisplayOrSayWhyNot(int &argc, char *argv[])
+{
+    const QtMessageHandler previous = qInstallMessageHandler(holdOrGiveUp);
+    auto app = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(previous);
+    for (const HeldMessage &message : std::exchange(g_heldMessages, {})) {
+        const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
+        previous ? previous(message.type, context, message.text)
+                 : qt_message_output(message.type, context, message.text);
+    }
+    return app;
 }

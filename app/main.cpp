@@ -1,17 +1,26 @@
 #include "CommandLine.h"
-#include "QuitOnSignals.h"
-#include "serial/QtSerialLink.h"
+#include "Desktop.h"
+#include "display/SendSequences.h"
+#include "serial/PortMemory.h"
+#include "serial/PortSession.h"
+#include "serial/SerialPlatform.h"
 #include "ui/Form1.h"
+#include "ui/MatchMemory.h"
 
 #include <QApplication>
+#include <QSettings>
 #include <QStyleHints>
 
+// The one place the real parts are built: this system's serial platform and
+// link, the user's settings, the port session and the window.
 int main(int argc, char *argv[])
 {
-    if (const std::optional<int> done = HandleCommandLine(argc, argv))
+    UseCallersTerminal();
+    const std::unique_ptr<SerialPlatform> platform = MakeSystemSerialPlatform();
+    if (const std::optional<int> done = HandleCommandLine(argc, argv, *platform))
         return *done;
 
-    QApplication app(argc, argv);
+    const std::unique_ptr<QApplication> app = OpenDisplayOrSayWhyNot(argc, argv);
     QApplication::setApplicationName(QStringLiteral("scoreboard"));
     QApplication::setApplicationVersion(QStringLiteral(SCOREBOARD_VERSION));
     // Lets docks and task bars match the window to its desktop entry.
@@ -19,8 +28,13 @@ int main(int argc, char *argv[])
     // A blinking text cursor is a timer that wakes the program ten times a
     // second for as long as it runs; a steady cursor shows the same.
     QGuiApplication::styleHints()->setCursorFlashTime(0);
-    const QuitOnSignals quitOnSignals;
-    Form1 window(std::make_unique<QtSerialLink>());
+    QuitWhenTheSessionEnds(*app);
+
+    QSettings settings(QStringLiteral("scoreboard"), QStringLiteral("scoreboard"));
+    PortMemory portMemory(settings);
+    MatchMemory matchMemory(settings);
+    PortSession session(MakeSystemSerialLink(*platform), *platform, portMemory, SendStartupCommand);
+    Form1 window(session, matchMemory);
     window.show();
-    return app.exec();
+    return QApplication::exec();
 }

@@ -224,7 +224,8 @@ def main():
     x = harness.XServer()
     watch = xwatch.XWatch(x.display)
     ports = [harness.StandInPort(1), harness.StandInPort(2)]
-    env = dict(x.env(), XDG_RUNTIME_DIR=runtime_dir())
+    # Settings of its own: no port or match remembered from the user's runs.
+    env = dict(x.env(), XDG_RUNTIME_DIR=runtime_dir(), XDG_CONFIG_HOME=tempfile.mkdtemp(prefix="scoreboard-bench-config-"))
     startup = {name: [] for name in programs}
     ratios = {"frame": [], "rss": [], "frame_text": [], "rss_text": []}
     xvfb_click, xvfb_gaps, xvfb_cpu = [], [], []

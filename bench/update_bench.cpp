@@ -9,11 +9,16 @@
 // QT_QPA_PLATFORM says otherwise)
 
 #include "display/SendSequences.h"
+#include "serial/PortMemory.h"
 #include "serial/QtSerialLink.h"
+#include "support/FakeSerialPlatform.h"
 #include "ui/Form1.h"
+#include "ui/MatchMemory.h"
 
 #include <QApplication>
 #include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <atomic>
@@ -241,9 +246,16 @@ int main(int argc, char *argv[])
         return FarSide::cpuMs(CLOCK_PROCESS_CPUTIME_ID) - port1.readerCpuMs() - port2.readerCpuMs();
     };
 
-    Form1 window(std::make_unique<QtSerialLink>([&](int portNumber) {
+    // Ports 1 and 2 and settings of its own: nothing of this machine's.
+    FakeSerialPlatform platform([&](int portNumber) {
         return portNumber == 1 ? port1.devicePath() : portNumber == 2 ? port2.devicePath() : std::string();
-    }));
+    });
+    const QTemporaryDir settingsFolder;
+    QSettings settings(settingsFolder.filePath(QStringLiteral("scoreboard.conf")), QSettings::IniFormat);
+    PortMemory portMemory(settings);
+    MatchMemory matchMemory(settings);
+    PortSession session(std::make_unique<QtSerialLink>(platform), platform, portMemory, SendStartupCommand);
+    Form1 window(session, matchMemory);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) {
         std::fprintf(stderr, "the window was never shown\n");

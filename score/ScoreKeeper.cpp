@@ -20,7 +20,23 @@ void ScoreKeeper::StepScore(Side side, Direction direction)
     else if (direction == Direction::Up && value > 99)
         value = 0;
     counter = static_cast<std::int16_t>(value);
+    showCounter(side);
+}
 
+void ScoreKeeper::RestoreScores(std::int16_t left, std::int16_t right)
+{
+    const auto inRange = [](std::int16_t score) {
+        return static_cast<std::int16_t>(score < 0 || score > 99 ? 0 : score);
+    };
+    m_leftScore = inRange(left);
+    m_rightScore = inRange(right);
+    showCounter(Side::Left);
+    showCounter(Side::Right);
+}
+
+void ScoreKeeper::showCounter(Side side)
+{
+    const int value = side == Side::Left ? m_leftScore : m_rightScore;
     const int tensCell = side == Side::Left ? 0 : 2;
     writeCell(tensCell, value / 10);
     writeCell(tensCell + 1, value % 10);

@@ -42,8 +42,13 @@ public:
         return updateScoreboard();
     }
 
+    // Puts scores kept from an earlier run back in the window, each 0 to 99;
+    // nothing is sent.
+    void RestoreScores(std::int16_t left, std::int16_t right);
+
 private:
     void zeroCellsThenCounters();
+    void showCounter(Side side);
     void writeCell(int index, int digit);
 
     std::int16_t m_leftScore = 0;

@@ -1,7 +1,5 @@
 #include "serial/PortDiscovery.h"
 
-#include "display/SendSequences.h"
-
 namespace {
 // Opens and closes the port, nothing else: no settings, no bytes.
 bool probe(SerialLink &link, int portNumber, PortSelector &selector, DiscoveryReport &report)
@@ -17,11 +15,8 @@ bool probe(SerialLink &link, int portNumber, PortSelector &selector, DiscoveryRe
 }
 } // namespace
 
-DiscoveryReport DiscoverPorts(ScoreKeeper &scores, SerialLink &link, PortSelector &selector)
+DiscoveryReport DiscoverPorts(SerialLink &link, PortSelector &selector, const StartupCommand &sendStartupCommand)
 {
-    scores.setLeftScore(0);
-    scores.setRightScore(0);
-
     DiscoveryReport report;
     // The probe of port 1 may fail at most once quietly: it is then simply
     // not listed and port 2 gets its turn.
@@ -35,7 +30,7 @@ DiscoveryReport DiscoverPorts(ScoreKeeper &scores, SerialLink &link, PortSelecto
         // Only port 1 answers: it is taken to be the board's, and the board is
         // told the program has started.
         selector.SetText(selector.List(0));
-        report.startupCommand = SendStartupCommand(link);
+        report.startupCommand = sendStartupCommand(link);
         return report;
     }
 

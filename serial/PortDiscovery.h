@@ -1,10 +1,10 @@
 #pragma once
 
-#include "score/ScoreKeeper.h"
 #include "serial/LinkResult.h"
 #include "serial/PortSelector.h"
 #include "serial/SerialLink.h"
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -20,8 +20,12 @@ struct DiscoveryReport
     std::optional<LinkResult> startupCommand;
 };
 
-// Runs once as the window loads: zeroes both counters, probes ports 1 and 2
-// (open and close only), lists those that opened and selects the first,
-// which opens it through the selector's change. Sends the start-up command
-// when only port 1 opened.
-DiscoveryReport DiscoverPorts(ScoreKeeper &scores, SerialLink &link, PortSelector &selector);
+// What tells the board the program has started; passed in so that the port
+// rules know nothing of the board's messages.
+using StartupCommand = std::function<LinkResult(SerialLink &link)>;
+
+// Runs once as the program starts: probes ports 1 and 2 (open and close
+// only), lists those that opened and selects the first, which opens it
+// through the selector's change. Sends the start-up command when only port 1
+// opened.
+DiscoveryReport DiscoverPorts(SerialLink &link, PortSelector &selector, const StartupCommand &sendStartupCommand);

@@ -18,7 +18,10 @@ LinkResult SelectPort(SerialLink &link, std::string_view selectorText)
     link.setPortNumber(*portNumber);
     link.configureLine();
     link.setDtr(true);
-    return link.open();
+    LinkResult opened = link.open();
+    if (opened.error == LinkError::NoDeviceForPort)
+        opened.systemText = std::string(selectorText); // what the operator sees, to quote back
+    return opened;
 }
 
 void ClosePort(SerialLink &link)

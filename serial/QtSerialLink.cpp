@@ -1,14 +1,15 @@
 #include "serial/QtSerialLink.h"
 
+#include "serial/SerialPlatform.h"
+
+#include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <thread>
 
-#ifdef Q_OS_UNIX
-#include <cerrno>
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
-#endif
 
 using namespace std::chrono_literals;
 
@@ -20,9 +21,7 @@ constexpr auto kDrainLimit = 500ms;
 constexpr auto kDrainPollInterval = 5ms;
 } // namespace
 
-QtSerialLink::QtSerialLink(PortPathResolver resolvePath, ConsoleDeviceSource consoles)
-    : m_resolvePath(std::move(resolvePath)), m_consoles(std::move(consoles))
-{}
+QtSerialLink::QtSerialLink(const SerialPlatform &platform) : m_platform(platform) {}
 
 QtSerialLink::~QtSerialLink()
 {
@@ -33,7 +32,7 @@ QtSerialLink::~QtSerialLink()
 void QtSerialLink::setPortNumber(int portNumber)
 {
     m_portNumber = portNumber;
-    m_devicePath = m_resolvePath ? m_resolvePath(portNumber) : std::string();
+    m_devicePath = m_platform.devicePathForPort(portNumber);
 }
 
 void QtSerialLink::configureLine()
@@ -53,7 +52,7 @@ LinkResult QtSerialLink::open()
         return resultFor(LinkError::None);
     if (m_devicePath.empty())
         return resultFor(LinkError::NoDeviceForPort);
-    if (m_consoles && IsConsoleDevice(m_devicePath, m_consoles()))
+    if (m_platform.isSystemConsole(m_devicePath))
         return resultFor(LinkError::SystemConsole);
 
     m_port.setPortName(QString::fromStdString(m_devicePath));
@@ -133,17 +132,18 @@ LinkError QtSerialLink::classifyOpenFailure(QSerialPort::SerialPortError error) 
     switch (error) {
     case QSerialPort::DeviceNotFoundError: return LinkError::NoSuchDevice;
     case QSerialPort::PermissionError:
-#ifdef Q_OS_UNIX
         // QSerialPort reports a device held by another program (its lock
         // file, or an exclusive open) as a permission error too; tell them
         // apart by asking whether we may write the device at all.
         if (::access(m_devicePath.c_str(), W_OK) != 0 && errno == EACCES)
             return LinkError::PermissionDenied;
         return LinkError::InUse;
-#else
-        return LinkError::InUse;
-#endif
-    default: return LinkError::OpenFailed;
+    default:
+        // The kernel keeps nodes for on-board ports that have no chip; opening
+        // one fails with EIO, which QSerialPort passes on only as its text.
+        if (m_port.errorString() == QString::fromLocal8Bit(std::strerror(EIO)))
+            return LinkError::NoSerialPort;
+        return LinkError::OpenFailed;
     }
 }
 
@@ -159,7 +159,6 @@ void QtSerialLink::letQueuedBytesLeave()
 {
     // Closing restores the line settings the port had before we opened it,
     // at once, and would garble bytes still in the driver's queue.
-#ifdef Q_OS_UNIX
     const auto deadline = std::chrono::steady_clock::now() + kDrainLimit;
     while (std::chrono::steady_clock::now() < deadline) {
         int queued = 0;
@@ -167,5 +166,9 @@ void QtSerialLink::letQueuedBytesLeave()
             return;
         std::this_thread::sleep_for(kDrainPollInterval);
     }
-#endif
+}
+
+std::unique_ptr<SerialLink> MakeSystemSerialLink(const SerialPlatform &platform)
+{
+    return std::make_unique<QtSerialLink>(platform);
 }

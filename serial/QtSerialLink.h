@@ -1,19 +1,18 @@
 #pragma once
 
-#include "serial/PortTable.h"
 #include "serial/SerialLink.h"
-#include "serial/SystemConsole.h"
 
 #include <QSerialPort>
 
 #include <string>
 
-// The serial link on a real device, through QSerialPort.
+class SerialPlatform;
+
+// The serial link on Linux, through QSerialPort.
 class QtSerialLink final : public SerialLink
 {
 public:
-    explicit QtSerialLink(PortPathResolver resolvePath = DevicePathForPort,
-                          ConsoleDeviceSource consoles = SystemConsoleDevices);
+    explicit QtSerialLink(const SerialPlatform &platform);
     ~QtSerialLink() override;
 
     QtSerialLink(const QtSerialLink &) = delete;
@@ -34,8 +33,7 @@ private:
     void applyDtr();
     void letQueuedBytesLeave();
 
-    PortPathResolver m_resolvePath;
-    ConsoleDeviceSource m_consoles;
+    const SerialPlatform &m_platform;
     QSerialPort m_port;
     int m_portNumber = 0;
     std::string m_devicePath;

@@ -3,11 +3,6 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <vector>
-
-// The serial devices present on this machine that a port number names, found
-// without opening any of them: opening a serial port raises its DTR and RTS
-// lines, which a board or a modem on the other end may act on.
 
 // What identifies a USB adapter wherever it is plugged in: the number the
 // system gives it changes with the socket, these do not.
@@ -23,53 +18,28 @@ struct UsbIdentity
     }
 };
 
+// A serial device present on this machine that a port number names.
 struct SerialDevice
 {
     int portNumber = 0;
-    std::string path;         // "/dev/ttyUSB0"
+    std::string path;         // "/dev/ttyUSB0", "COM3"
     std::string manufacturer; // empty where the system does not say
     std::string product;      // empty where the system does not say
     std::optional<UsbIdentity> usb;
-    bool mayOpen = false; // this user has write access to the device
+    bool mayOpen = true; // this user may open it, as far as the system tells without opening
+    // Differs each time the device is plugged in again, where the system
+    // tells; a port held open on the old one writes nowhere. Empty where the
+    // system does not tell.
+    std::string node;
 };
 
-// Where the devices come from: the system, or a test's own list.
-class DeviceSource
-{
-public:
-    virtual ~DeviceSource() = default;
-    virtual std::vector<SerialDevice> devices() const = 0;
-};
+// Whether two sightings are the same device: a USB adapter with a serial
+// number wherever it is plugged in; one without, when its kind matches at
+// the same path (two of a kind cannot be told apart elsewhere); any other
+// port at the same path.
+bool SameDevice(const SerialDevice &a, const SerialDevice &b);
 
-// Reads /dev and /sys: every device node at a path of the port table that is
-// really there (an on-board port with no chip behind it is left out), its USB
-// identity and names where the system describes it, its path alone where it
-// does not. The system console is never listed.
-class SystemDeviceSource final : public DeviceSource
-{
-public:
-    std::vector<SerialDevice> devices() const override;
-};
-
-// Tells one device node from another at the same path: an adapter unplugged
-// and plugged in again comes back as a new node, and a port held open on the
-// old one writes nowhere.
-struct DeviceNode
-{
-    std::uint64_t filesystem = 0;
-    std::uint64_t inode = 0;
-    std::uint64_t device = 0;
-
-    bool operator==(const DeviceNode &other) const
-    {
-        return filesystem == other.filesystem && inode == other.inode && device == other.device;
-    }
-};
-
-// The character device at `path` (links followed), if there is one.
-std::optional<DeviceNode> DeviceNodeAt(const std::string &path);
-
-// The device's name without its folder: "ttyUSB0".
+// The device's name without its folder: "ttyUSB0", "COM3".
 std::string DeviceName(const SerialDevice &device);
 
 // What the device is, for people: "FTDI FT232R USB UART", or "" when nothing

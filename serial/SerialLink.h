@@ -4,9 +4,13 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 
-// The port operations the program needs, and no more. The real link wraps
-// QSerialPort; tests use a recording fake or the real link on a pseudo-terminal.
+class SerialPlatform;
+
+// The port operations the program needs, and no more. The real link is the
+// system's own (QSerialPort on Linux, the Win32 communications API on
+// Windows); tests use a recording fake or the real link on a pseudo-terminal.
 class SerialLink
 {
 public:
@@ -31,3 +35,7 @@ public:
     // write closes the port.
     virtual LinkResult write(const std::uint8_t *data, std::size_t size) = 0;
 };
+
+// This system's serial link, with port numbers as the platform maps them;
+// defined once per system, beside the link.
+std::unique_ptr<SerialLink> MakeSystemSerialLink(const SerialPlatform &platform);

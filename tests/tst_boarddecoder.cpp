@@ -1,6 +1,6 @@
 #include "display/BoardDecoder.h"
 #include "display/DisplayPacket.h"
-#include "support/PseudoTerminal.h"
+#include "support/Hex.h"
 
 #include <QTest>
 

@@ -1,8 +1,6 @@
 #include "serial/QtSerialLink.h"
-#include "support/FakeDeviceSource.h"
 #include "support/PseudoTerminal.h"
-#include "support/RecordingLink.h"
-#include "ui/Form1.h"
+#include "support/TestWindow.h"
 #include "ui/StatusText.h"
 
 #include <QAbstractItemView>
@@ -21,13 +19,6 @@
 using namespace std::chrono_literals;
 
 namespace {
-// No other serial devices, and a port memory of the test's own.
-std::unique_ptr<PortFinder> noOtherDevices()
-{
-    return PortFinderOn(std::make_shared<std::vector<SerialDevice>>(),
-                        QDir::temp().filePath(QStringLiteral("tst_faults-port-memory.conf")));
-}
-
 QString digitsOf(const Form1 &form)
 {
     QString text;
@@ -85,10 +76,19 @@ private slots:
     {
         auto adapter = std::make_unique<PseudoTerminal>();
         std::string port1 = adapter->devicePath();
-        auto link = std::make_unique<QtSerialLink>(
-            [&](int port) { return port == 1 ? port1 : std::string("/dev/scoreboard-test-missing"); });
-        QtSerialLink *linkSeen = link.get();
-        Form1 form(std::move(link), noOtherDevices());
+        QtSerialLink *linkSeen = nullptr;
+        TestWindow window(
+            [&](FakeSerialPlatform &platform) {
+                platform.pathOfPort = [&](int port) {
+                    return port == 1 ? port1 : std::string("/dev/scoreboard-test-missing");
+                };
+            },
+            [&](const SerialPlatform &platform) {
+                auto link = std::make_unique<QtSerialLink>(platform);
+                linkSeen = link.get();
+                return link;
+            });
+        const Form1 &form = *window.form;
         QCOMPARE(adapter->receivedBytes().size(), std::size_t(15)); // the start-up command: only port 1 answered
 
         adapter->unplugAfter(15 + 10); // gone after the first digit pair
@@ -126,7 +126,8 @@ private slots:
         QVERIFY(holder.waitForReadyRead(5000));
         QCOMPARE(holder.readLine().trimmed(), QByteArray("held"));
 
-        QtSerialLink link([&](int) { return pty.devicePath(); });
+        PortsOn platform([&](int) { return pty.devicePath(); });
+        QtSerialLink link(platform);
         link.setPortNumber(1);
         link.configureLine();
         const LinkResult result = link.open();
@@ -134,7 +135,10 @@ private slots:
         QVERIFY(!link.isOpen());
         QCOMPARE(link.write(reinterpret_cast<const std::uint8_t *>("x"), 1).error, LinkError::NotOpen);
         QVERIFY(pty.receivedBytes(50ms).empty());
-        QVERIFY(StatusText::selectionFailed(result).contains(QStringLiteral("in use by another program")));
+        PortEvent failed;
+        failed.kind = PortEvent::Kind::OpenFailed;
+        failed.result = result;
+        QVERIFY(StatusText::of(failed, 96).contains(QStringLiteral("in use by another program")));
 
         holder.closeWriteChannel();
         QVERIFY(holder.waitForFinished(5000));
@@ -153,10 +157,14 @@ private slots:
         if (child == 0) {
             if (root && (::setgid(65534) != 0 || ::setuid(65534) != 0))
                 ::_exit(90);
-            QtSerialLink link([&](int) { return pty.devicePath(); });
+            PortsOn platform([&](int) { return pty.devicePath(); });
+            QtSerialLink link(platform);
             link.setPortNumber(1);
-            const LinkResult result = link.open();
-            const bool named = StatusText::selectionFailed(result).contains(QStringLiteral("dialout group"));
+            PortEvent failed;
+            failed.kind = PortEvent::Kind::OpenFailed;
+            failed.result = link.open();
+            const LinkResult &result = failed.result;
+            const bool named = StatusText::of(failed, 96).contains(QStringLiteral("dialout group"));
             ::_exit(result.error == LinkError::PermissionDenied && named ? 0 : 10 + int(result.error));
         }
         int status = 0;
@@ -167,7 +175,8 @@ private slots:
 
     void thousandsOfPressesFollowTheModel()
     {
-        Form1 form(std::make_unique<RecordingLink>(), noOtherDevices());
+        TestWindow window;
+        const Form1 &form = *window.form;
         ScoreModel model;
         std::mt19937 random(20261207);
         std::uniform_int_distribution<int> pick(0, 3);
@@ -184,9 +193,9 @@ private slots:
 
     void pressesQueuedDuringAnUpdateAreAllHandledAfterItInOrder()
     {
-        auto recording = std::make_unique<RecordingLink>();
-        RecordingLink *link = recording.get();
-        Form1 form(std::move(recording), noOtherDevices());
+        TestWindow window;
+        RecordingLink *link = window.recording;
+        Form1 &form = *window.form;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
 

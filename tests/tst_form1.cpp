@@ -1,9 +1,8 @@
-#include "support/FakeDeviceSource.h"
-#include "support/PseudoTerminal.h"
-#include "support/RecordingLink.h"
+#include "support/Hex.h"
+#include "support/TestWindow.h"
 #include "ui/DigitFont.h"
-#include "ui/Form1.h"
 #include "ui/ReadableRed.h"
+#include "ui/StatusText.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -17,32 +16,33 @@
 #include <QRegularExpression>
 #include <QStyle>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextLayout>
 
 namespace {
-// The port remembered between runs, in the test's own file.
-const QString kPortMemory = QDir::temp().filePath(QStringLiteral("tst_form1-port-memory.conf"));
+const UsbIdentity kFtdi{0x0403, 0x6001, "A50285BI"};
 
-struct Window
+// The window on a recording link, prepared by the test before the window
+// loads, with the given devices present.
+struct Window : TestWindow
 {
-    RecordingLink *link;
-    std::shared_ptr<std::vector<SerialDevice>> devices;
-    std::unique_ptr<Form1> form;
+    explicit Window(const std::function<void(RecordingLink &)> &prepare = {}, std::vector<SerialDevice> present = {},
+                    const QString &settingsFolder = {})
+        : TestWindow([&](FakeSerialPlatform &platform) { platform.present = std::move(present); },
+                     [&](const SerialPlatform &) {
+                         auto recording = std::make_unique<RecordingLink>();
+                         if (prepare)
+                             prepare(*recording);
+                         return recording;
+                     },
+                     settingsFolder),
+          link(recording)
+    {}
 
-    // A fresh start forgets the port remembered by an earlier window.
-    explicit Window(std::function<void(RecordingLink &)> prepare = {}, std::vector<SerialDevice> present = {},
-                    bool freshStart = true)
-        : devices(std::make_shared<std::vector<SerialDevice>>(std::move(present)))
-    {
-        auto recording = std::make_unique<RecordingLink>();
-        link = recording.get();
-        if (prepare)
-            prepare(*link);
-        if (freshStart)
-            QFile::remove(kPortMemory);
-        form = std::make_unique<Form1>(
-            std::move(recording),
-            std::make_unique<PortFinder>(std::make_unique<FakeDeviceSource>(devices), kPortMemory));
-    }
+    RecordingLink *link;
+
     template <typename T = QWidget> T *control(const char *name) const
     {
         return form->findChild<T *>(QLatin1String(name));
@@ -230,7 +230,7 @@ private slots:
         QTest::newRow("chosen") << ChooseDigitFont(box);
         QTest::newRow("seven-segment") << LargestDigitFont(QFont(QStringLiteral("DSEG7 Classic")), 200, box);
         QTest::newRow("bold sans-serif") << LargestDigitFont(sans, 200, box);
-        QTest::newRow("specified size, shrunk to fit") << LargestDigitFont(sans, 99, box);
+        QTest::newRow("99 pt, shrunk to fit") << LargestDigitFont(sans, 99, box);
     }
     void everyDigitIsWhollyVisibleAndLarge()
     {
@@ -268,7 +268,6 @@ private slots:
         QTest::newRow("typed entry, then Enter") << "Enter" << 0L << "2";
         QTest::newRow("mouse pick of another entry") << "mouse 1" << 1L << "2";
         QTest::newRow("mouse pick of the entry typed") << "mouse 1" << 1L << "2";
-        QTest::newRow("arrow key in the closed box") << "Down" << 1L << "2";
     }
     void selectorReopensOnlyOnAPick()
     {
@@ -285,10 +284,8 @@ private slots:
             window.click("Command3");
         else if (action == "Tab" || action == "Enter")
             QTest::keyClick(edit, action == "Tab" ? Qt::Key_Tab : Qt::Key_Return);
-        else if (action.startsWith("mouse "))
-            window.pickWithMouse(action.mid(6).toInt());
         else
-            QTest::keyClick(edit, Qt::Key_Down);
+            window.pickWithMouse(action.mid(6).toInt());
         QCOMPARE(window.opens(), reopens);
         QCOMPARE(window.combo()->currentText(), text);
     }
@@ -315,8 +312,11 @@ private slots:
         QCOMPARE(accessibleName(window.control("Label2_2")), QStringLiteral("Right score 01"));
         const auto labels = QAccessible::queryAccessibleInterface(window.combo())->relations(QAccessible::Label);
         QCOMPARE(labels.value(0).first->object(), window.control("Label1"));
-        // Read by its text, which QLabel reports on every change.
-        QCOMPARE(accessibleName(window.control("StatusLine")), window.form->statusText());
+        // Its whole text, also where it is shown in a smaller size.
+        QWidget *status = window.control("StatusLine");
+        QCOMPARE(accessibleName(status), window.form->statusText());
+        QCOMPARE(status->accessibleDescription(), window.form->statusText());
+        QCOMPARE(status->toolTip(), window.form->statusText());
     }
 
     void loadingListsTheProbedPortsAndOpensTheFirst()
@@ -430,8 +430,7 @@ private slots:
     {
         Window window([](RecordingLink &link) { link.failOpen = true; });
         QCOMPARE(window.form->statusText(),
-                 QStringLiteral("No board on port 1 or 2 (both: no such device). No other serial device found - "
-                                "plug in the adapter or type a port number under COM-port"));
+                 QStringLiteral("No other serial device - plug in the adapter. Ports 1 and 2: no such device."));
         QCOMPARE(window.control<QComboBox>("Combo1")->currentText(), QStringLiteral("Combo1"));
 
         window.click("Command3");
@@ -450,31 +449,196 @@ private slots:
         QCOMPARE(window.form->statusText(), QStringLiteral("Port 4 (/dev/fake4) open"));
     }
 
-    void anAdapterSentToIsListedAndFoundAgainInAnotherSocket()
+    // Up and Down in the closed box step through the list from whatever the
+    // field holds; each step is a pick.
+    void arrowKeysStepThroughTheList_data()
     {
-        const UsbIdentity ftdi{0x0403, 0x6001, "A50285BI"};
-        const auto onlyAdapters = [](RecordingLink &link) { link.failingPorts = {1, 2}; };
-        Window first(onlyAdapters, {FakeDevice(33, "/dev/fake33", "FT232R USB UART", ftdi)});
-        auto *combo = first.control<QComboBox>("Combo1");
-        QCOMPARE(combo->count(), 1);
-        QCOMPARE(combo->itemText(0), QStringLiteral("33: FT232R USB UART (/dev/fake33)"));
-        QVERIFY(first.form->statusText().endsWith(
-            QStringLiteral("Found 33 FT232R USB UART (fake33) - pick it under COM-port")));
+        QTest::addColumn<QString>("failing"); // ports whose probe fails
+        QTest::addColumn<QString>("typed");   // first, or nothing: the text the start left
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<long>("reopens");
+        QTest::newRow("Down from a typed number: the first entry") << ""
+                                                                   << "7" << int(Qt::Key_Down) << "1" << 1L;
+        QTest::newRow("Down: the next entry") << ""
+                                              << "" << int(Qt::Key_Down) << "2" << 1L;
+        QTest::newRow("Up at the first entry: stays") << ""
+                                                      << "" << int(Qt::Key_Up) << "1" << 0L;
+        QTest::newRow("one entry: Up selects it") << "1"
+                                                  << "7" << int(Qt::Key_Up) << "2" << 1L;
+        QTest::newRow("Combo1: Down selects the first")
+            << "1 2"
+            << "" << int(Qt::Key_Down) << "33: FT232R USB UART (/dev/fake33)" << 1L;
+    }
+    void arrowKeysStepThroughTheList()
+    {
+        QFETCH(QString, failing);
+        QFETCH(QString, typed);
+        QFETCH(int, key);
+        QFETCH(QString, text);
+        QFETCH(long, reopens);
+        std::vector<SerialDevice> present;
+        if (failing == "1 2")
+            present.push_back(FakeDevice(33, "FT232R USB UART", kFtdi));
+        Window window(
+            [&](RecordingLink &link) {
+                for (const QString &port : failing.split(' ', Qt::SkipEmptyParts))
+                    link.failingPorts.insert(port.toInt());
+            },
+            present);
+        window.showActive();
+        QLineEdit *edit = window.combo()->lineEdit();
+        if (!typed.isEmpty())
+            QTest::keyClicks(edit, typed);
+        window.link->calls.clear();
+        QTest::keyClick(edit, Qt::Key(key));
+        QCOMPARE(window.combo()->currentText(), text);
+        QCOMPARE(window.opens(), reopens);
+        QCOMPARE(edit->cursorPosition(), 0); // the number in view
+    }
 
-        // Typing "33" passes through port 3, which is never sent to.
-        combo->lineEdit()->selectAll();
-        QTest::keyClick(combo->lineEdit(), Qt::Key_3);
-        Window notSentTo(onlyAdapters, {FakeDevice(33, "/dev/fake33", "FT232R USB UART", ftdi)}, false);
-        QVERIFY(!notSentTo.link->isOpen());
-        QTest::keyClick(combo->lineEdit(), Qt::Key_3);
-        first.click("Command3");
+    // While the list is open, devices that come and go do not move what is
+    // highlighted: Enter opens the entry the operator saw. The wheel over the
+    // field changes nothing.
+    void nothingChangesThePortBehindTheOperatorsBack()
+    {
+        Window window({}, {FakeDevice(33, "FT232R USB UART", kFtdi)});
+        window.showActive();
+        QComboBox *combo = window.combo();
+        window.link->calls.clear();
+        QWheelEvent wheel(QPointF(5, 5), combo->mapToGlobal(QPointF(5, 5)), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(combo, &wheel);
+        QCOMPARE(window.opens(), 0L);
+        QCOMPARE(combo->currentText(), QStringLiteral("1"));
 
-        // The same adapter, now in another socket: opened at start, nothing sent.
-        Window second(onlyAdapters, {FakeDevice(34, "/dev/fake34", "FT232R USB UART", ftdi)}, false);
-        QCOMPARE(second.form->statusText(), QStringLiteral("Port 34 (/dev/fake34) open - the adapter used last time"));
-        QCOMPARE(second.control<QComboBox>("Combo1")->currentText(),
-                 QStringLiteral("34: FT232R USB UART (/dev/fake34)"));
+        combo->showPopup();
+        QAbstractItemView *list = combo->view();
+        QTRY_VERIFY(list->isVisible());
+        const QString adapter = QStringLiteral("33: FT232R USB UART (/dev/fake33)");
+        QVERIFY(list->width() >= list->fontMetrics().horizontalAdvance(adapter)); // whole
+        list->setCurrentIndex(list->model()->index(2, 0));
+        window.platform.present.insert(window.platform.present.begin(), FakeDevice(5, "USB-Serial"));
+        window.platform.change();
+        QCOMPARE(combo->itemText(2), adapter);
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(window.link->portNumber(), 33);
+        QCOMPARE(combo->currentText(), adapter);
+        QTRY_COMPARE(combo->itemText(2), QStringLiteral("5: USB-Serial (/dev/fake5)")); // once it closed
+        QCOMPARE(combo->currentText(), adapter);
+        QCOMPARE(window.opens(), 1L);
+    }
+
+    // Whole inside its box at this screen's dpi (ctest runs it at 96 and
+    // 144), with the toolkit's font and a 12 pt desktop font: the commonest
+    // first-run failure, a long typed text, and the offer of the last match.
+    void statusTextsFitTheirBox_data()
+    {
+        QTest::addColumn<QString>("scene");
+        QTest::addColumn<QFont>("desktop");
+        for (const QFont &font : {QApplication::font(), QFont(QStringLiteral("DejaVu Sans"), 12)}) {
+            const QString size = QStringLiteral(", %1 pt").arg(font.pointSizeF());
+            QTest::newRow(qPrintable("not in the dialout group" + size)) << "dialout" << font;
+            QTest::newRow(qPrintable("a long typed text" + size)) << "typed" << font;
+            QTest::newRow(qPrintable("the last match offered" + size)) << "offer" << font;
+        }
+    }
+    void statusTextsFitTheirBox()
+    {
+        QFETCH(QString, scene);
+        QFETCH(QFont, desktop);
+        QTemporaryDir settings;
+        if (scene == "offer") {
+            QSettings earlier(settings.filePath(QStringLiteral("scoreboard.conf")), QSettings::IniFormat);
+            MatchMemory(earlier).boardSent({"0", "8", "1", "5"}, QDateTime::currentDateTime());
+        }
+        const QFont saved = QApplication::font();
+        QApplication::setFont(desktop);
+        SerialDevice ftdi = FakeDevice(33, "FT232R USB UART", kFtdi);
+        ftdi.manufacturer = "FTDI";
+        ftdi.mayOpen = false;
+        SerialDevice port1 = FakeDevice(1);
+        port1.mayOpen = false;
+        Window window(
+            [&](RecordingLink &link) {
+                link.outcome = [&](int port) {
+                    if (scene == "dialout")
+                        return port == 1 ? LinkError::PermissionDenied : LinkError::NoSuchDevice;
+                    return port >= 1 && port <= 96 ? LinkError::None : LinkError::NoDeviceForPort;
+                };
+            },
+            {port1, ftdi}, settings.path());
+        QApplication::setFont(saved);
+        if (scene == "typed")
+            QTest::keyClicks(window.combo()->lineEdit(), "the port on the left of the laptop");
+
+        auto *status = window.control<QLabel>("StatusLine");
+        const QString expected =
+            scene == "dialout"
+                ? "No permission for 33 FTDI FT232R USB UART (fake33). Port 1: permission denied, port 2: no such "
+                  "device. Join the dialout group, then log in again."
+            : scene == "typed" ? "\"the port on…\" is not a port number - type 1 to 96"
+                               : "Port 1 (/dev/fake1) open Last match: board showed 08 15 at ";
+        QVERIFY2(window.form->statusText().startsWith(expected), qPrintable(window.form->statusText()));
+        QCOMPARE(window.form->statusText().count(QStringLiteral("dialout")), scene == "dialout" ? 1 : 0);
+        // Laid out as the label lays out its rich text.
+        QTextDocument layout;
+        layout.setDocumentMargin(0);
+        layout.setDefaultFont(status->font());
+        layout.setHtml(status->text());
+        layout.setTextWidth(status->contentsRect().width());
+        QVERIFY2(layout.size().height() <= status->contentsRect().height(),
+                 qPrintable(QStringLiteral("%1 px high in %2").arg(layout.size().height()).arg(status->height())));
+        QVERIFY(status->font().pointSizeF() >= 6);
+    }
+
+    // Closed at 08 15 and started again: the start is as always, the status
+    // line offers the match back, and restoring it sends nothing.
+    void theLastMatchIsOfferedBackAndRestoredWithoutSending()
+    {
+        QTemporaryDir settings;
+        {
+            Window first({}, {}, settings.path());
+            for (int i = 0; i < 8; ++i)
+                first.click("Command2");
+            for (int i = 0; i < 15; ++i)
+                first.click("Command5");
+            first.click("Command3");
+        }
+        Window second({}, {}, settings.path());
+        QCOMPARE(second.digits(), QStringLiteral("0000"));
+        QVERIFY2(second.form->statusText().contains(
+                     QRegularExpression(QStringLiteral("Last match: board showed 08 15 at \\d\\d:\\d\\d - Restore"))),
+                 qPrintable(second.form->statusText()));
+        QVERIFY(second.control("StatusLine")->toolTip().endsWith(QStringLiteral("Restore (Ctrl+R)")));
+        second.showActive();
+
+        // The link where it is drawn.
+        auto *status = second.control<QLabel>("StatusLine");
+        QTextDocument layout;
+        layout.setDocumentMargin(0);
+        layout.setDefaultFont(status->font());
+        layout.setHtml(status->text());
+        layout.setTextWidth(status->contentsRect().width());
+        layout.size(); // lays it out
+        const QTextCursor link = layout.find(QStringLiteral("Restore"));
+        QVERIFY(!link.isNull());
+        const QTextLine line =
+            link.block().layout()->lineForTextPosition(link.selectionStart() - link.block().position());
+        const QPoint onLink(int(line.cursorToX(link.selectionStart() - link.block().position())) + 3,
+                            int(line.y() + line.height() / 2));
+        QTest::mouseClick(status, Qt::LeftButton, {}, status->contentsRect().topLeft() + onLink);
+        QCOMPARE(second.digits(), QStringLiteral("0815"));
+        QCOMPARE(second.form->statusText(), StatusText::notOnTheBoardYet());
         QVERIFY(second.link->writes.empty());
+
+        // Offered again (the window closed at 08 15); the first "+" withdraws it.
+        second.form.reset();
+        Window third({}, {}, settings.path());
+        third.click("Command2");
+        QTest::keySequence(third.form.get(), QKeySequence(Qt::CTRL | Qt::Key_R));
+        QCOMPARE(third.digits(), QStringLiteral("0100"));
+        QVERIFY(!third.form->statusText().contains(QStringLiteral("Last match")));
     }
 
     void aPortThatGoesAwayDuringAnUpdateIsReported()

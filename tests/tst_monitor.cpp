@@ -1,6 +1,7 @@
 #include "display/SendSequences.h"
 #include "serial/PortSelection.h"
 #include "serial/QtSerialLink.h"
+#include "support/FakeSerialPlatform.h"
 #include "support/PseudoTerminal.h"
 
 #include <QElapsedTimer>
@@ -105,7 +106,8 @@ private slots:
         const QString path = monitor.firstLine();
         QVERIFY2(path.startsWith("/dev/"), qPrintable(path));
 
-        QtSerialLink link([&path](int) { return path.toStdString(); });
+        PortsOn platform([&path](int) { return path.toStdString(); });
+        QtSerialLink link(platform);
         QVERIFY(SelectPort(link, "1").ok());
         QVERIFY(SendStartupCommand(link).ok());
         QVERIFY(UpdateScoreboard({"0", "8", "1", "5"}, link).ok());

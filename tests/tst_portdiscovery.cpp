@@ -1,5 +1,7 @@
+#include "display/SendSequences.h"
 #include "serial/PortDiscovery.h"
 #include "serial/QtSerialLink.h"
+#include "support/FakeSerialPlatform.h"
 #include "support/PlainPortSelector.h"
 #include "support/PseudoTerminal.h"
 #include "support/RecordingLink.h"
@@ -57,7 +59,7 @@ private slots:
         for (auto [state, pty] : {std::pair{port1, &pty1}, std::pair{port2, &pty2}})
             if (state == Port::Refuses)
                 pty->lockAgainstOpening();
-        QtSerialLink link([&](int port) -> std::string {
+        PortsOn platform([&](int port) -> std::string {
             const Port state = port == 1 ? port1 : port2;
             if (port != 1 && port != 2)
                 return {};
@@ -65,12 +67,10 @@ private slots:
                 return "/dev/scoreboard-test-missing-" + std::to_string(port);
             return (port == 1 ? pty1 : pty2).devicePath();
         });
+        QtSerialLink link(platform);
         PlainPortSelector selector(link);
-        ScoreKeeper scores;
-        scores.setLeftScore(12);
-        scores.setRightScore(34);
 
-        const DiscoveryReport report = DiscoverPorts(scores, link, selector);
+        const DiscoveryReport report = DiscoverPorts(link, selector, SendStartupCommand);
 
         QStringList entries;
         for (const auto &entry : selector.entries)
@@ -89,11 +89,6 @@ private slots:
         // Every selection the discovery set off succeeded.
         for (const LinkResult &selection : selector.selections)
             QVERIFY(selection.ok());
-
-        QCOMPARE(scores.LeftScore(), 0);
-        QCOMPARE(scores.RightScore(), 0);
-        for (const auto &cell : scores.digitCells())
-            QCOMPARE(cell, std::string("0"));
     }
 
     void probesOpenAndCloseOnlyAndTheStartupCommandIsTwoWrites()
@@ -101,9 +96,8 @@ private slots:
         RecordingLink link;
         link.failingPorts = {2};
         PlainPortSelector selector(link);
-        ScoreKeeper scores;
 
-        DiscoverPorts(scores, link, selector);
+        DiscoverPorts(link, selector, SendStartupCommand);
 
         std::vector<std::string> expected{"setPortNumber 1", "open", "close", "setPortNumber 2", "open"};
         for (const char *selectThenStartup :
@@ -120,9 +114,8 @@ private slots:
         PlainPortSelector selector(link);
         // Taken by another program between probe and selection.
         selector.beforeSelect = [&] { link.failOpen = true; };
-        ScoreKeeper scores;
 
-        const DiscoveryReport report = DiscoverPorts(scores, link, selector);
+        const DiscoveryReport report = DiscoverPorts(link, selector, SendStartupCommand);
         QVERIFY(!report.noPortFound);
         QVERIFY(!report.startupCommand);
         QCOMPARE(selector.selections.size(), std::size_t(1));

@@ -1,7 +1,7 @@
 #include "display/SendSequences.h"
 #include "serial/PortSelection.h"
 #include "serial/QtSerialLink.h"
-#include "serial/SystemConsole.h"
+#include "support/FakeSerialPlatform.h"
 #include "support/PseudoTerminal.h"
 #include "support/UnloadedTimer.h"
 
@@ -19,13 +19,13 @@ namespace {
 std::unique_ptr<QtSerialLink> linkTo(const PseudoTerminal &pty)
 {
     const std::string path = pty.devicePath();
-    return std::make_unique<QtSerialLink>([path](int port) -> std::string {
+    return std::make_unique<QtSerialLink>(KeptPlatform([path](int port) -> std::string {
         if (port == 1)
             return path;
         if (port == 2)
             return "/dev/scoreboard-test-no-such-device";
         return {};
-    });
+    }));
 }
 
 const char *const kUpdate0815[] = {"0D 01 41 30 81 0D 01 41 30 81", "0D 02 41 38 78 0D 02 41 38 78",
@@ -152,7 +152,7 @@ private slots:
         pty.lockAgainstOpening();
         auto link = linkTo(pty);
         const LinkResult result = SelectPort(*link, "1");
-        QCOMPARE(result.error, LinkError::OpenFailed);
+        QCOMPARE(result.error, LinkError::NoSerialPort); // as an on-board port without a chip
         QCOMPARE(result.devicePath, pty.devicePath());
         QVERIFY(!result.systemText.empty());
         QVERIFY(!link->isOpen());
@@ -173,21 +173,12 @@ private slots:
         QVERIFY(timer.elapsed() < 100ms); // stopped before the first pause
     }
 
-    void consoleDevicesAreReadFromProcConsoles()
-    {
-        const auto devices = ParseConsoleDevices("ttyS0                -W- (EC  p a)    4:64\n"
-                                                 "tty0                 -WU (E     )    4:1\n"
-                                                 "garbage line\n");
-        QCOMPARE(devices, (std::vector<std::uint64_t>{DeviceNumber(4, 64), DeviceNumber(4, 1)}));
-    }
-
     void theSystemConsoleIsRefusedUnopened()
     {
         PseudoTerminal pty;
-        struct stat status = {};
-        QCOMPARE(::stat(pty.devicePath().c_str(), &status), 0);
-        const std::uint64_t device = DeviceNumber(major(status.st_rdev), minor(status.st_rdev));
-        QtSerialLink link([&](int) { return pty.devicePath(); }, [=] { return std::vector<std::uint64_t>{device}; });
+        PortsOn platform([&](int) { return pty.devicePath(); });
+        platform.consoles = {pty.devicePath()};
+        QtSerialLink link(platform);
 
         const LinkResult result = SelectPort(link, "1");
         QCOMPARE(result.error, LinkError::SystemConsole);
@@ -205,7 +196,8 @@ private slots:
         QVERIFY(!link->isOpen());
         QCOMPARE(ToHex(pty.receivedBytes()), std::string("0D 00 53 13 8D"));
 
-        QtSerialLink other([&](int) { return pty.devicePath(); });
+        PortsOn platform([&](int) { return pty.devicePath(); });
+        QtSerialLink other(platform);
         QVERIFY(SelectPort(other, "1").ok());
     }
 };

@@ -1,5 +1,5 @@
 #include "display/SendSequences.h"
-#include "support/PseudoTerminal.h"
+#include "support/Hex.h"
 #include "support/RecordingLink.h"
 #include "support/UnloadedTimer.h"
 

@@ -10,7 +10,7 @@
 #include <limits>
 
 namespace {
-constexpr qreal kSpecifiedPointSize = 99;
+constexpr qreal kLcdDPointSize = 99; // the largest LcdD size tried; shrunk until the digits fit
 constexpr qreal kLargestFallbackPointSize = 200;
 
 qreal digitsOverflow(const QFont &font, const QSize &box, const QPaintDevice *device)
@@ -42,9 +42,12 @@ bool DigitsFit(const QFont &font, const QSize &box, const QPaintDevice *device)
 
 QFont ChooseDigitFont(const QSize &box, const QPaintDevice *device)
 {
+    // Only the Windows build carries the font (packaging/windows); loaded once.
+    [[maybe_unused]] static const int carried =
+        QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/DSEG7Classic-Regular.ttf"));
     const QStringList families = QFontDatabase::families();
     if (families.contains(QStringLiteral("LcdD")))
-        return LargestDigitFont(QFont(QStringLiteral("LcdD")), kSpecifiedPointSize, box, device);
+        return LargestDigitFont(QFont(QStringLiteral("LcdD")), kLcdDPointSize, box, device);
     if (families.contains(QStringLiteral("DSEG7 Classic")))
         return LargestDigitFont(QFont(QStringLiteral("DSEG7 Classic")), kLargestFallbackPointSize, box, device);
 

@@ -1,29 +1,31 @@
 #include "ui/Form1.h"
 
 #include "display/SendSequences.h"
-#include "serial/DeviceWatcher.h"
-#include "serial/PortDiscovery.h"
-#include "serial/PortSelection.h"
+#include "ui/Announcer.h"
 #include "ui/DigitFont.h"
 #include "ui/FontFitting.h"
+#include "ui/MatchMemory.h"
+#include "ui/PortComboBox.h"
 #include "ui/ReadableRed.h"
 #include "ui/StatusText.h"
 #include "ui/Twips.h"
 
-#include <QComboBox>
-#include <QFocusEvent>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QIcon>
 #include <QLabel>
-#include <QLineEdit>
+#include <QLoggingCategory>
 #include <QPushButton>
-#include <QSignalBlocker>
+#include <QShortcut>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <QTimer>
+#include <QTextDocument>
 
 #include <algorithm>
+
+// Every status line, for whoever helps an operator from afar:
+// QT_LOGGING_RULES=scoreboard.status.info=true
+Q_LOGGING_CATEGORY(statusLog, "scoreboard.status", QtWarningMsg)
 
 namespace {
 constexpr TwipsRect kClientArea{0, 0, 6645, 4035};
@@ -41,6 +43,7 @@ constexpr TwipsRect kCombo1{4440, 3240, 855, 315};
 constexpr TwipsRect kStatusLine{120, 2700, 2160, 1260};
 
 const QColor kDigitRed(255, 0, 0);
+const QKeySequence kRestoreKey(Qt::CTRL | Qt::Key_R);
 
 // Faces to try when the desktop's font is too wide for the captions. At 9 pt
 // only Arial Narrow's metrics (fonts-liberation, which the package
@@ -127,26 +130,10 @@ QFont windowFont(const QWidget &window, std::initializer_list<const QWidget *> c
     return ChooseCaptionFont(window.font(), installed, overflow);
 }
 
-// The selector's edit field selects its text whenever it takes the focus, so
-// that typing replaces the port rather than adding to it, as a combo box does
-// in the window system the layout comes from. Qt does so only for the Tab key.
-class SelectorLineEdit : public QLineEdit
-{
-protected:
-    void focusInEvent(QFocusEvent *event) override
-    {
-        QLineEdit::focusInEvent(event);
-        // Coming back from the open list, the pick has set the text itself.
-        if (event->reason() == Qt::PopupFocusReason)
-            return;
-        // A click places the cursor after the focus has arrived.
-        QTimer::singleShot(0, this, &QLineEdit::selectAll);
-    }
-};
 } // namespace
 
-Form1::Form1(std::unique_ptr<SerialLink> link, std::unique_ptr<PortFinder> portFinder, QWidget *parent)
-    : QWidget(parent), m_link(std::move(link)), m_portFinder(std::move(portFinder))
+Form1::Form1(PortSession &session, MatchMemory &match, QWidget *parent)
+    : QWidget(parent), m_session(session), m_match(match)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Scoreboard"));
@@ -167,7 +154,7 @@ Form1::~Form1()
 
 QString Form1::statusText() const
 {
-    return m_statusLine->text();
+    return m_statusLine->accessibleName();
 }
 
 void Form1::createControls()
@@ -210,30 +197,25 @@ void Form1::createControls()
     m_label1->setGeometry(placed(*this, kLabel1));
     m_label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    m_combo1 = new QComboBox(this);
+    m_combo1 = new PortComboBox(this);
     m_combo1->setObjectName(QStringLiteral("Combo1"));
     m_combo1->setGeometry(placed(*this, kCombo1));
-    m_combo1->setLineEdit(new SelectorLineEdit);
-    // QComboBox takes leaving the field, or Enter, with the text of a list
-    // entry as a choice of that entry and reports it as activated; here only
-    // a pick from the list is, so that those do not reopen the port.
-    disconnect(m_combo1->lineEdit(), &QLineEdit::editingFinished, m_combo1, nullptr);
-    // Typed text names a port; it is not a new list entry, and completing it
-    // from the list would open ports the operator never typed.
-    m_combo1->setInsertPolicy(QComboBox::NoInsert);
-    m_combo1->setCompleter(nullptr);
-    m_combo1->setEditText(QStringLiteral("Combo1"));
-    m_portSelector = std::make_unique<ComboPortSelector>(*m_combo1, [this] { Combo1_Change(); });
+    m_combo1->setText(QStringLiteral("Combo1"));
     m_combo1->setAccessibleDescription(QStringLiteral("Serial port number of the scoreboard"));
     m_label1->setBuddy(m_combo1);
 
     m_statusLine = new QLabel(this);
     m_statusLine->setObjectName(QStringLiteral("StatusLine"));
     m_statusLine->setGeometry(placed(*this, kStatusLine));
-    // Its name is its text, so every change reaches assistive technology.
-    m_statusLine->setAccessibleDescription(QStringLiteral("Status"));
     m_statusLine->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_statusLine->setWordWrap(true);
+    m_statusLine->setTextFormat(Qt::RichText);
+    // The offer of the last match is a link: the mouse clicks it, Tab
+    // reaches it, and its shortcut works from anywhere in the window.
+    m_statusLine->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    m_restoreShortcut = new QShortcut(kRestoreKey, this);
+    m_restoreShortcut->setEnabled(false);
+    m_announcer = new Announcer(*this);
 
     setTabOrder(m_combo1, m_command1);
     setTabOrder(m_command1, m_command2);
@@ -255,12 +237,21 @@ void Form1::wireEvents()
     connect(m_command4, &QPushButton::clicked, this, &Form1::Command4_Click);
     connect(m_command5, &QPushButton::clicked, this, &Form1::Command5_Click);
     connect(m_command6, &QPushButton::clicked, this, &Form1::Command6_Click);
-    // Typing; the program's own changes come through the port selector, and
-    // a pick sets the text without either, so that it reopens the port once.
-    connect(m_combo1->lineEdit(), &QLineEdit::textEdited, this, &Form1::Combo1_Change);
-    connect(m_combo1, &QComboBox::activated, this, &Form1::Combo1_Click);
-    m_deviceWatcher = new DeviceWatcher(QStringLiteral("/dev"), this);
-    connect(m_deviceWatcher, &DeviceWatcher::devicesChanged, this, &Form1::devicesChanged);
+    connect(m_combo1, &PortComboBox::typed, this, &Form1::Combo1_Change);
+    connect(m_combo1, &PortComboBox::picked, this, &Form1::Combo1_Click);
+
+    connect(&m_session, &PortSession::happened, this, &Form1::showPortEvent);
+    connect(&m_session, &PortSession::entriesChanged, this, [this] {
+        QStringList entries;
+        for (const std::string &entry : m_session.entries())
+            entries << QString::fromStdString(entry);
+        m_combo1->setEntries(entries);
+    });
+    connect(&m_session, &PortSession::selectorTextChanged, this,
+            [this] { m_combo1->setText(QString::fromStdString(m_session.selectorText())); });
+
+    connect(m_statusLine, &QLabel::linkActivated, this, &Form1::restoreLastMatch);
+    connect(m_restoreShortcut, &QShortcut::activated, this, &Form1::restoreLastMatch);
 }
 
 void Form1::showCell(int cell, const std::string &text)
@@ -282,9 +273,21 @@ void Form1::nameScoresForAssistiveTechnology()
         m_digitLabels[std::size_t(cell)]->setAccessibleName(cell < 2 ? left : right);
 }
 
-void Form1::showStatus(const QString &text, bool failure)
+void Form1::showStatus(const QString &text)
 {
-    if (failure) {
+    m_status = text;
+    QString shown = text.toHtmlEscaped();
+    QString full = text;
+    if (m_offering) {
+        const MatchMemory::LastMatch last = *m_match.lastMatch();
+        QString offer = StatusText::lastMatch(last.boardShowed, last.sentAt);
+        full += QLatin1Char(' ') + offer + QStringLiteral(" (%1)").arg(kRestoreKey.toString(QKeySequence::NativeText));
+        const QString link = offer.section(QLatin1Char(' '), -1);
+        offer.chop(link.size());
+        shown += QLatin1Char(' ') + offer.toHtmlEscaped() + QStringLiteral("<a href=\"#restore\">%1</a>").arg(link);
+    }
+
+    if (m_failure) {
         // A red that reads on the theme's background, light or dark.
         QPalette palette = m_statusLine->palette();
         palette.setColor(QPalette::WindowText, ReadableRed(palette.color(QPalette::Window)));
@@ -292,202 +295,195 @@ void Form1::showStatus(const QString &text, bool failure)
     } else {
         m_statusLine->setPalette(QPalette()); // the theme's own, following it
     }
-    m_statusLine->setText(text);
+    m_statusLine->setText(shown);
+    m_statusLine->setAccessibleName(full);
+    m_statusLine->setAccessibleDescription(full);
+    m_statusLine->setToolTip(full);
+    fitStatusLine();
     m_statusLine->repaint();
+    qCInfo(statusLog).noquote() << full;
+    if (!m_loading)
+        m_announcer->statusChanged(full);
+}
+
+void Form1::fitStatusLine()
+{
+    // Whole, wrapped inside its box: a long text in a smaller size rather
+    // than cut off. Measured as the label lays out its rich text.
+    const QSize box = m_statusLine->contentsRect().size();
+    QTextDocument layout;
+    layout.setDocumentMargin(0);
+    layout.setHtml(m_statusLine->text());
+    const auto overflow = [&](const QFont &candidate) {
+        layout.setDefaultFont(candidate);
+        layout.setTextWidth(box.width());
+        return std::max(layout.idealWidth() / box.width(), layout.size().height() / box.height());
+    };
+    m_statusLine->setFont(LargestFittingFont(font(), font().pointSizeF(), overflow));
+}
+
+void Form1::showPortEvent(const PortEvent &event)
+{
+    if (event.kind == PortEvent::Kind::MemoryNotWritable) {
+        m_memoryTroubleDue = true; // said with the send's outcome
+        return;
+    }
+    // Red while no port is open: nothing the operator sends can arrive.
+    m_failure = !m_session.link().isOpen();
+    showStatus(StatusText::of(event, m_session.lastPortNumber()));
 }
 
 void Form1::showSendResult(const LinkResult &result)
 {
-    if (result.ok()) {
-        m_lastSent = SentScore{m_scores.digitCells(), StatusText::boardShows(m_scores.digitCells(), result)};
-        showStatus(m_lastSent->status, false);
-    } else {
-        // A failed send leaves the board as it was.
-        showStatus(StatusText::notSent(result), true);
+    if (!result.ok()) {
+        m_failure = true;
+        showStatus(StatusText::notSent(result));
+        return;
     }
+    const QDateTime now = QDateTime::currentDateTime();
+    m_lastSent = SentScore{m_scores.digitCells(), StatusText::boardShows(m_scores.digitCells(), result, now.time())};
+    m_failure = false;
+    const bool kept = m_match.boardSent(m_scores.digitCells(), now);
+    QString status = m_lastSent->status;
+    // Said once; it changes nothing else.
+    if ((!kept || m_memoryTroubleDue) && !m_memoryTroubleSaid) {
+        status += QStringLiteral(". ") + StatusText::notKept(m_match.settingsFile());
+        m_memoryTroubleSaid = true;
+    }
+    showStatus(status);
 }
 
 void Form1::showWhetherTheBoardIsBehind()
 {
+    m_failure = false;
     if (m_lastSent && m_lastSent->digits == m_scores.digitCells())
-        showStatus(m_lastSent->status, false);
+        showStatus(m_lastSent->status);
     else
-        showStatus(StatusText::notOnTheBoardYet(), false);
+        showStatus(StatusText::notOnTheBoardYet());
 }
 
 void Form1::Form_Load()
 {
-    m_programSelects = true;
-    const DiscoveryReport report = DiscoverPorts(m_scores, *m_link, *m_portSelector);
-    m_programSelects = false;
-    m_probedEntries = m_combo1->count();
-    const std::vector<SerialDevice> devices = listDevices();
-
-    if (report.noPortFound) {
-        if (!openRememberedPort(devices))
-            showStatus(StatusText::noPortFound(report.failedProbes, devices), true);
-    } else if (report.startupCommand && report.startupCommand->ok())
-        showStatus(StatusText::startupCommandSent(*report.startupCommand), false);
-    else if (report.startupCommand)
-        showSendResult(*report.startupCommand);
+    m_loading = true;
+    m_scores.setLeftScore(0);
+    m_scores.setRightScore(0);
+    m_session.start();
+    if (m_match.lastMatch())
+        offerLastMatch();
+    m_loading = false;
+    // Said once the window is there to be read.
+    m_announcer->statusChanged(m_statusLine->accessibleName());
 }
 
 void Form1::Form_Terminate()
 {
-    ClosePort(*m_link);
+    m_match.windowClosing(m_scores.digitCells());
+    m_session.closePort();
 }
 
 void Form1::Command1_Click()
 {
+    operatorActed();
     m_scores.StepScore(Side::Left, Direction::Down);
+    m_announcer->scoreChanged(m_digitLabels[0]->accessibleName());
     showWhetherTheBoardIsBehind();
 }
 
 void Form1::Command2_Click()
 {
+    operatorActed();
     m_scores.StepScore(Side::Left, Direction::Up);
+    m_announcer->scoreChanged(m_digitLabels[0]->accessibleName());
     showWhetherTheBoardIsBehind();
 }
 
 void Form1::Command4_Click()
 {
+    operatorActed();
     m_scores.StepScore(Side::Right, Direction::Down);
+    m_announcer->scoreChanged(m_digitLabels[2]->accessibleName());
     showWhetherTheBoardIsBehind();
 }
 
 void Form1::Command5_Click()
 {
+    operatorActed();
     m_scores.StepScore(Side::Right, Direction::Up);
+    m_announcer->scoreChanged(m_digitLabels[2]->accessibleName());
     showWhetherTheBoardIsBehind();
 }
 
 void Form1::Command3_Click()
 {
+    operatorActed();
     afterSending(sendDigits());
 }
 
 void Form1::Command6_Click()
 {
+    operatorActed();
     afterSending(m_scores.ResetScores([this] { return sendDigits(); }));
 }
 
 LinkResult Form1::sendDigits()
 {
     // The update blocks the window for 0.4 s: say so before it starts.
-    if (m_link->isOpen())
-        showStatus(StatusText::sending(m_link->portNumber()), false);
-    return UpdateScoreboard(m_scores.digitCells(), *m_link);
-}
-
-void Form1::Combo1_Change()
-{
-    selectPort();
-}
-
-void Form1::Combo1_Click()
-{
-    selectPort();
-}
-
-void Form1::selectPort()
-{
-    const LinkResult result = SelectPort(*m_link, m_combo1->currentText().toStdString());
-    m_operatorChosePort = !m_programSelects;
-    noteSelection(result);
-    if (result.ok())
-        showStatus(StatusText::portOpened(result), false);
-    else
-        showStatus(StatusText::selectionFailed(result), true);
-}
-
-std::vector<SerialDevice> Form1::listDevices()
-{
-    std::vector<SerialDevice> devices = m_portFinder->devices();
-    // The ports the probes listed keep their plain entries.
-    const auto listedByTheProbes = [this](const SerialDevice &device) {
-        for (int i = 0; i < m_probedEntries; ++i)
-            if (m_combo1->itemText(i).toInt() == device.portNumber)
-                return true;
-        return false;
-    };
-    devices.erase(std::remove_if(devices.begin(), devices.end(), listedByTheProbes), devices.end());
-
-    // Redrawing the list must not touch the text: that would reopen the port.
-    const QSignalBlocker quiet(m_combo1);
-    const QString text = m_combo1->currentText();
-    while (m_combo1->count() > m_probedEntries)
-        m_combo1->removeItem(m_combo1->count() - 1);
-    for (const SerialDevice &device : devices)
-        m_combo1->addItem(QString::fromStdString(DeviceEntryText(device)));
-    m_combo1->setEditText(text);
-    return devices;
-}
-
-bool Form1::openRememberedPort(const std::vector<SerialDevice> &devices)
-{
-    const std::optional<SerialDevice> remembered = m_portFinder->rememberedDevice(devices);
-    if (!remembered)
-        return false;
-    // Through the selector, as a pick would, so that the text names the port
-    // that is open; nothing is sent to it.
-    m_programSelects = true;
-    m_portSelector->SetText(DeviceEntryText(*remembered));
-    m_programSelects = false;
-    if (m_lastSelection.ok())
-        showStatus(StatusText::rememberedPortOpened(m_lastSelection), false);
-    return true;
+    if (m_session.link().isOpen()) {
+        m_failure = false;
+        showStatus(StatusText::sending(m_session.link().portNumber()));
+    }
+    return m_session.send([this](SerialLink &link) { return UpdateScoreboard(m_scores.digitCells(), link); });
 }
 
 void Form1::afterSending(const LinkResult &sent)
 {
     showSendResult(sent);
-    // Only a port that took the score is worth finding again, and only one
-    // the operator chose: ports 1 and 2 are found at every start anyway, and
-    // a port passed on the way while typing ("3" of "33") was never sent to.
-    if (sent.ok() && m_operatorChosePort)
-        m_portFinder->remember(sent.portNumber, sent.devicePath);
-    // An adapter pulled out fails the write; it is opened again when its
-    // device comes back.
-    if (sent.error == LinkError::WriteFailed)
-        markUnplugged();
 }
 
-void Form1::devicesChanged()
+void Form1::Combo1_Change(const QString &typed)
 {
-    const int entriesBefore = m_combo1->count();
-    const std::vector<SerialDevice> devices = listDevices();
+    m_session.textEdited(typed.toStdString());
+}
 
-    // The port in use has gone, or another device now stands at its path:
-    // the open port writes nowhere, so let it go and wait for the device.
-    if (m_link->isOpen() && m_openNode && !(DeviceNodeAt(m_lastSelection.devicePath) == m_openNode)) {
-        m_link->close();
-        markUnplugged();
-        showStatus(StatusText::portUnplugged(*m_unpluggedPort), true);
+void Form1::Combo1_Click(const QString &entry)
+{
+    m_session.entryPicked(entry.toStdString());
+}
+
+void Form1::offerLastMatch()
+{
+    m_offering = true;
+    m_restoreShortcut->setEnabled(true);
+    showStatus(m_status);
+}
+
+void Form1::restoreLastMatch()
+{
+    if (!m_offering)
+        return;
+    const MatchMemory::LastMatch last = *m_match.lastMatch();
+    withdrawLastMatch();
+    const auto score = [&](int tens) {
+        return std::int16_t((last.windowShowed[std::size_t(tens)][0] - '0') * 10 +
+                            (last.windowShowed[std::size_t(tens) + 1][0] - '0'));
+    };
+    m_scores.RestoreScores(score(0), score(2));
+    m_announcer->scoreChanged(m_digitLabels[0]->accessibleName());
+    m_announcer->scoreChanged(m_digitLabels[2]->accessibleName());
+    showWhetherTheBoardIsBehind();
+}
+
+void Form1::withdrawLastMatch()
+{
+    m_offering = false;
+    m_restoreShortcut->setEnabled(false);
+}
+
+void Form1::operatorActed()
+{
+    // The offer stands until the match goes on without it.
+    if (m_offering) {
+        withdrawLastMatch();
+        showStatus(m_status);
     }
-
-    if (m_unpluggedPort && DeviceNodeAt(m_unpluggedPort->devicePath)) {
-        const LinkResult reopened = SelectPort(*m_link, m_combo1->currentText().toStdString());
-        if (reopened.ok()) {
-            noteSelection(reopened);
-            showStatus(StatusText::portBack(reopened), false);
-        }
-    }
-
-    // With no port open, an adapter just plugged in is what the operator
-    // is waiting for.
-    if (!m_link->isOpen() && !m_unpluggedPort && m_combo1->count() > entriesBefore)
-        showStatus(StatusText::devicesFound(devices), true);
-}
-
-void Form1::noteSelection(const LinkResult &result)
-{
-    m_lastSelection = result;
-    m_openNode = result.ok() ? DeviceNodeAt(result.devicePath) : std::nullopt;
-    m_unpluggedPort.reset();
-}
-
-void Form1::markUnplugged()
-{
-    m_unpluggedPort = m_lastSelection;
-    m_openNode.reset();
 }

@@ -2,46 +2,41 @@
 
 #include "score/ScoreKeeper.h"
 #include "serial/LinkResult.h"
-#include "serial/PortFinder.h"
-#include "serial/SerialLink.h"
-#include "ui/ComboPortSelector.h"
+#include "serial/PortSession.h"
 
 #include <QWidget>
 
 #include <array>
-#include <memory>
 #include <optional>
 
-class DeviceWatcher;
-class QComboBox;
+class Announcer;
+class MatchMemory;
+class PortComboBox;
 class QLabel;
 class QPushButton;
+class QShortcut;
 
-// The operator's one window. It owns the score keeping (ScoreKeeper), the
-// serial link and the port selector, and wires each control event to one
-// operation: "+"/"-" step a score and repaint its two digits (nothing is
-// sent); "Update scoreboard" sends the four digits to the board over the link
-// (about 0.4 s, during which no event is handled); "Reset Score" zeroes and
-// sends; the "COM-port" selector reopens the port it names on every change
-// of its text (typed, or set by the program) and once on every pick from its
-// list, never on leaving it or on Enter.
-// Loading probes ports 1 and 2, then lists every other serial device in the
-// selector (PortFinder) and, when neither port opened, opens the port last
-// sent on; the list follows devices plugged in and out (DeviceWatcher), and
-// a port unplugged while in use is opened again when it comes back.
-// Destroying the window releases the port.
-// Every failure is reported in the status line, never by a dialog; the
-// status line also says whether the board shows the window's digits.
+// The operator's one window. It owns the score keeping (ScoreKeeper) and
+// shows the port session (PortSession), which owns the serial link and
+// decides which device is open. Each control event runs one operation:
+// "+"/"-" step a score and repaint its two digits (nothing is sent); "Update
+// scoreboard" sends the four digits through the session (about 0.4 s, during
+// which no event is handled); "Reset Score" zeroes and sends; an edit of the
+// "COM-port" selector, or a pick from its list, goes to the session, which
+// reopens the port it names.
+// The window puts what happens into words in its status line (StatusText),
+// says them to screen readers (Announcer) and never opens a dialog. It keeps
+// the last match (MatchMemory) and offers it back at the next start.
 // The layout is in twips, made pixels at the screen's dots per inch.
 class Form1 : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit Form1(std::unique_ptr<SerialLink> link,
-                   std::unique_ptr<PortFinder> portFinder = std::make_unique<PortFinder>(), QWidget *parent = nullptr);
+    Form1(PortSession &session, MatchMemory &match, QWidget *parent = nullptr);
     ~Form1() override;
 
+    // What the status line says, as plain text.
     QString statusText() const;
 
 private:
@@ -50,16 +45,16 @@ private:
     void showCell(int cell, const std::string &text);
     void nameScoresForAssistiveTechnology();
     void showWhetherTheBoardIsBehind();
-    void showStatus(const QString &text, bool failure);
+    void showStatus(const QString &text);
+    void showPortEvent(const PortEvent &event);
     void showSendResult(const LinkResult &result);
+    void fitStatusLine();
     LinkResult sendDigits();
-    void selectPort();
-    std::vector<SerialDevice> listDevices();
-    bool openRememberedPort(const std::vector<SerialDevice> &devices);
-    void devicesChanged();
     void afterSending(const LinkResult &sent);
-    void noteSelection(const LinkResult &result);
-    void markUnplugged();
+    void offerLastMatch();
+    void restoreLastMatch();
+    void withdrawLastMatch();
+    void operatorActed();
 
     void Form_Load();
     void Form_Terminate();
@@ -69,11 +64,12 @@ private:
     void Command4_Click();
     void Command5_Click();
     void Command6_Click();
-    void Combo1_Change();
-    void Combo1_Click();
+    void Combo1_Change(const QString &typed);
+    void Combo1_Click(const QString &entry);
 
+    PortSession &m_session;
+    MatchMemory &m_match;
     ScoreKeeper m_scores;
-    std::unique_ptr<SerialLink> m_link;
 
     std::array<QLabel *, ScoreKeeper::kCellCount> m_digitLabels{};
     QPushButton *m_command1 = nullptr;
@@ -83,9 +79,17 @@ private:
     QPushButton *m_command5 = nullptr;
     QPushButton *m_command6 = nullptr;
     QLabel *m_label1 = nullptr;
-    QComboBox *m_combo1 = nullptr;
+    PortComboBox *m_combo1 = nullptr;
     QLabel *m_statusLine = nullptr;
-    std::unique_ptr<ComboPortSelector> m_portSelector;
+    QShortcut *m_restoreShortcut = nullptr;
+    Announcer *m_announcer = nullptr;
+
+    QString m_status;                // the status line's text, without the offer
+    bool m_failure = false;          // it tells of something that went wrong
+    bool m_memoryTroubleDue = false; // the settings cannot be written: said once, with a send's outcome
+    bool m_memoryTroubleSaid = false;
+    bool m_offering = false; // the last match is offered
+    bool m_loading = false;
 
     // The digits of the last send that reached the board, and the status
     // line that said so; a failed send leaves the board as it was.
@@ -95,13 +99,4 @@ private:
         QString status;
     };
     std::optional<SentScore> m_lastSent;
-
-    std::unique_ptr<PortFinder> m_portFinder;
-    DeviceWatcher *m_deviceWatcher = nullptr;
-    int m_probedEntries = 0;       // the list's entries from the probes at start; device entries follow
-    bool m_programSelects = false; // the program, not the operator, is changing the selector
-    bool m_operatorChosePort = false;
-    LinkResult m_lastSelection;                // what the last selection opened, or why it failed
-    std::optional<DeviceNode> m_openNode;      // the device node the open port was opened on
-    std::optional<LinkResult> m_unpluggedPort; // the port in use when its device went away
 };

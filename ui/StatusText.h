@@ -2,25 +2,25 @@
 
 #include "score/ScoreKeeper.h"
 #include "serial/LinkResult.h"
-#include "serial/SerialDevices.h"
+#include "serial/PortSession.h"
 
+#include <QDateTime>
 #include <QString>
 
-#include <vector>
-
 // The words the operator reads in the window's status line. Each names the
-// port and its device, and says what to do next where there is something to do.
+// port and its device, and says once what to do next where there is
+// something to do. The line is small: a few short sentences at most.
 namespace StatusText {
-QString portOpened(const LinkResult &result);
-QString selectionFailed(const LinkResult &result);
+// What the port session reports; `lastPortNumber` is the highest number a
+// port can have on this system.
+QString of(const PortEvent &event, int lastPortNumber);
+
 QString sending(int portNumber);
-QString boardShows(const ScoreKeeper::DigitCells &digits, const LinkResult &sent);
+QString boardShows(const ScoreKeeper::DigitCells &digits, const LinkResult &sent, const QTime &at);
 QString notOnTheBoardYet();
 QString notSent(const LinkResult &result);
-QString startupCommandSent(const LinkResult &result);
-QString noPortFound(const std::vector<LinkResult> &failedProbes, const std::vector<SerialDevice> &devices);
-QString devicesFound(const std::vector<SerialDevice> &devices);
-QString rememberedPortOpened(const LinkResult &result);
-QString portUnplugged(const LinkResult &result);
-QString portBack(const LinkResult &result);
+// Said after the send that should have kept it.
+QString notKept(const QString &settingsFile);
+// The scores the board showed when the program last ended.
+QString lastMatch(const ScoreKeeper::DigitCells &digits, const QDateTime &sentAt);
 } // namespace StatusText

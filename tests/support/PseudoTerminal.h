@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/Hex.h"
+
 #include <atomic>
 #include <chrono>
 #include <cstdint>
@@ -85,6 +87,3 @@ private:
     std::size_t m_total = 0;
     Clock::time_point m_seenEmpty; // the start of the reader's last poll that found nothing
 };
-
-std::vector<std::uint8_t> Hex(const char *text); // "0D 01 41" -> bytes
-std::string ToHex(const std::vector<std::uint8_t> &bytes);

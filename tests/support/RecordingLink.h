@@ -23,6 +23,7 @@ public:
     std::vector<Write> writes;
     bool failOpen = false;
     std::set<int> failingPorts;                 // ports whose open fails
+    std::function<LinkError(int port)> outcome; // or: how the open of each port ends
     int writesBeforeFailure = -1;               // -1: writes never fail
     std::function<void()> beforeWrite;          // lets a test look at the world as a write begins
     std::vector<std::string> *mirror = nullptr; // also records there, for a log that outlives the link
@@ -37,9 +38,11 @@ public:
     LinkResult open() override
     {
         record("open");
-        const bool fails = failOpen || failingPorts.count(m_portNumber) > 0;
-        m_open = !fails;
-        return result(fails ? LinkError::NoSuchDevice : LinkError::None);
+        LinkError error = failOpen || failingPorts.count(m_portNumber) > 0 ? LinkError::NoSuchDevice : LinkError::None;
+        if (outcome)
+            error = outcome(m_portNumber);
+        m_open = error == LinkError::None;
+        return result(error);
     }
     void close() override
     {

@@ -1,4 +1,4 @@
-#include "QuitOnSignals.h"
+#include "Desktop.h"
 
 #include <QCoreApplication>
 #include <QSocketNotifier>
@@ -19,12 +19,21 @@ void onSignal(int)
 }
 } // namespace
 
-QuitOnSignals::QuitOnSignals(QObject *parent) : QObject(parent)
+void UseCallersTerminal()
+{
+    // A program started from a terminal writes to it already.
+}
+
+void QuitWhenTheSessionEnds(QCoreApplication &app)
 {
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_signalSockets) != 0)
         return; // the program still runs; it just ends less tidily on a signal
-    m_notifier = new QSocketNotifier(g_signalSockets[1], QSocketNotifier::Read, this);
-    connect(m_notifier, &QSocketNotifier::activated, this, &QuitOnSignals::quit);
+    auto *notifier = new QSocketNotifier(g_signalSockets[1], QSocketNotifier::Read, &app);
+    QObject::connect(notifier, &QSocketNotifier::activated, &app, [] {
+        char byte = 0;
+        [[maybe_unused]] const ssize_t ignored = ::read(g_signalSockets[1], &byte, 1);
+        QCoreApplication::quit();
+    });
 
     struct sigaction action = {};
     action.sa_handler = onSignal;
@@ -32,17 +41,4 @@ QuitOnSignals::QuitOnSignals(QObject *parent) : QObject(parent)
     action.sa_flags = SA_RESTART;
     for (int signal : {SIGTERM, SIGINT, SIGHUP})
         ::sigaction(signal, &action, nullptr);
-}
-
-QuitOnSignals::~QuitOnSignals()
-{
-    for (int signal : {SIGTERM, SIGINT, SIGHUP})
-        ::signal(signal, SIG_DFL);
-}
-
-void QuitOnSignals::quit()
-{
-    char byte = 0;
-    [[maybe_unused]] const ssize_t ignored = ::read(g_signalSockets[1], &byte, 1);
-    QCoreApplication::quit();
 }

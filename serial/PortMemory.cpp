@@ -1,0 +1,54 @@
+#include "serial/PortMemory.h"
+
+#include <QSettings>
+
+namespace {
+const QString kGroup = QStringLiteral("LastPort");
+const QString kNumber = QStringLiteral("LastPort/number");
+const QString kDevice = QStringLiteral("LastPort/device");
+const QString kVendor = QStringLiteral("LastPort/usbVendorId");
+const QString kProduct = QStringLiteral("LastPort/usbProductId");
+const QString kSerialNumber = QStringLiteral("LastPort/usbSerialNumber");
+
+bool sameRecord(const SerialDevice &a, const SerialDevice &b)
+{
+    return a.portNumber == b.portNumber && a.path == b.path && a.usb == b.usb;
+}
+} // namespace
+
+PortMemory::PortMemory(QSettings &settings) : m_settings(settings)
+{
+    const int number = m_settings.value(kNumber).toInt();
+    if (number <= 0)
+        return;
+    SerialDevice kept;
+    kept.portNumber = number;
+    kept.path = m_settings.value(kDevice).toString().toStdString();
+    if (m_settings.contains(kVendor)) {
+        UsbIdentity usb;
+        usb.vendorId = static_cast<std::uint16_t>(m_settings.value(kVendor).toUInt());
+        usb.productId = static_cast<std::uint16_t>(m_settings.value(kProduct).toUInt());
+        usb.serialNumber = m_settings.value(kSerialNumber).toString().toStdString();
+        kept.usb = usb;
+    }
+    m_kept = kept;
+}
+
+bool PortMemory::remember(const SerialDevice &device)
+{
+    if (m_kept && sameRecord(*m_kept, device))
+        return true;
+    m_settings.remove(kGroup);
+    m_settings.setValue(kNumber, device.portNumber);
+    m_settings.setValue(kDevice, QString::fromStdString(device.path));
+    if (device.usb) {
+        m_settings.setValue(kVendor, device.usb->vendorId);
+        m_settings.setValue(kProduct, device.usb->productId);
+        m_settings.setValue(kSerialNumber, QString::fromStdString(device.usb->serialNumber));
+    }
+    m_settings.sync();
+    if (m_settings.status() != QSettings::NoError)
+        return false;
+    m_kept = device;
+    return true;
+}

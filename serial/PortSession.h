@@ -1,0 +1,140 @@
+#pragma once
+
+#include "serial/LinkResult.h"
+#include "serial/PortDiscovery.h"
+#include "serial/PortSelector.h"
+#include "serial/SerialDevices.h"
+#include "serial/SerialLink.h"
+
+#include <QObject>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+class PortMemory;
+class SerialPlatform;
+
+// What happened to the port, for the window to put into words.
+struct PortEvent
+{
+    enum class Kind {
+        Opened,             // a selection opened `result`
+        OpenFailed,         // a selection failed: `result` says why
+        StartupCommandSent, // `result` says how sending it went
+        NoPortFound,        // ports 1 and 2 failed (`failedProbes`); `devices` are present
+        RememberedOpened,   // the device last sent to is open again (`result`); nothing sent
+        RememberedReplaced, // another `device` has the remembered port's number; not opened
+        Unplugged,          // the port in use (`result`) went away
+        Back,               // the device unplugged is back, as `result`; it was at `previous`
+        ReopenFailed,       // the device unplugged is back but did not open: `result`
+        AnotherDevice,      // another `device` stands where the unplugged one was; not opened
+        DevicesChanged,     // no port is open and `devices` are present now
+        MemoryNotWritable,  // the device sent to cannot be remembered
+    };
+
+    Kind kind = Kind::Opened;
+    LinkResult result;
+    LinkResult previous;
+    std::optional<SerialDevice> device;
+    std::vector<SerialDevice> devices;
+    std::vector<LinkResult> failedProbes;
+};
+
+// The one place that decides which serial device is open. It owns the link
+// and the "COM-port" selector's entries and text, and runs the rules:
+// - at start, probing ports 1 and 2 (DiscoverPorts); when neither opens, the
+//   device last sent to, if the same device is present (SameDevice);
+// - every change of the selector's text, typed or picked, closes the port and
+//   opens the one it names;
+// - a device that goes away is waited for, and opened again when the same
+//   device comes back, wherever it is plugged in; another device where it
+//   was is only named;
+// - the first send that succeeds after the operator chose a port remembers
+//   its device.
+// It says what happened through typed events; the window picks the words.
+class PortSession : public QObject, private PortSelector
+{
+    Q_OBJECT
+
+public:
+    PortSession(std::unique_ptr<SerialLink> link, SerialPlatform &platform, PortMemory &memory,
+                StartupCommand sendStartupCommand, QObject *parent = nullptr);
+    ~PortSession() override;
+
+    // Probes the ports, lists the devices, opens what the rules say, and
+    // from then on follows devices as they come and go.
+    void start();
+
+    // The selector as the window shows it.
+    const std::vector<std::string> &entries() const { return m_entries; }
+    const std::string &selectorText() const { return m_text; }
+
+    // The operator typed in the selector, or picked an entry of its list.
+    void textEdited(const std::string &text);
+    void entryPicked(const std::string &entry);
+
+    // Runs a send sequence on the link and learns from its outcome.
+    LinkResult send(const StartupCommand &sequence);
+
+    const SerialLink &link() const { return *m_link; }
+    int lastPortNumber() const;
+
+    // DTR off, then close. Runs as the program ends.
+    void closePort();
+
+signals:
+    void happened(const PortEvent &event);
+    void entriesChanged();
+    void selectorTextChanged(); // changed by the program, not by typing
+
+private:
+    // Why a selection runs: it decides which event tells of it.
+    enum class Why { Operator, Program, Remembered, Return };
+
+    // The selector as the start-up discovery sees it.
+    void AddItem(const std::string &entry) override;
+    std::string List(int index) const override;
+    std::string Text() const override { return m_text; }
+    void SetText(const std::string &text) override;
+
+    void select(Why why);
+    void setTextAndSelect(const std::string &text, Why why);
+    void devicesChanged();
+    void listDevices();
+    void checkTheOpenDevice();
+    void lookForTheUnpluggedDevice();
+    bool openRememberedDevice();
+    void markUnplugged();
+    void report(PortEvent::Kind kind, const LinkResult &result = {});
+    std::optional<SerialDevice> presentAt(const std::string &path) const;
+
+    std::unique_ptr<SerialLink> m_link;
+    SerialPlatform &m_platform;
+    PortMemory &m_memory;
+    StartupCommand m_sendStartupCommand;
+
+    std::vector<std::string> m_probedEntries; // from the start-up probes; the devices' entries follow
+    std::vector<std::string> m_entries;
+    std::string m_text = "Combo1";
+    std::vector<SerialDevice> m_devices;
+
+    LinkResult m_lastSelection;
+    std::optional<SerialDevice> m_openDevice; // the device the open port was opened on
+    bool m_operatorChose = false;             // the open port is one the operator picked or typed
+    bool m_rememberDue = false;               // the next send that succeeds remembers the device
+    bool m_memoryProblemSaid = false;
+
+    // The device in use when it went away, until it is back or another
+    // selection is made.
+    struct Unplugged
+    {
+        LinkResult port;
+        SerialDevice device;
+        std::string anotherDeviceNamed; // the node of another device at its path, once named
+    };
+    std::optional<Unplugged> m_unplugged;
+};
+
+Q_DECLARE_METATYPE(PortEvent)
