@@ -56,8 +56,11 @@ class StandInPort:
     real-time priority (where allowed) the window stays about a millisecond
     wide with every CPU busy."""
 
-    def __init__(self, port):
+    def __init__(self, port, usb=None):
+        """`usb`, when given, is what the kernel would say of the adapter:
+        idVendor, idProduct, serial, manufacturer, product."""
         self.port = port
+        self.usb = usb
         self.master, self.slave = pty.openpty()
         self.slave_path = os.ttyname(self.slave)
         self.chunks = []  # (monotonic seconds when read, bytes)
@@ -132,9 +135,12 @@ def run_with_ports(command, ports, env, **popen):
         # Serial lock files (LCK..ttyS0) name the device path; other runs on
         # this machine use the same paths for their own stand-ins.
         "for d in /run/lock /var/lock; do [ -d $d ] && ! [ -L $d ] && mount -t tmpfs tmpfs $d; done; true",
+        # What the kernel says of the ttys: only the stand-ins that carry a USB identity.
+        "mount -t tmpfs tmpfs /sys/class/tty",
     ]
     for stand_in in ports:
         target = device_path(stand_in.port)
+        setup += _describe(stand_in)
         setup.append(f"touch {target}; mount --bind {stand_in.slave_path} {target}")
     setup += [f"umount -l {real}", 'exec "$@"']
     return subprocess.Popen(["unshare", "-m", "bash", "-c", "\n".join(setup), "e2e"] + command, env=env, **popen)
@@ -150,7 +156,21 @@ def plug_in(process, stand_in):
     """Puts a stand-in at its port's path inside the program's namespace. A link
     appears in one step, as a device node made by the kernel does; a file with
     a pseudo-terminal bound over it would be seen half made."""
-    _in_namespace(process, f"ln -s {stand_in.slave_path} {device_path(stand_in.port)}")
+    _in_namespace(process, "\n".join(_describe(stand_in) + [f"ln -s {stand_in.slave_path} {device_path(stand_in.port)}"]))
+
+
+def _describe(stand_in):
+    """Shell lines that make the private /sys/class/tty describe a stand-in as
+    a USB adapter: its device number, and the USB device above it."""
+    if not getattr(stand_in, "usb", None):
+        return []
+    name = os.path.basename(device_path(stand_in.port))
+    number = os.stat(stand_in.slave_path).st_rdev
+    tty, usb = f"/sys/class/tty/{name}", f"/sys/class/tty/.usb-{name}"
+    lines = [f"rm -rf {tty} {usb}", f"mkdir -p {tty} {usb}/1-1:1.0", f"echo {os.major(number)}:{os.minor(number)} > {tty}/dev",
+             f"ln -s {usb}/1-1:1.0 {tty}/device"]
+    lines += [f"echo '{value}' > {usb}/{key}" for key, value in stand_in.usb.items()]
+    return lines
 
 
 def _in_namespace(process, script):
@@ -231,3 +251,29 @@ class XServer:
     def close(self):
         self.process.terminate()
         self.process.wait()
+
+
+def run_in_private_dev(command, env, **popen):
+    """Starts `command` in a private mount namespace whose /dev holds the usual
+    nodes and no serial device at all, for programs that find ports by
+    themselves: Wine maps COM1 to /dev/ttyS0 and so on unless told otherwise,
+    and its server, started from here, opens the files."""
+    real = tempfile.mkdtemp(prefix="scoreboard-dev-")
+    setup = [
+        "set -e",
+        "mount --make-rprivate /",
+        f"mount --rbind /dev {real}",
+        "mount -t tmpfs -o mode=755 tmpfs /dev",
+        f"for n in null zero full random urandom tty ptmx; do touch /dev/$n; mount --bind {real}/$n /dev/$n; done",
+        f"mkdir /dev/pts /dev/shm; mount --rbind {real}/pts /dev/pts; mount --rbind {real}/shm /dev/shm",
+        "ln -s /proc/self/fd /dev/fd",
+        f"umount -l {real}; rmdir {real}",
+        'exec "$@"',
+    ]
+    return subprocess.Popen(_private_namespace() + ["bash", "-c", "\n".join(setup), "dev"] + command, env=env, **popen)
+
+
+def _private_namespace():
+    """unshare as root; otherwise in a user namespace of its own, where this
+    user is root (and /dev may be remounted) but nothing else changes."""
+    return ["unshare", "-m"] if os.geteuid() == 0 else ["unshare", "-r", "-m"]

@@ -181,11 +181,26 @@ def the_monitor_as_the_board(x, program, monitor):
         port2.close()
 
 
+RIGHT_PLUS = (328 + 20, 144 + 16)
+FTDI = {"idVendor": "0403", "idProduct": "6001", "serial": "A50285BI", "manufacturer": "FTDI",
+        "product": "FT232R USB UART"}
+PROLIFIC = {"idVendor": "067b", "idProduct": "2303", "manufacturer": "Prolific", "product": "USB-Serial Controller"}
+
+
 def start(x, program, ports, env):
-    process = harness.run_with_ports([program], ports, env)
+    """The program on the stand-ins; what its status line says goes to a file."""
+    status = tempfile.NamedTemporaryFile(prefix="scoreboard-e2e-status-", mode="w+")
+    env = dict(env, QT_LOGGING_RULES="scoreboard.status.info=true")
+    process = harness.run_with_ports([program], ports, env, stderr=status)
+    process.status = status
     window = x.find_window("Scoreboard")
     time.sleep(0.3)
     return process, window
+
+
+def said(process):
+    process.status.seek(0)
+    return process.status.read()
 
 
 def stop(x, process, window):
@@ -194,13 +209,15 @@ def stop(x, process, window):
 
 
 def finding_the_adapter(x, program):
-    """Only a USB adapter present, as port 33: listed, typed, sent to,
-    remembered for the next start, and opened again after it was unplugged."""
+    """Only USB adapters present: the FTDI adapter typed and sent to, then
+    another adapter at its number (named, never opened), then the FTDI adapter
+    again, unplugged and back in another socket."""
     env = dict(x.env(), XDG_CONFIG_HOME=tempfile.mkdtemp(prefix="scoreboard-e2e-config-"))
-    adapter = harness.StandInPort(33)
+    adapter = harness.StandInPort(33, FTDI)
     listing = harness.run_with_ports([program, "--list-ports"], [adapter], env, stdout=subprocess.PIPE, text=True)
     printed, _ = listing.communicate(timeout=10)
-    assert listing.returncode == 0 and printed.startswith("33\t/dev/ttyUSB0\t"), f"--list-ports: {printed!r}"
+    assert listing.returncode == 0 and printed == "33\t/dev/ttyUSB0\tFTDI FT232R USB UART\tUSB 0403:6001 serial " \
+        "A50285BI\tmay open\n", f"--list-ports: {printed!r}"
 
     process, window = start(x, program, [adapter], env)
     x.click(window, *COMBO_TEXT)
@@ -211,31 +228,65 @@ def finding_the_adapter(x, program):
     check_update(adapter, 0, [0, 0, 0, 0], "only port 33, typed")
     stop(x, process, window)
 
-    # The next start finds nothing on 1 and 2 and opens the port sent on last.
-    replugged = harness.StandInPort(33)
-    process, window = start(x, program, [replugged], env)
-    assert replugged.received() == b"", "nothing is sent at start to the remembered port"
+    other = harness.StandInPort(33, PROLIFIC)
+    process, window = start(x, program, [other], env)
     x.click(window, *UPDATE)
-    check_update(replugged, 0, [0, 0, 0, 0], "restart: the remembered port 33, selector untouched")
+    stop(x, process, window)
+    assert other.received() == b"", "another adapter at the remembered number received bytes"
+    assert "Port 33 is now a Prolific USB-Serial Controller - pick it to use it" in said(process), said(process)
+    print("another adapter at the remembered number: named, not opened, nothing sent")
 
-    # Unplugged while in use; a device comes back at its path within a second.
+    again = harness.StandInPort(33, FTDI)
+    process, window = start(x, program, [again], env)
+    assert again.received() == b"", "nothing is sent at start to the remembered adapter"
     harness.unplug(process, 33)
     time.sleep(0.5)
-    back = harness.StandInPort(33)
-    harness.plug_in(process, back)
+    moved = harness.StandInPort(34, FTDI)
+    harness.plug_in(process, moved)
     time.sleep(1.0)
     x.click(window, *UPDATE)
-    check_update(back, 0, [0, 0, 0, 0], "unplugged and back: the update reaches the new device")
+    check_update(moved, 0, [0, 0, 0, 0], "unplugged and back as port 34: the update reaches it")
+    assert "Port 33 is back as port 34 (/dev/ttyUSB1) and open" in said(process), said(process)
     stop(x, process, window)
 
-    # With port 1 there, the start-up discovery stands and port 33 hears nothing.
-    port1, adapter_again = harness.StandInPort(1), harness.StandInPort(33)
+    # With port 1 there, the start-up discovery stands and the adapter hears nothing.
+    port1, adapter_again = harness.StandInPort(1), harness.StandInPort(34, FTDI)
     process, window = start(x, program, [port1, adapter_again], env)
     assert port1.received() == bytes.fromhex("0D 00 41 ED C5 0D 00 41 ED C5 0D 00 53 13 8D"), "start-up command"
     stop(x, process, window)
-    assert adapter_again.received() == b"", "port 33 received bytes while port 1 was in use"
-    print("finding the adapter: listed, typed, remembered, reopened after unplugging; port 1 still wins")
-    for port in (adapter, replugged, back, port1, adapter_again):
+    assert adapter_again.received() == b"", "the adapter received bytes while port 1 was in use"
+    print("finding the adapter: listed, typed, remembered, another adapter left alone, back in another socket; "
+          "port 1 still wins")
+    for port in (adapter, other, again, moved, port1, adapter_again):
+        port.close()
+
+
+def the_last_match_survives_a_close(x, program):
+    """Closed at 08 15: the next start is as always, and Restore (its
+    shortcut) brings 08 15 back into the window for the next update."""
+    env = dict(x.env(), XDG_CONFIG_HOME=tempfile.mkdtemp(prefix="scoreboard-e2e-config-"))
+    ports = [harness.StandInPort(1), harness.StandInPort(2)]
+    process, window = start(x, program, ports, env)
+    for place, presses in ((LEFT_PLUS, 8), (RIGHT_PLUS, 15)):
+        for _ in range(presses):
+            x.click(window, *place)
+            time.sleep(0.03)
+    x.click(window, *UPDATE)
+    check_update(ports[0], 0, [0, 8, 1, 5], "08 15 sent")
+    stop(x, process, window)
+
+    since = len(ports[0].chunks)
+    process, window = start(x, program, ports, env)
+    ports[0].received()
+    assert len(ports[0].chunks) == since, "bytes sent at start, with both ports there"
+    assert "Last match: board showed 08 15 at " in said(process), said(process)
+    x.click(window, *COMBO_TEXT)  # the window takes the keyboard
+    x.xdotool("key", "ctrl+r")
+    time.sleep(0.2)
+    x.click(window, *UPDATE)
+    check_update(ports[0], since, [0, 8, 1, 5], "restored after a restart, then Update")
+    stop(x, process, window)
+    for port in ports:
         port.close()
 
 
@@ -251,6 +302,7 @@ def main():
         interrupted_during_an_update(x, program, signal.SIGINT)
         the_monitor_as_the_board(x, program, monitor)
         finding_the_adapter(x, program)
+        the_last_match_survives_a_close(x, program)
     finally:
         x.close()
 
