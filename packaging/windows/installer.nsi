@@ -1,0 +1,62 @@
+; Scoreboard's installer: for the user who runs it, without administrator
+; rights, into %LOCALAPPDATA%\Programs\Scoreboard, with a Start-menu entry and
+; an uninstaller listed under Settings > Apps. "/S" installs and uninstalls
+; without questions. deploy.sh passes VERSION, OUTFILE, ICON, SIZE_KB and the
+; lists of files to put in (FILES) and take out (UNFILES).
+; 64-bit like the program, which also lets it run where Windows (or Wine)
+; has no 32-bit layer.
+Target amd64-unicode
+ManifestDPIAware true
+RequestExecutionLevel user
+SetCompressor /SOLID lzma
+
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Scoreboard"
+; Where the program keeps its settings (QSettings "scoreboard", "scoreboard").
+!define SETTINGS_KEY "Software\scoreboard"
+
+Name "Scoreboard"
+OutFile "${OUTFILE}"
+Icon "${ICON}"
+UninstallIcon "${ICON}"
+InstallDir "$LOCALAPPDATA\Programs\Scoreboard"
+InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
+BrandingText "Scoreboard ${VERSION}"
+VIProductVersion "${VERSION}.0"
+VIAddVersionKey "ProductName" "Scoreboard"
+VIAddVersionKey "FileDescription" "Scoreboard ${VERSION} setup"
+VIAddVersionKey "FileVersion" "${VERSION}"
+VIAddVersionKey "ProductVersion" "${VERSION}"
+VIAddVersionKey "LegalCopyright" "Copyright (c) 2026 Scoreboard maintainers, MIT License"
+
+Page directory
+Page instfiles
+UninstPage uninstConfirm
+UninstPage instfiles
+
+Section
+    !include "${FILES}"
+    SetOutPath "$INSTDIR"
+    WriteUninstaller "$INSTDIR\uninstall.exe"
+    CreateShortcut "$SMPROGRAMS\Scoreboard.lnk" "$INSTDIR\scoreboard.exe"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Scoreboard"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "Scoreboard maintainers"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\scoreboard.exe"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
+    WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" ${SIZE_KB}
+    WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
+    WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
+SectionEnd
+
+Section "Uninstall"
+    !include "${UNFILES}"
+    Delete "$INSTDIR\uninstall.exe"
+    RMDir "$INSTDIR"
+    ; Made for this program when the user had no per-user programs yet.
+    RMDir "$LOCALAPPDATA\Programs"
+    Delete "$SMPROGRAMS\Scoreboard.lnk"
+    DeleteRegKey HKCU "${UNINSTALL_KEY}"
+    DeleteRegKey HKCU "${SETTINGS_KEY}"
+SectionEnd
