@@ -25,6 +25,10 @@ import harness  # noqa: E402
 # for the next test of a run to find them up.
 LINGER = 60
 
+# A LOGFONTW: 12 pixels high at 96 dpi (9 pt), normal weight, "MS Shell Dlg".
+MESSAGE_FONT = ("F4FFFFFF" + "00" * 12 + "90010000" + "00" * 7 + "22" +
+                "MS Shell Dlg".encode("utf-16-le").hex().upper().ljust(128, "0"))
+
 
 def wine_env(prefix, dlls=(), base=None):
     """The environment for a Wine process. Wine keeps QT_* variables for the
@@ -53,10 +57,16 @@ def start(prefix, base=None):
     quiet = dict(stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     with open(prefix + ".lock", "w") as lock:
         fcntl.flock(lock, fcntl.LOCK_EX)
+        new = not os.path.exists(os.path.join(prefix, "system.reg"))
         # Fails at once when a server is already running for the prefix.
         run(["wineserver", f"-p{LINGER}"], env, **quiet)
         if run(["wine", "wineboot"], env, **quiet) != 0:
-            sys.exit(f"wine-run: wineboot failed in {prefix}")
+            sys.exit(f"wine_run: wineboot failed in {prefix}")
+        if new:
+            # The desktop's font at 9 pt, as on Windows 10 and 11 (Segoe UI 9);
+            # Wine's own is 8.
+            run(["wine", "reg", "add", r"HKCU\Control Panel\Desktop\WindowMetrics", "/v", "MessageFont",
+                 "/t", "REG_BINARY", "/d", MESSAGE_FONT, "/f"], env, **quiet)
 
 
 def stop(prefix, base=None):
