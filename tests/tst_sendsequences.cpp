@@ -5,12 +5,24 @@
 
 #include <QTest>
 
+#include <ctime>
+#include <thread>
+
 using namespace std::chrono_literals;
 
 namespace {
 ScoreKeeper::DigitCells cells0815()
 {
     return {"0", "8", "1", "5"};
+}
+
+// Whether std::clock() counts this process's CPU time, as C says; Windows' C
+// library counts the time since the program started instead.
+bool clockCountsCpuTime()
+{
+    const std::clock_t before = std::clock();
+    std::this_thread::sleep_for(50ms);
+    return std::clock() - before < CLOCKS_PER_SEC / 100;
 }
 
 RecordingLink openLink()
@@ -86,6 +98,7 @@ private slots:
 
     void pauseLastsATenthOnTheMonotonicClock()
     {
+        const bool cpuCounted = clockCountsCpuTime();
         for (int i = 0; i < 5; ++i) {
             const UnloadedTimer timer;
             const auto start = std::chrono::steady_clock::now();
@@ -94,7 +107,8 @@ private slots:
             QVERIFY(std::chrono::steady_clock::now() - start >= 100ms);
             QVERIFY(timer.elapsed() < 200ms);
             // It sleeps: a spinning pause would burn the whole tenth.
-            QVERIFY(std::clock() - cpuStart < CLOCKS_PER_SEC / 50);
+            if (cpuCounted)
+                QVERIFY(std::clock() - cpuStart < CLOCKS_PER_SEC / 50);
         }
     }
 };
