@@ -53,9 +53,9 @@ echo "build-qt: configuring Qt $version for Windows in $work/build" >&2
     -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >configure.log 2>&1 ||
     { tail -n 40 configure.log >&2; exit 1; }
 
-# About 25 minutes on two cores: one line of progress, rewritten, instead of
+# 15 to 25 minutes on two cores: one line of progress, rewritten, instead of
 # thousands of compiler lines.
-echo "build-qt: building (the first time only; about 25 minutes on two cores)" >&2
+echo "build-qt: building (the first time only; 15 to 25 minutes on two cores)" >&2
 set +e
 ninja -j"$(nproc)" 2>&1 | tee build.log | while IFS= read -r line; do
     case "$line" in
