@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Runs a Windows program under Wine for ctest (its cross-compiling emulator).
+"""Runs a Windows program under Wine for ctest (its cross-compiling emulator),
+and the Wine prefixes the Windows end-to-end test makes.
 
 usage: wine_run.py --prefix DIR [--dlls DIR]... PROGRAM [ARGUMENTS...]
        wine_run.py --prefix DIR --stop
@@ -14,7 +15,10 @@ runtime). --stop ends the prefix's server and services.
 """
 import argparse
 import fcntl
+import glob
 import os
+import re
+import shutil
 import subprocess
 import sys
 
@@ -75,6 +79,86 @@ def stop(prefix, base=None):
     env = wine_env(prefix, base=base)
     run(["wineserver", "-k"], env, stderr=subprocess.DEVNULL)
     run(["wineserver", "-w"], env)
+
+
+class Prefix:
+    """A Wine prefix of a test's own, and its sessions; `base` is the
+    environment they start from (the X server's)."""
+
+    def __init__(self, path, base):
+        self.path, self.base = path, base
+
+    def env(self):
+        return wine_env(self.path, base=self.base)
+
+    def start(self):
+        start(self.path, base=self.base)
+
+    def stop(self):
+        stop(self.path, base=self.base)
+
+    def wine(self, *args, **popen):
+        return harness.run_in_private_dev(["wine", *args], self.env(), **popen)
+
+    def run_to_the_end(self, *args):
+        """A program and whatever it starts (an uninstaller runs on from a copy) run to the end."""
+        status = self.wine(*args).wait(timeout=120)
+        run(["wineserver", "-w"], self.env())
+        return status
+
+    def clone(self, path):
+        """Shares the files, which no session rewrites, but not the registry."""
+        subprocess.run(["cp", "-al", self.path, path], check=True)
+        for hive in ("system.reg", "user.reg", "userdef.reg"):
+            os.unlink(os.path.join(path, hive))
+            shutil.copy2(os.path.join(self.path, hive), path)
+        return Prefix(path, self.base)
+
+    def set_ports(self, ports):
+        """COM number: the path it opens; read when the next session starts."""
+        hive = os.path.join(self.path, "system.reg")
+        with open(hive) as f:
+            text = f.read()
+        values = "".join(f'"COM{number}"="{path}"\n' for number, path in ports.items())
+        text, found = re.subn(r"(\[Software\\\\Wine\\\\Ports\][^\n]*\n(?:#[^\n]*\n)*)",
+                              lambda m: m.group(1) + values, text, count=1)
+        assert found == 1, "no Software\\Wine\\Ports key"
+        with open(hive, "w") as f:
+            f.write(text)
+        for link in glob.glob(os.path.join(self.path, "dosdevices", "com*")):
+            os.unlink(link)
+
+    def registry_keys(self, word):
+        keys = []
+        for hive in ("system.reg", "user.reg"):
+            with open(os.path.join(self.path, hive)) as f:
+                keys += [line for line in f if line.startswith("[") and word in line.lower()]
+        return keys
+
+    def files(self):
+        """Files and folders, but for Windows' own and the temporary folders (an
+        NSIS uninstaller leaves there the copy it ran from, which Windows
+        deletes at its next start)."""
+        drive = os.path.join(self.path, "drive_c")
+        found = set()
+        for folder, dirs, names in os.walk(drive):
+            relative = os.path.relpath(folder, drive)
+            if relative == "windows" or relative.endswith("/Temp"):
+                dirs.clear()
+            else:
+                found.update(os.path.join(relative, name) for name in dirs + names)
+        return found
+
+    def servers(self):
+        """The Wine servers of this prefix, by process id."""
+        def serves(pid):
+            try:
+                with open(f"/proc/{pid}/comm") as comm, open(f"/proc/{pid}/environ", "rb") as environ:
+                    return comm.read().startswith("wineserver") and \
+                        f"WINEPREFIX={self.path}".encode() in environ.read().split(b"\0")
+            except OSError:
+                return False  # ended meanwhile
+        return [pid for pid in os.listdir("/proc") if pid.isdigit() and serves(pid)]
 
 
 def main():
