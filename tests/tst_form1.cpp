@@ -30,12 +30,12 @@ struct Window : TestWindow
 {
     explicit Window(const std::function<void(RecordingLink &)> &prepare = {}, std::vector<SerialDevice> present = {},
                     const QString &settingsFolder = {})
-        : TestWindow([&](FakeSerialPlatform &platform) { platform.present = std::move(present); },
+        : TestWindow([&](FakeSerialPlatform &fake) { fake.present = std::move(present); },
                      [&](const SerialPlatform &) {
-                         auto recording = std::make_unique<RecordingLink>();
+                         auto made = std::make_unique<RecordingLink>();
                          if (prepare)
-                             prepare(*recording);
-                         return recording;
+                             prepare(*made);
+                         return made;
                      },
                      settingsFolder),
           link(recording)

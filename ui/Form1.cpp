@@ -10,6 +10,7 @@
 #include "ui/StatusText.h"
 #include "ui/Twips.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QIcon>
@@ -251,6 +252,9 @@ void Form1::wireEvents()
             [this] { m_combo1->setText(QString::fromStdString(m_session.selectorText())); });
 
     connect(m_statusLine, &QLabel::linkActivated, this, &Form1::restoreLastMatch);
+    // A session that ends (a log-off) may end the process before the window
+    // is destroyed: release the port and keep the match then, too.
+    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, &Form1::Form_Terminate);
     connect(m_restoreShortcut, &QShortcut::activated, this, &Form1::restoreLastMatch);
 }
 
