@@ -56,7 +56,7 @@ void PortSession::entryPicked(const std::string &entry)
 
 LinkResult PortSession::send(const StartupCommand &sequence)
 {
-    const LinkResult result = sequence(*m_link);
+    LinkResult result = sequence(*m_link);
     if (result.ok() && m_rememberDue && m_openDevice) {
         m_rememberDue = false;
         if (!m_memory.remember(*m_openDevice) && !m_memoryProblemSaid) {

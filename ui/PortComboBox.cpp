@@ -26,7 +26,10 @@ protected:
         if (event->reason() == Qt::PopupFocusReason)
             return;
         // A click places the cursor after the focus has arrived.
-        QTimer::singleShot(0, this, [this] { setSelection(text().size(), -text().size()); });
+        QTimer::singleShot(0, this, [this] {
+            const int length = int(text().size());
+            setSelection(length, -length);
+        });
     }
 };
 } // namespace
