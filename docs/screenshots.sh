@@ -3,7 +3,8 @@
 # (openbox) on a virtual X screen, on stand-in serial ports 1 and 2.
 #   docs/screenshots.sh VIRTUAL_PORTS_TOOL [PROGRAM]
 # VIRTUAL_PORTS_TOOL runs a command with pseudo-terminals at the serial device
-# paths, so that no real port is opened. Needs xvfb, openbox, xdotool,
+# paths, so that no real port is opened; port 33 is described as an FTDI
+# adapter by a private /sys/class/tty. Needs xvfb, openbox, xdotool,
 # imagemagick and qt6ct (for the dark palette and the 12 pt desktop font, set
 # the way a desktop sets them: through the platform theme).
 set -euo pipefail
@@ -12,9 +13,21 @@ cd "$(dirname "$0")/.."
 if [ "${1:-}" != --inside ]; then
     tool=${1:?the virtual ports tool}
     program=$(realpath "${2:-build/scoreboard}")
-    exec "$tool" --present 1,2 -- xvfb-run -a -s "-screen 0 1024x768x24" "$0" --inside "$program"
+    exec "$tool" --present 1,2,33 -- unshare -m xvfb-run -a -s "-ac -screen 0 1024x768x24" "$0" --inside "$program"
 fi
 program=$2
+
+# What the kernel would say of port 33: an FTDI adapter.
+mount -t tmpfs tmpfs /sys/class/tty
+usb=/sys/class/tty/.usb-ttyUSB0
+mkdir -p /sys/class/tty/ttyUSB0 "$usb/1-1:1.0"
+stat -L -c '%Hr:%Lr' /dev/ttyUSB0 >/sys/class/tty/ttyUSB0/dev
+ln -s "$usb/1-1:1.0" /sys/class/tty/ttyUSB0/device
+echo 0403 >"$usb/idVendor"
+echo 6001 >"$usb/idProduct"
+echo A50285BI >"$usb/serial"
+echo FTDI >"$usb/manufacturer"
+echo "FT232R USB UART" >"$usb/product"
 
 openbox >/dev/null 2>&1 &
 openbox_pid=$!
@@ -43,7 +56,7 @@ EOF
 shoot() {
     local name=$1 action=$2
     shift 2
-    env "$@" "$program" &
+    env "$@" $as_user "$program" &
     local pid=$!
     local window
     window=$(xdotool search --sync --onlyvisible --name '^Scoreboard$' | head -1)
@@ -53,6 +66,8 @@ shoot() {
         xdotool key --window "$window" Tab Tab space ;;
     port7) # a port with no device: a failure in the status line
         xdotool type --window "$window" 7 ;;
+    list) # the list open over the field
+        xdotool key --window "$window" F4 ;;
     esac
     sleep 1
     import -window root -trim "docs/$name.png"
@@ -61,10 +76,37 @@ shoot() {
     echo "docs/$name.png: $(identify -format '%wx%h' "docs/$name.png") with frame"
 }
 
+as_user=""
 shoot screenshot none QT_ENABLE_HIGHDPI_SCALING=0 QT_FONT_DPI=96
 shoot screenshot-120dpi plus QT_ENABLE_HIGHDPI_SCALING=0 QT_FONT_DPI=120
 shoot screenshot-144dpi none QT_ENABLE_HIGHDPI_SCALING=0 QT_FONT_DPI=144
 shoot screenshot-scale2 none QT_SCALE_FACTOR=2
 shoot screenshot-dark port7 QT_QPA_PLATFORMTHEME=qt6ct XDG_CONFIG_HOME="$themes/dark"
 shoot screenshot-font12pt none QT_QPA_PLATFORMTHEME=qt6ct XDG_CONFIG_HOME="$themes/font12"
-rm -r "$themes"
+shoot screenshot-list list QT_ENABLE_HIGHDPI_SCALING=0 QT_FONT_DPI=96
+
+# The last match offered back: a run sends 08 15 and is closed, the next
+# starts.
+config=$(mktemp -d)
+XDG_CONFIG_HOME=$config "$program" &
+pid=$!
+window=$(xdotool search --sync --onlyvisible --name '^Scoreboard$' | head -1)
+sleep 1
+xdotool key --window "$window" Tab Tab
+for _ in $(seq 8); do xdotool key --window "$window" space; done
+xdotool key --window "$window" Tab Tab Tab
+for _ in $(seq 15); do xdotool key --window "$window" space; done
+xdotool key --window "$window" shift+Tab shift+Tab space
+sleep 1
+kill "$pid"
+wait "$pid" || true
+shoot screenshot-restore none QT_ENABLE_HIGHDPI_SCALING=0 QT_FONT_DPI=96 XDG_CONFIG_HOME="$config"
+
+# A user outside the dialout group, with nothing at port 2: the commonest
+# first-run failure.
+chmod 777 "$config"
+umount /dev/ttyS1
+rm /dev/ttyS1
+as_user="setpriv --reuid=65534 --regid=65534 --clear-groups"
+shoot screenshot-no-dialout none QT_ENABLE_HIGHDPI_SCALING=0 QT_FONT_DPI=96 XDG_CONFIG_HOME="$config/nobody"
+rm -r "$themes" "$config"

@@ -578,14 +578,17 @@ private slots:
                 ? "No permission for 33 FTDI FT232R USB UART (fake33). Port 1: permission denied, port 2: no such "
                   "device. Join the dialout group, then log in again."
             : scene == "typed" ? "\"the port on…\" is not a port number - type 1 to 96"
-                               : "Port 1 (/dev/fake1) open Last match: board showed 08 15 at ";
+                               : "Port 1 (/dev/fake1) open. Last match: board showed 08 15 at ";
         QVERIFY2(window.form->statusText().startsWith(expected), qPrintable(window.form->statusText()));
         QCOMPARE(window.form->statusText().count(QStringLiteral("dialout")), scene == "dialout" ? 1 : 0);
         // Laid out as the label lays out its rich text.
         QTextDocument layout;
         layout.setDocumentMargin(0);
         layout.setDefaultFont(status->font());
-        layout.setHtml(status->text());
+        if (status->textFormat() == Qt::RichText)
+            layout.setHtml(status->text());
+        else
+            layout.setPlainText(status->text());
         layout.setTextWidth(status->contentsRect().width());
         QVERIFY2(layout.size().height() <= status->contentsRect().height(),
                  qPrintable(QStringLiteral("%1 px high in %2").arg(layout.size().height()).arg(status->height())));

@@ -210,7 +210,6 @@ void Form1::createControls()
     m_statusLine->setGeometry(placed(*this, kStatusLine));
     m_statusLine->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_statusLine->setWordWrap(true);
-    m_statusLine->setTextFormat(Qt::RichText);
     // The offer of the last match is a link: the mouse clicks it, Tab
     // reaches it, and its shortcut works from anywhere in the window.
     m_statusLine->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
@@ -280,15 +279,17 @@ void Form1::nameScoresForAssistiveTechnology()
 void Form1::showStatus(const QString &text)
 {
     m_status = text;
-    QString shown = text.toHtmlEscaped();
+    // Rich text only while it holds a link: plain text is cheaper to draw.
+    QString shown = m_offering ? text.toHtmlEscaped() : text;
     QString full = text;
     if (m_offering) {
         const MatchMemory::LastMatch last = *m_match.lastMatch();
         QString offer = StatusText::lastMatch(last.boardShowed, last.sentAt);
-        full += QLatin1Char(' ') + offer + QStringLiteral(" (%1)").arg(kRestoreKey.toString(QKeySequence::NativeText));
+        const QString between = text.endsWith(QLatin1Char('.')) ? QStringLiteral(" ") : QStringLiteral(". ");
+        full += between + offer + QStringLiteral(" (%1)").arg(kRestoreKey.toString(QKeySequence::NativeText));
         const QString link = offer.section(QLatin1Char(' '), -1);
         offer.chop(link.size());
-        shown += QLatin1Char(' ') + offer.toHtmlEscaped() + QStringLiteral("<a href=\"#restore\">%1</a>").arg(link);
+        shown += between + offer.toHtmlEscaped() + QStringLiteral("<a href=\"#restore\">%1</a>").arg(link);
     }
 
     if (m_failure) {
@@ -299,6 +300,7 @@ void Form1::showStatus(const QString &text)
     } else {
         m_statusLine->setPalette(QPalette()); // the theme's own, following it
     }
+    m_statusLine->setTextFormat(m_offering ? Qt::RichText : Qt::PlainText);
     m_statusLine->setText(shown);
     m_statusLine->setAccessibleName(full);
     m_statusLine->setAccessibleDescription(full);
@@ -313,15 +315,27 @@ void Form1::showStatus(const QString &text)
 void Form1::fitStatusLine()
 {
     // Whole, wrapped inside its box: a long text in a smaller size rather
-    // than cut off. Measured as the label lays out its rich text.
+    // than cut off. Measured as the label lays it out: plain text by its
+    // font's metrics, the offer's link through a text document.
     const QSize box = m_statusLine->contentsRect().size();
+    const QString text = m_statusLine->text();
+    const bool rich = m_statusLine->textFormat() == Qt::RichText;
     QTextDocument layout;
     layout.setDocumentMargin(0);
-    layout.setHtml(m_statusLine->text());
+    if (rich)
+        layout.setHtml(text);
     const auto overflow = [&](const QFont &candidate) {
-        layout.setDefaultFont(candidate);
-        layout.setTextWidth(box.width());
-        return std::max(layout.idealWidth() / box.width(), layout.size().height() / box.height());
+        QSizeF needed;
+        if (rich) {
+            layout.setDefaultFont(candidate);
+            layout.setTextWidth(box.width());
+            needed = QSizeF(layout.idealWidth(), layout.size().height());
+        } else {
+            needed = QFontMetricsF(candidate, m_statusLine)
+                         .boundingRect(QRectF(0, 0, box.width(), 1e6), Qt::AlignLeft | Qt::TextWordWrap, text)
+                         .size();
+        }
+        return std::max(needed.width() / box.width(), needed.height() / box.height());
     };
     m_statusLine->setFont(LargestFittingFont(font(), font().pointSizeF(), overflow));
 }
