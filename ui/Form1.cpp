@@ -307,7 +307,7 @@ void Form1::showStatus(const QString &text)
     m_statusLine->setToolTip(full);
     fitStatusLine();
     m_statusLine->repaint();
-    qCInfo(statusLog).noquote() << full;
+    qCInfo(statusLog, "%s", qUtf8Printable(full));
     if (!m_loading)
         m_announcer->statusChanged(full);
 }
