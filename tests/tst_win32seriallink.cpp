@@ -12,24 +12,6 @@ namespace {
 const HANDLE kPort = reinterpret_cast<HANDLE>(std::intptr_t(0x5c0));
 const std::uint8_t kPacket[5] = {0x0D, 0x00, 0x53, 0x13, 0x8D};
 
-class FakePlatform final : public SerialPlatform
-{
-public:
-    std::string console;
-
-    std::string devicePathForPort(int n) const override
-    {
-        return n >= 1 && n <= 255 ? "COM" + std::to_string(n) : std::string();
-    }
-    int portNumberForPath(const std::string &) const override { return 0; }
-    int lastPortNumber() const override { return 255; }
-    std::string portNumbering() const override { return {}; }
-    std::vector<SerialDevice> devices() const override { return {}; }
-    std::optional<SerialDevice> deviceAt(const std::string &) const override { return {}; }
-    bool isSystemConsole(const std::string &path) const override { return path == console; }
-    void watchDevices() override {}
-};
-
 // A port that takes everything, except that the call named `failing` fails
 // with failCode, whose message is `message`. Success clears the last error, so
 // a link that reads it late gets another code's message.
@@ -38,87 +20,45 @@ class FakeCommApi final : public Win32CommApi
 public:
     QStringList calls;
     QString failing;
-    DWORD failCode = 0;
-    std::wstring message;
-    QList<int> queued;           // ClearCommError's answers in turn; the last one repeats
-    unsigned char stateFill = 0; // every byte of the state GetCommState finds
-    DWORD taken = MAXDWORD;
-    std::wstring name;
-    DWORD access = 0, share = MAXDWORD, creation = 0, outQueue = 0;
+    DWORD failCode = ERROR_GEN_FAILURE;
+    std::wstring message = L"Gone.\r\n";
+    QList<int> queued = {2, 0}; // ClearCommError's answers in turn; the last one repeats
+    DWORD taken = MAXDWORD;     // the most WriteFile takes
+    DWORD access = 0, share = MAXDWORD, creation = 0;
     DCB dcb{};
     COMMTIMEOUTS timeouts{};
 
     HANDLE createFile(LPCWSTR n, DWORD a, DWORD s, DWORD c, DWORD) override
     {
-        name = n;
-        access = a;
-        share = s;
-        creation = c;
-        return call("CreateFileW", kPort) ? kPort : INVALID_HANDLE_VALUE;
+        access = a, share = s, creation = c;
+        return call("CreateFileW", kPort, QString::fromWCharArray(n)) ? kPort : INVALID_HANDLE_VALUE;
     }
-    BOOL setupComm(HANDLE h, DWORD, DWORD out) override
-    {
-        outQueue = out;
-        return call("SetupComm", h);
-    }
-    BOOL getCommState(HANDLE h, DCB *d) override
-    {
-        std::memset(d, stateFill, sizeof *d);
-        d->DCBlength = sizeof *d;
-        return call("GetCommState", h);
-    }
-    BOOL setCommState(HANDLE h, DCB *d) override
-    {
-        dcb = *d;
-        return call("SetCommState", h);
-    }
-    BOOL setCommTimeouts(HANDLE h, COMMTIMEOUTS *t) override
-    {
-        timeouts = *t;
-        return call("SetCommTimeouts", h);
-    }
+    BOOL setupComm(HANDLE h, DWORD, DWORD) override { return call("SetupComm", h); }
+    // Every flag set, every field wrong.
+    BOOL getCommState(HANDLE h, DCB *d) override { return std::memset(d, 0xff, sizeof *d), call("GetCommState", h); }
+    BOOL setCommState(HANDLE h, DCB *d) override { return dcb = *d, call("SetCommState", h); }
+    BOOL setCommTimeouts(HANDLE h, COMMTIMEOUTS *t) override { return timeouts = *t, call("SetCommTimeouts", h); }
     BOOL escapeCommFunction(HANDLE h, DWORD f) override { return call(f == SETDTR ? "SETDTR" : "CLRDTR", h); }
     BOOL clearCommError(HANDLE h, DWORD *, COMSTAT *status) override
     {
-        status->cbOutQue = DWORD(queued.isEmpty() ? 0 : queued.size() > 1 ? queued.takeFirst() : queued.first());
+        status->cbOutQue = DWORD(queued.size() > 1 ? queued.takeFirst() : queued.first());
         return call("ClearCommError", h);
     }
     BOOL writeFile(HANDLE h, const void *data, DWORD size, DWORD *written) override
     {
-        const bool ok = call("WriteFile", h, QByteArray(static_cast<const char *>(data), int(size)).toHex(' '));
-        *written = ok ? std::min(size, taken) : 0;
-        return ok;
+        *written = std::min(size, taken);
+        return call("WriteFile", h, QByteArray(static_cast<const char *>(data), int(size)).toHex(' '));
     }
     BOOL closeHandle(HANDLE h) override { return call("CloseHandle", h); }
-    DWORD lastError() const override { return m_lastError; }
+    DWORD lastError() const override { return last; }
     std::wstring messageFor(DWORD code) const override { return code == failCode ? message : L"another code"; }
 
-private:
+    DWORD last = ERROR_SUCCESS;
     bool call(const QString &what, HANDLE h, const QString &detail = {})
     {
         calls << (h == kPort ? what : what + " on a stray handle") + (detail.isEmpty() ? "" : " " + detail);
-        m_lastError = what == failing ? failCode : ERROR_SUCCESS;
+        last = what == failing ? failCode : ERROR_SUCCESS;
         return what != failing;
-    }
-
-    DWORD m_lastError = ERROR_SUCCESS;
-};
-
-struct Rig
-{
-    FakePlatform platform;
-    FakeCommApi api;
-    std::unique_ptr<Win32SerialLink> link = std::make_unique<Win32SerialLink>(platform, api);
-
-    // As the window selects a port; forgets the calls that took.
-    bool open(int port = 1)
-    {
-        link->setPortNumber(port);
-        link->configureLine();
-        link->setDtr(true);
-        const bool ok = link->open().ok();
-        api.calls.clear();
-        return ok;
     }
 };
 } // namespace
@@ -127,232 +67,162 @@ class TestWin32SerialLink : public QObject
 {
     Q_OBJECT
 
+    std::unique_ptr<SerialPlatform> platform = MakeSystemSerialPlatform(); // port n is COMn, 1 to 255
+    FakeCommApi api;
+    std::unique_ptr<Win32SerialLink> link;
+
+    // As the window opens a port.
+    LinkResult open(int port = 1, bool dtr = true)
+    {
+        link->setPortNumber(port);
+        link->configureLine();
+        link->setDtr(dtr);
+        return link->open();
+    }
+
 private slots:
+    void init()
+    {
+        link.reset(); // the last test's, which may still be open
+        api = FakeCommApi();
+        link = std::make_unique<Win32SerialLink>(*platform, api);
+    }
+
     void lineSetAtOpen_data()
     {
         QTest::addColumn<int>("port");
         QTest::addColumn<bool>("dtr");
-        QTest::addColumn<int>("stateFill");
-        // Each field of the line's state is wrong in one row or the other.
-        QTest::newRow("COM1, DTR wished up, from all bits clear") << 1 << true << 0x00;
-        QTest::newRow("COM255, DTR wished down, from all bits set") << 255 << false << 0xff;
+        QTest::newRow("COM1, DTR wished down") << 1 << false;
+        QTest::newRow("COM255, DTR wished up") << 255 << true;
     }
     void lineSetAtOpen()
     {
         QFETCH(int, port);
         QFETCH(bool, dtr);
-        QFETCH(int, stateFill);
-        Rig rig;
-        rig.api.stateFill = static_cast<unsigned char>(stateFill);
-        rig.link->setPortNumber(port);
-        rig.link->configureLine();
-        rig.link->setDtr(dtr);
-        QVERIFY(rig.link->open().ok());
-        QVERIFY(rig.link->isOpen());
-        const FakeCommApi &api = rig.api;
-        QCOMPARE(api.calls,
-                 (QStringList{"CreateFileW", "SetupComm", "GetCommState", "SetCommState", "SetCommTimeouts"}));
-        QCOMPARE(QString::fromStdWString(api.name), QString("\\\\.\\COM%1").arg(port));
-        QCOMPARE(api.access, DWORD(GENERIC_READ | GENERIC_WRITE));
-        QCOMPARE(api.share, DWORD(0));
-        QCOMPARE(api.creation, DWORD(OPEN_EXISTING));
-        QCOMPARE(api.outQueue, DWORD(4096));
-
+        QVERIFY(open(port, dtr).ok());
+        // COM10 and above open only by their device namespace name; read-write
+        // (Wine refuses line settings on a write-only handle), not shared.
+        QCOMPARE(api.calls, (QStringList{"CreateFileW \\\\.\\COM" + QString::number(port), "SetupComm", "GetCommState",
+                                         "SetCommState", "SetCommTimeouts"}));
+        QCOMPARE((QList<DWORD>{api.access, api.share, api.creation}),
+                 (QList<DWORD>{GENERIC_READ | GENERIC_WRITE, 0, OPEN_EXISTING}));
+        // 2400 baud, 8N1, RTS up, DTR as wished; no parity check, no flow
+        // control of any kind, no halt on errors.
         const DCB &d = api.dcb;
-        QCOMPARE(d.DCBlength, DWORD(sizeof(DCB)));
-        QCOMPARE(d.BaudRate, DWORD(2400));
-        QCOMPARE(int(d.ByteSize), 8);
-        QCOMPARE(int(d.Parity), NOPARITY);
-        QCOMPARE(int(d.StopBits), ONESTOPBIT);
-        QCOMPARE(d.fBinary + d.fTXContinueOnXoff, 2);
-        QCOMPARE(d.fParity + d.fOutxCtsFlow + d.fOutxDsrFlow + d.fDsrSensitivity + d.fOutX + d.fInX + d.fNull +
-                     d.fAbortOnError,
-                 0);
-        QCOMPARE(int(d.fRtsControl), RTS_CONTROL_ENABLE);
-        QCOMPARE(int(d.fDtrControl), dtr ? DTR_CONTROL_ENABLE : DTR_CONTROL_DISABLE);
-
-        QCOMPARE(api.timeouts.ReadIntervalTimeout, DWORD(MAXDWORD));
-        QCOMPARE(api.timeouts.ReadTotalTimeoutMultiplier + api.timeouts.ReadTotalTimeoutConstant, 0ul);
-        QCOMPARE(api.timeouts.WriteTotalTimeoutMultiplier, 0ul);
-        QCOMPARE(api.timeouts.WriteTotalTimeoutConstant, 1000ul);
+        QCOMPARE((QList<DWORD>{d.BaudRate, d.ByteSize, d.Parity, d.StopBits, d.fRtsControl, d.fDtrControl, d.fParity,
+                               d.fOutxCtsFlow, d.fOutxDsrFlow, d.fDsrSensitivity, d.fOutX, d.fInX, d.fAbortOnError}),
+                 (QList<DWORD>{2400, 8, NOPARITY, ONESTOPBIT, RTS_CONTROL_ENABLE,
+                               DWORD(dtr ? DTR_CONTROL_ENABLE : DTR_CONTROL_DISABLE), 0, 0, 0, 0, 0, 0, 0}));
+        // A stuck line fails a write within a second or two, not never.
+        QVERIFY(api.timeouts.WriteTotalTimeoutConstant > 0 && api.timeouts.WriteTotalTimeoutConstant <= 2000);
     }
 
+    // A number that names no COM port, CreateFileW's errors, the line's
+    // set-up refused.
     void openFailures_data()
     {
+        QTest::addColumn<int>("port");
         QTest::addColumn<QString>("failing");
         QTest::addColumn<long>("code");
-        QTest::addColumn<int>("error");
         QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("error");
         QTest::addColumn<QString>("text");
-        const auto none = int(LinkError::NoSuchDevice), inUse = int(LinkError::InUse);
-        const auto failed = int(LinkError::OpenFailed);
-        QTest::newRow("file not found") << "CreateFileW" << ERROR_FILE_NOT_FOUND << none
-                                        << "The system cannot find the file specified.\r\n"
-                                        << "The system cannot find the file specified";
-        QTest::newRow("path not found") << "CreateFileW" << ERROR_PATH_NOT_FOUND << none << "Path not found.\r\n"
-                                        << "Path not found";
-        QTest::newRow("access denied, in French")
-            << "CreateFileW" << ERROR_ACCESS_DENIED << inUse << "Accès refusé.\r\n"
-            << "Accès refusé";
-        QTest::newRow("sharing violation")
-            << "CreateFileW" << ERROR_SHARING_VIOLATION << inUse << "Sharing violation.\r\n"
-            << "Sharing violation";
-        QTest::newRow("device not functioning")
-            << "CreateFileW" << ERROR_GEN_FAILURE << failed << "A device is not functioning.\r\n"
-            << "A device is not functioning";
-        QTest::newRow("no message for the code") << "CreateFileW" << 1234L << failed << ""
-                                                 << "system error 1234";
-        QTest::newRow("state unreadable")
-            << "GetCommState" << ERROR_INVALID_FUNCTION << failed << "Incorrect function.\r\n"
-            << "Incorrect function";
+        const auto row = [](const char *name, const char *failing, long code, const char *message, LinkError error,
+                            const char *text, int port = 7) {
+            QTest::newRow(name) << port << QString(failing) << code << QString(message) << int(error) << QString(text);
+        };
+        row("port 256", "", 0, "", LinkError::NoDeviceForPort, "", 256);
+        row("file not found", "CreateFileW", ERROR_FILE_NOT_FOUND, "No file.\r\n", LinkError::NoSuchDevice, "No file");
+        row("path not found", "CreateFileW", ERROR_PATH_NOT_FOUND, "No path.\r\n", LinkError::NoSuchDevice, "No path");
+        row("access denied, in French", "CreateFileW", ERROR_ACCESS_DENIED, "Refusé.\r\n", LinkError::InUse, "Refusé");
+        row("sharing violation, no message", "CreateFileW", ERROR_SHARING_VIOLATION, "", LinkError::InUse,
+            "system error 32");
+        row("another error", "CreateFileW", ERROR_GEN_FAILURE, "Broken.\r\n", LinkError::OpenFailed, "Broken");
         // Wine's answer on a write-only handle: not another program's doing.
-        QTest::newRow("line settings refused") << "SetCommState" << ERROR_ACCESS_DENIED << failed << "Access denied\r\n"
-                                               << "Access denied";
-        QTest::newRow("timeouts refused")
-            << "SetCommTimeouts" << ERROR_INVALID_PARAMETER << failed << "The parameter is incorrect.\n"
-            << "The parameter is incorrect";
+        row("line settings refused", "SetCommState", ERROR_ACCESS_DENIED, "Denied\r\n", LinkError::OpenFailed,
+            "Denied");
+        row("timeouts refused", "SetCommTimeouts", ERROR_INVALID_PARAMETER, "Bad.\n", LinkError::OpenFailed, "Bad");
     }
     void openFailures()
     {
+        QFETCH(int, port);
         QFETCH(QString, failing);
         QFETCH(long, code);
-        QFETCH(int, error);
         QFETCH(QString, message);
+        QFETCH(int, error);
         QFETCH(QString, text);
-        Rig rig;
-        rig.api.failing = failing;
-        rig.api.failCode = DWORD(code);
-        rig.api.message = message.toStdWString();
-        rig.link->setPortNumber(7);
-        const LinkResult result = rig.link->open();
+        api.failing = failing;
+        api.failCode = DWORD(code);
+        api.message = message.toStdWString();
+        const LinkResult result = open(port);
         QCOMPARE(int(result.error), error);
-        QCOMPARE(result.portNumber, 7);
-        QCOMPARE(QString::fromStdString(result.devicePath), QString("COM7"));
+        QCOMPARE(result.devicePath, platform->devicePathForPort(port));
         QCOMPARE(QString::fromStdString(result.systemText), text);
-        QVERIFY(!rig.link->isOpen());
-        // A handle that was opened is closed again, at once.
-        QCOMPARE(rig.api.calls.last(), failing == "CreateFileW" ? QString("CreateFileW") : QString("CloseHandle"));
+        QVERIFY(!link->isOpen());
+        // Nothing called for no port; a handle that was opened is closed again, at once.
+        QCOMPARE(api.calls.value(api.calls.size() - 1), failing.isEmpty()          ? QString()
+                                                        : failing == "CreateFileW" ? "CreateFileW \\\\.\\COM7"
+                                                                                   : "CloseHandle");
     }
 
-    void dtrAndClosing_data()
+    // Steps on COM1, open with DTR up and two bytes queued: the port's
+    // answers ("fail CLRDTR", "take 2") and the link's calls; the calls made
+    // and what the writes returned.
+    void afterOpening_data()
     {
-        QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<QList<int>>("queued");
-        QTest::addColumn<QString>("failing");
-        QTest::addColumn<QStringList>("calls");
-        QTest::newRow("port closed") << QStringList{"dtr off", "close"} << QList<int>{} << ""
-                                     << QStringList{"ClearCommError", "CLRDTR", "ClearCommError", "CloseHandle"};
-        QTest::newRow("DTR drops once the queue is empty")
-            << QStringList{"dtr off"} << QList<int>{5, 2, 0} << ""
-            << QStringList{"ClearCommError", "ClearCommError", "ClearCommError", "CLRDTR"};
-        QTest::newRow("raising DTR does not wait") << QStringList{"dtr off", "dtr on"} << QList<int>{} << ""
-                                                   << QStringList{"ClearCommError", "CLRDTR", "SETDTR"};
-        QTest::newRow("DTR refused, port kept") << QStringList{"dtr off", "write"} << QList<int>{} << "CLRDTR"
-                                                << QStringList{"ClearCommError", "CLRDTR", "WriteFile 0d 00 53 13 8d"};
-        QTest::newRow("a wish while closed waits for the open")
-            << QStringList{"close", "dtr off", "dtr on", "close"} << QList<int>{} << ""
-            << QStringList{"ClearCommError", "CloseHandle"};
-        QTest::newRow("destroyed while open")
-            << QStringList{"destroy"} << QList<int>{} << "" << QStringList{"ClearCommError", "CloseHandle"};
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("log");
+        const auto row = [](const char *name, const char *steps, const char *log) {
+            QTest::newRow(name) << QString(steps) << QString(log);
+        };
+        row("DTR drops, and the port closes, once the queue is empty", "dtr off, dtr on, destroy",
+            "ClearCommError, ClearCommError, CLRDTR, SETDTR, ClearCommError, CloseHandle");
+        row("DTR refused, port kept", "fail CLRDTR, dtr off, write",
+            "ClearCommError, ClearCommError, CLRDTR, WriteFile 0d 00 53 13 8d, written");
+        // Closed without waiting for a queue that will not drain; nothing
+        // called once closed.
+        row("device gone", "fail WriteFile, write, write, dtr off, close, destroy",
+            "WriteFile 0d 00 53 13 8d, CloseHandle, failed: Gone, not open");
+        row("timed out, part taken", "take 2, write",
+            "WriteFile 0d 00 53 13 8d, CloseHandle, failed: the port did not take the bytes");
     }
-    void dtrAndClosing()
+    void afterOpening()
     {
-        QFETCH(QStringList, steps);
-        QFETCH(QList<int>, queued);
-        QFETCH(QString, failing);
-        QFETCH(QStringList, calls);
-        Rig rig;
-        QVERIFY(rig.open());
-        rig.api.queued = queued;
-        rig.api.failing = failing;
-        for (const QString &step : steps) {
-            if (step.startsWith("dtr"))
-                rig.link->setDtr(step == "dtr on");
-            else if (step == "close")
-                rig.link->close();
-            else if (step == "write")
-                QVERIFY(rig.link->write(kPacket, sizeof kPacket).ok());
+        QFETCH(QString, steps);
+        QFETCH(QString, log);
+        QVERIFY(open().ok());
+        api.calls.clear();
+        for (const QString &step : steps.split(", ")) {
+            const QStringList words = step.split(' ');
+            if (words[0] == "fail")
+                api.failing = words[1];
+            else if (words[0] == "take")
+                api.taken = words[1].toUInt();
+            else if (words[0] == "dtr")
+                link->setDtr(words[1] == "on");
+            else if (words[0] == "close")
+                link->close();
+            else if (words[0] == "destroy")
+                link.reset();
+            else if (const LinkResult r = link->write(kPacket, sizeof kPacket); r.error == LinkError::WriteFailed)
+                api.calls << "failed: " + QString::fromStdString(r.systemText);
             else
-                rig.link.reset();
+                api.calls << (r.ok() ? "written" : r.error == LinkError::NotOpen ? "not open" : "another error");
         }
-        QCOMPARE(rig.api.calls, calls);
+        QCOMPARE(api.calls.join(", "), log);
     }
 
     void aStuckQueueHoldsCloseHalfASecond()
     {
-        Rig rig;
-        QVERIFY(rig.open());
-        rig.api.queued = {1};
+        QVERIFY(open().ok());
+        api.queued = {1};
         QElapsedTimer timer;
         timer.start();
-        rig.link->close();
+        link->close();
         const qint64 elapsed = timer.elapsed();
         QVERIFY2(elapsed >= 490 && elapsed < 1500, qPrintable(QString("%1 ms").arg(elapsed)));
-        QVERIFY(!rig.link->isOpen());
-        QCOMPARE(rig.api.calls.last(), QString("CloseHandle"));
-    }
-
-    void writes_data()
-    {
-        QTest::addColumn<QString>("failing");
-        QTest::addColumn<int>("taken");
-        QTest::addColumn<int>("error");
-        QTest::addColumn<QString>("text");
-        const auto failed = int(LinkError::WriteFailed);
-        QTest::newRow("all taken") << "" << 5 << int(LinkError::None) << "";
-        QTest::newRow("device gone") << "WriteFile" << 5 << failed << "A device is not functioning";
-        QTest::newRow("timed out, part taken") << "" << 2 << failed << "the port did not take the bytes";
-        QTest::newRow("timed out, none taken") << "" << 0 << failed << "the port did not take the bytes";
-    }
-    void writes()
-    {
-        QFETCH(QString, failing);
-        QFETCH(int, taken);
-        QFETCH(int, error);
-        QFETCH(QString, text);
-        Rig rig;
-        QVERIFY(rig.open());
-        rig.api.failing = failing;
-        rig.api.failCode = ERROR_GEN_FAILURE;
-        rig.api.message = L"A device is not functioning.\r\n";
-        rig.api.taken = DWORD(taken);
-        const LinkResult result = rig.link->write(kPacket, sizeof kPacket);
-        QCOMPARE(int(result.error), error);
-        QCOMPARE(QString::fromStdString(result.systemText), text);
-        if (result.ok()) {
-            QVERIFY(rig.link->isOpen());
-            return;
-        }
-        // Closed without waiting for a queue that will not drain.
-        QCOMPARE(rig.api.calls, (QStringList{"WriteFile 0d 00 53 13 8d", "CloseHandle"}));
-        QVERIFY(!rig.link->isOpen());
-        rig.api.calls.clear();
-        QCOMPARE(rig.link->write(kPacket, sizeof kPacket).error, LinkError::NotOpen);
-        QVERIFY(rig.api.calls.isEmpty());
-    }
-
-    void refusedWithoutACall_data()
-    {
-        QTest::addColumn<int>("port");
-        QTest::addColumn<int>("error");
-        QTest::newRow("port 0") << 0 << int(LinkError::NoDeviceForPort);
-        QTest::newRow("port 256") << 256 << int(LinkError::NoDeviceForPort);
-        QTest::newRow("the system console") << 2 << int(LinkError::SystemConsole);
-    }
-    void refusedWithoutACall()
-    {
-        QFETCH(int, port);
-        QFETCH(int, error);
-        Rig rig;
-        rig.platform.console = "COM2";
-        rig.link->setPortNumber(port);
-        rig.link->setDtr(true);
-        QCOMPARE(int(rig.link->open().error), error);
-        QVERIFY(!rig.link->isOpen());
-        QCOMPARE(rig.link->write(kPacket, sizeof kPacket).error, LinkError::NotOpen);
-        rig.link->setDtr(false);
-        rig.link->close();
-        QVERIFY(rig.api.calls.isEmpty());
+        QVERIFY(!link->isOpen());
+        QCOMPARE(api.calls.last(), QString("CloseHandle"));
     }
 };
 
