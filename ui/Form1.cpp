@@ -320,16 +320,18 @@ void Form1::fitStatusLine()
     const QSize box = m_statusLine->contentsRect().size();
     const QString text = m_statusLine->text();
     const bool rich = m_statusLine->textFormat() == Qt::RichText;
-    QTextDocument layout;
-    layout.setDocumentMargin(0);
-    if (rich)
-        layout.setHtml(text);
+    std::optional<QTextDocument> layout;
+    if (rich) {
+        layout.emplace();
+        layout->setDocumentMargin(0);
+        layout->setHtml(text);
+    }
     const auto overflow = [&](const QFont &candidate) {
         QSizeF needed;
-        if (rich) {
-            layout.setDefaultFont(candidate);
-            layout.setTextWidth(box.width());
-            needed = QSizeF(layout.idealWidth(), layout.size().height());
+        if (layout) {
+            layout->setDefaultFont(candidate);
+            layout->setTextWidth(box.width());
+            needed = QSizeF(layout->idealWidth(), layout->size().height());
         } else {
             needed = QFontMetricsF(candidate, m_statusLine)
                          .boundingRect(QRectF(0, 0, box.width(), 1e6), Qt::AlignLeft | Qt::TextWordWrap, text)
@@ -337,7 +339,9 @@ void Form1::fitStatusLine()
         }
         return std::max(needed.width() / box.width(), needed.height() / box.height());
     };
-    m_statusLine->setFont(LargestFittingFont(font(), font().pointSizeF(), overflow));
+    const QFont fitting = LargestFittingFont(font(), font().pointSizeF(), overflow);
+    if (fitting != m_statusLine->font())
+        m_statusLine->setFont(fitting); // a new font lays the label out anew
 }
 
 void Form1::showPortEvent(const PortEvent &event)
