@@ -93,6 +93,20 @@ QString accessibleName(QWidget *widget)
     return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
 }
 
+// The label's text laid out in its box, as the label lays it out.
+std::unique_ptr<QTextDocument> laidOut(const QLabel &label)
+{
+    auto layout = std::make_unique<QTextDocument>();
+    layout->setDocumentMargin(0);
+    layout->setDefaultFont(label.font());
+    if (label.textFormat() == Qt::RichText)
+        layout->setHtml(label.text());
+    else
+        layout->setPlainText(label.text());
+    layout->setTextWidth(label.contentsRect().width());
+    return layout;
+}
+
 int inkPixels(const QFont &font, const QString &text, const QSize &canvas)
 {
     QImage image(canvas, QImage::Format_RGB32);
@@ -581,17 +595,9 @@ private slots:
                                : "Port 1 (/dev/fake1) open. Last match: board showed 08 15 at ";
         QVERIFY2(window.form->statusText().startsWith(expected), qPrintable(window.form->statusText()));
         QCOMPARE(window.form->statusText().count(QStringLiteral("dialout")), scene == "dialout" ? 1 : 0);
-        // Laid out as the label lays out its rich text.
-        QTextDocument layout;
-        layout.setDocumentMargin(0);
-        layout.setDefaultFont(status->font());
-        if (status->textFormat() == Qt::RichText)
-            layout.setHtml(status->text());
-        else
-            layout.setPlainText(status->text());
-        layout.setTextWidth(status->contentsRect().width());
-        QVERIFY2(layout.size().height() <= status->contentsRect().height(),
-                 qPrintable(QStringLiteral("%1 px high in %2").arg(layout.size().height()).arg(status->height())));
+        const auto layout = laidOut(*status);
+        QVERIFY2(layout->size().height() <= status->contentsRect().height(),
+                 qPrintable(QStringLiteral("%1 px high in %2").arg(layout->size().height()).arg(status->height())));
         QVERIFY(status->font().pointSizeF() >= 6);
     }
 
@@ -618,13 +624,9 @@ private slots:
 
         // The link where it is drawn.
         auto *status = second.control<QLabel>("StatusLine");
-        QTextDocument layout;
-        layout.setDocumentMargin(0);
-        layout.setDefaultFont(status->font());
-        layout.setHtml(status->text());
-        layout.setTextWidth(status->contentsRect().width());
-        layout.size(); // lays it out
-        const QTextCursor link = layout.find(QStringLiteral("Restore"));
+        const auto layout = laidOut(*status);
+        layout->size(); // lays it out
+        const QTextCursor link = layout->find(QStringLiteral("Restore"));
         QVERIFY(!link.isNull());
         const QTextLine line =
             link.block().layout()->lineForTextPosition(link.selectionStart() - link.block().position());
