@@ -56,7 +56,9 @@ EOF
 shoot() {
     local name=$1 action=$2
     shift 2
-    env "$@" $as_user "$program" &
+    # Settings of its own, unless the shot brings some: no match or port
+    # remembered from the shot before, or from the user running this.
+    env XDG_CONFIG_HOME="$(mktemp -d)" "$@" $as_user "$program" &
     local pid=$!
     local window
     window=$(xdotool search --sync --onlyvisible --name '^Scoreboard$' | head -1)

@@ -121,6 +121,32 @@ private slots:
         if (!notThere.isEmpty())
             QVERIFY2(!said.contains(notThere), qPrintable(notThere));
     }
+
+    // The offer names what Restore brings back: the window's scores.
+    void theLastMatch_data()
+    {
+        QTest::addColumn<QDateTime>("sentAt");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("text");
+        const QDateTime today(QDate::currentDate(), QTime(20, 31));
+        QTest::newRow("as the board showed it") << today << "0815"
+                                                << "Last match: board showed 08 15 at 20:31 - Restore";
+        QTest::newRow("the window ahead of the board")
+            << today << "0816"
+            << "Last match: board showed 08 15 at 20:31, window 08 16 - Restore";
+        QTest::newRow("never sent") << QDateTime() << "0100"
+                                    << "Last match: window showed 01 00 - Restore";
+    }
+    void theLastMatch()
+    {
+        QFETCH(QDateTime, sentAt);
+        QFETCH(QString, window);
+        QFETCH(QString, text);
+        ScoreKeeper::DigitCells shown;
+        for (int i = 0; i < 4; ++i)
+            shown[std::size_t(i)] = std::string(1, char(window[i].unicode()));
+        QCOMPARE(StatusText::lastMatch({"0", "8", "1", "5"}, sentAt, shown), text);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestStatusText)

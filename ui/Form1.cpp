@@ -284,7 +284,7 @@ void Form1::showStatus(const QString &text)
     QString full = text;
     if (m_offering) {
         const MatchMemory::LastMatch last = *m_match.lastMatch();
-        QString offer = StatusText::lastMatch(last.boardShowed, last.sentAt);
+        QString offer = StatusText::lastMatch(last.boardShowed, last.sentAt, last.windowShowed);
         const QString between = text.endsWith(QLatin1Char('.')) ? QStringLiteral(" ") : QStringLiteral(". ");
         full += between + offer + QStringLiteral(" (%1)").arg(kRestoreKey.toString(QKeySequence::NativeText));
         const QString link = offer.section(QLatin1Char(' '), -1);

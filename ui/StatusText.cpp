@@ -228,11 +228,20 @@ QString notKept(const QString &settingsFile)
     return QStringLiteral("Not kept for next time: %1 cannot be written").arg(settingsFile);
 }
 
-QString lastMatch(const ScoreKeeper::DigitCells &digits, const QDateTime &sentAt)
+QString lastMatch(const ScoreKeeper::DigitCells &board, const QDateTime &sentAt, const ScoreKeeper::DigitCells &window)
 {
+    const auto scores = [](const ScoreKeeper::DigitCells &digits) {
+        return QStringLiteral("%1%2 %3%4").arg(text(digits[0]), text(digits[1]), text(digits[2]), text(digits[3]));
+    };
+    // Restore brings back the window's scores: say them where the board
+    // showed others, or was never sent any.
+    if (!sentAt.isValid())
+        return QStringLiteral("Last match: window showed %1 - Restore").arg(scores(window));
     const QString when = sentAt.date() == QDate::currentDate() ? sentAt.toString(QStringLiteral("HH:mm"))
                                                                : sentAt.toString(QStringLiteral("yyyy-MM-dd HH:mm"));
-    return QStringLiteral("Last match: board showed %1%2 %3%4 at %5 - Restore")
-        .arg(text(digits[0]), text(digits[1]), text(digits[2]), text(digits[3]), when);
+    const QString shown = QStringLiteral("Last match: board showed %1 at %2").arg(scores(board), when);
+    if (window != board)
+        return shown + QStringLiteral(", window %1 - Restore").arg(scores(window));
+    return shown + QStringLiteral(" - Restore");
 }
 } // namespace StatusText

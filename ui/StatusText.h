@@ -21,6 +21,7 @@ QString notOnTheBoardYet();
 QString notSent(const LinkResult &result);
 // Said after the send that should have kept it.
 QString notKept(const QString &settingsFile);
-// The scores the board showed when the program last ended.
-QString lastMatch(const ScoreKeeper::DigitCells &digits, const QDateTime &sentAt);
+// The match when the program last ended: what the board was last sent and
+// when (invalid: never), and what the window showed.
+QString lastMatch(const ScoreKeeper::DigitCells &board, const QDateTime &sentAt, const ScoreKeeper::DigitCells &window);
 } // namespace StatusText
