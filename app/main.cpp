@@ -1,18 +1,19 @@
 #include "CommandLine.h"
 #include "Desktop.h"
 #include "display/SendSequences.h"
+#include "match/Match.h"
+#include "match/MatchMemory.h"
 #include "serial/PortMemory.h"
 #include "serial/PortSession.h"
 #include "serial/SerialPlatform.h"
 #include "ui/Form1.h"
-#include "ui/MatchMemory.h"
 
 #include <QApplication>
 #include <QSettings>
 #include <QStyleHints>
 
 // The one place the real parts are built: this system's serial platform and
-// link, the user's settings, the port session and the window.
+// link, the user's settings, the port session, the match and the window.
 int main(int argc, char *argv[])
 {
     UseCallersTerminal();
@@ -34,7 +35,8 @@ int main(int argc, char *argv[])
     PortMemory portMemory(settings);
     MatchMemory matchMemory(settings);
     PortSession session(MakeSystemSerialLink(*platform), *platform, portMemory, SendStartupCommand);
-    Form1 window(session, matchMemory);
+    Match match(session, matchMemory);
+    Form1 window(match);
     window.show();
     return QApplication::exec();
 }

@@ -10,10 +10,10 @@
 
 #include "display/SendSequences.h"
 #include "serial/PortMemory.h"
-#include "serial/QtSerialLink.h"
+#include "serial/linux/LinuxSerialLink.h"
 #include "support/FakeSerialPlatform.h"
 #include "ui/Form1.h"
-#include "ui/MatchMemory.h"
+#include "match/MatchMemory.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -254,7 +254,7 @@ int main(int argc, char *argv[])
     QSettings settings(settingsFolder.filePath(QStringLiteral("scoreboard.conf")), QSettings::IniFormat);
     PortMemory portMemory(settings);
     MatchMemory matchMemory(settings);
-    PortSession session(std::make_unique<QtSerialLink>(platform), platform, portMemory, SendStartupCommand);
+    PortSession session(std::make_unique<LinuxSerialLink>(platform), platform, portMemory, SendStartupCommand);
     Form1 window(session, matchMemory);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) {

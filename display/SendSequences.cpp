@@ -41,7 +41,7 @@ std::uint8_t digitData(const std::string &cell)
 }
 } // namespace
 
-LinkResult UpdateScoreboard(const ScoreKeeper::DigitCells &cells, SerialLink &link)
+LinkResult UpdateScoreboard(const ScoreKeeper::DigitCells &cells, SerialLink &link, int *digitsSent)
 {
     if (!link.isOpen())
         return notSent(link);
@@ -50,6 +50,8 @@ LinkResult UpdateScoreboard(const ScoreKeeper::DigitCells &cells, SerialLink &li
         const auto packet = BuildDisplayPacket(address, Board::kCommandDigit, digitData(cells[cell]));
         if (LinkResult result = writeBytes(link, twice(packet)); !result.ok())
             return result;
+        if (digitsSent)
+            ++*digitsSent;
         PauseTenth();
     }
     return SendCommandS(link);

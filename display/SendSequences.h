@@ -9,8 +9,9 @@
 // waits.
 
 // Each digit cell k to address k + 1, as one write of the message twice and a
-// 0.1 s pause, then the 'S' message. Takes about 0.4 s.
-LinkResult UpdateScoreboard(const ScoreKeeper::DigitCells &cells, SerialLink &link);
+// 0.1 s pause, then the 'S' message. Takes about 0.4 s. `digitsSent`, where
+// given, counts the digits that reached the port, for an update cut short.
+LinkResult UpdateScoreboard(const ScoreKeeper::DigitCells &cells, SerialLink &link, int *digitsSent = nullptr);
 
 // The 'S' message, once.
 LinkResult SendCommandS(SerialLink &link);

@@ -1,5 +1,7 @@
 #include "monitor/LineReader.h"
 
+#include "serial/linux/LinuxSerialLink.h"
+
 #include <QSocketNotifier>
 
 #include <cerrno>
@@ -28,11 +30,7 @@ bool LineReader::listenOnDevice(const QString &path)
 {
     m_devicePath = path;
     m_port.setPortName(path);
-    m_port.setBaudRate(QSerialPort::Baud2400, QSerialPort::AllDirections);
-    m_port.setDataBits(QSerialPort::Data8);
-    m_port.setParity(QSerialPort::NoParity);
-    m_port.setStopBits(QSerialPort::OneStop);
-    m_port.setFlowControl(QSerialPort::NoFlowControl);
+    SetBoardLine(m_port);
     if (m_port.open(QIODevice::ReadOnly))
         return true;
     m_errorString = QStringLiteral("cannot open %1: %2").arg(path, m_port.errorString());

@@ -2,6 +2,8 @@
 
 #include <QSettings>
 
+#include <tuple>
+
 namespace {
 const QString kGroup = QStringLiteral("LastPort");
 const QString kNumber = QStringLiteral("LastPort/number");
@@ -9,10 +11,16 @@ const QString kDevice = QStringLiteral("LastPort/device");
 const QString kVendor = QStringLiteral("LastPort/usbVendorId");
 const QString kProduct = QStringLiteral("LastPort/usbProductId");
 const QString kSerialNumber = QStringLiteral("LastPort/usbSerialNumber");
+// Not there in files written before sockets were kept: an unknown socket.
+const QString kSocket = QStringLiteral("LastPort/usbSocket");
 
 bool sameRecord(const SerialDevice &a, const SerialDevice &b)
 {
-    return a.portNumber == b.portNumber && a.path == b.path && a.usb == b.usb;
+    const auto usbFields = [](const SerialDevice &d) {
+        return d.usb ? std::tuple(true, d.usb->vendorId, d.usb->productId, d.usb->serialNumber, d.usb->socket)
+                     : std::tuple(false, std::uint16_t(0), std::uint16_t(0), std::string(), std::string());
+    };
+    return a.portNumber == b.portNumber && a.path == b.path && usbFields(a) == usbFields(b);
 }
 } // namespace
 
@@ -29,6 +37,7 @@ PortMemory::PortMemory(QSettings &settings) : m_settings(settings)
         usb.vendorId = static_cast<std::uint16_t>(m_settings.value(kVendor).toUInt());
         usb.productId = static_cast<std::uint16_t>(m_settings.value(kProduct).toUInt());
         usb.serialNumber = m_settings.value(kSerialNumber).toString().toStdString();
+        usb.socket = m_settings.value(kSocket).toString().toStdString();
         kept.usb = usb;
     }
     m_kept = kept;
@@ -45,6 +54,7 @@ bool PortMemory::remember(const SerialDevice &device)
         m_settings.setValue(kVendor, device.usb->vendorId);
         m_settings.setValue(kProduct, device.usb->productId);
         m_settings.setValue(kSerialNumber, QString::fromStdString(device.usb->serialNumber));
+        m_settings.setValue(kSocket, QString::fromStdString(device.usb->socket));
     }
     m_settings.sync();
     if (m_settings.status() != QSettings::NoError)

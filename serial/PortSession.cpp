@@ -1,6 +1,7 @@
 #include "serial/PortSession.h"
 
 #include "serial/PortMemory.h"
+#include "serial/PortNumberText.h"
 #include "serial/PortSelection.h"
 #include "serial/SerialPlatform.h"
 
@@ -13,33 +14,106 @@ bool sameNodes(const std::vector<SerialDevice> &a, const std::vector<SerialDevic
         return x.path == y.path && x.node == y.node && x.mayOpen == y.mayOpen;
     });
 }
+
+bool isProbedPort(int portNumber)
+{
+    return portNumber == 1 || portNumber == 2;
+}
+
+// Every open the session makes goes through here: the machine's own console
+// (a serial login line) is never opened, whichever way it was named.
+class ConsoleRefusingLink final : public SerialLink
+{
+public:
+    ConsoleRefusingLink(std::unique_ptr<SerialLink> link, const SerialPlatform &platform)
+        : m_link(std::move(link)), m_platform(platform)
+    {}
+
+    void setPortNumber(int portNumber) override { m_link->setPortNumber(portNumber); }
+    int portNumber() const override { return m_link->portNumber(); }
+    void configureLine() override { m_link->configureLine(); }
+    LinkResult open() override
+    {
+        const std::string path = m_platform.devicePathForPort(m_link->portNumber());
+        if (!path.empty() && m_platform.isSystemConsole(path))
+            return {LinkError::SystemConsole, m_link->portNumber(), path, {}};
+        return m_link->open();
+    }
+    void close() override { m_link->close(); }
+    bool isOpen() const override { return m_link->isOpen(); }
+    void setDtr(bool asserted) override { m_link->setDtr(asserted); }
+    LinkResult write(const std::uint8_t *data, std::size_t size) override { return m_link->write(data, size); }
+
+private:
+    std::unique_ptr<SerialLink> m_link;
+    const SerialPlatform &m_platform;
+};
 } // namespace
 
 PortSession::PortSession(std::unique_ptr<SerialLink> link, SerialPlatform &platform, PortMemory &memory,
-                         StartupCommand sendStartupCommand, QObject *parent)
-    : QObject(parent), m_link(std::move(link)), m_platform(platform), m_memory(memory),
-      m_sendStartupCommand(std::move(sendStartupCommand))
+                         SendSequence sendStartupCommand, QObject *parent)
+    : QObject(parent), m_link(std::make_unique<ConsoleRefusingLink>(std::move(link), platform)),
+      m_platform(platform), m_memory(memory), m_sendStartupCommand(std::move(sendStartupCommand))
 {
     connect(&m_platform, &SerialPlatform::devicesChanged, this, &PortSession::devicesChanged);
+    connect(&m_platform, &SerialPlatform::removalRequested, this, &PortSession::removalRequested);
 }
 
 PortSession::~PortSession() = default;
 
 void PortSession::start()
 {
-    const DiscoveryReport discovery = DiscoverPorts(*m_link, *this, m_sendStartupCommand);
+    if (openRememberedAtStart()) {
+        m_platform.watchDevices();
+        return;
+    }
+
+    const DiscoveryReport discovery = DiscoverPorts(*m_link);
+    for (const int port : discovery.openedPorts)
+        m_probedEntries.push_back(std::to_string(port));
+    m_entries = m_probedEntries;
+    if (!m_entries.empty()) {
+        emit entriesChanged();
+        setTextAndSelect(m_entries.front(), Why::Program);
+    }
+    if (discovery.startupCommandDue)
+        report(PortEvent::Kind::StartupCommandSent, m_sendStartupCommand(*m_link));
     listDevices();
     m_platform.watchDevices();
 
-    if (discovery.startupCommand)
-        report(PortEvent::Kind::StartupCommandSent, *discovery.startupCommand);
-    if (discovery.noPortFound && !openRememberedDevice()) {
+    if (discovery.openedPorts.empty()) {
+        if (!openRememberedDevice()) {
+            PortEvent event;
+            event.kind = PortEvent::Kind::NoPortFound;
+            event.failedProbes = discovery.failedProbes;
+            event.devices = m_devices;
+            emit happened(event);
+        }
+        return;
+    }
+    // Ports 1 and 2 won; the device last sent to may be waiting elsewhere.
+    if (const auto remembered = rememberedPresent(); remembered && remembered->path != m_lastSelection.devicePath) {
         PortEvent event;
-        event.kind = PortEvent::Kind::NoPortFound;
-        event.failedProbes = discovery.failedProbes;
-        event.devices = m_devices;
+        event.kind = PortEvent::Kind::RememberedElsewhere;
+        event.device = remembered;
         emit happened(event);
     }
+}
+
+bool PortSession::openRememberedAtStart()
+{
+    // The operator's last choice, when it was not a port the probes would
+    // try anyway, is what they expect to find open: nothing is probed (and
+    // nothing reaches port 1), nothing is sent.
+    const auto remembered = m_memory.recall();
+    if (!remembered || isProbedPort(remembered->portNumber))
+        return false;
+    listDevices();
+    const auto present = rememberedPresent();
+    if (!present)
+        return false;
+    setTextAndSelect(DeviceEntryText(*present), Why::Remembered);
+    return true;
 }
 
 void PortSession::textEdited(const std::string &text)
@@ -54,7 +128,7 @@ void PortSession::entryPicked(const std::string &entry)
     select(Why::Operator);
 }
 
-LinkResult PortSession::send(const StartupCommand &sequence)
+LinkResult PortSession::send(const SendSequence &sequence)
 {
     LinkResult result = sequence(*m_link);
     if (result.ok() && m_rememberDue && m_openDevice) {
@@ -64,10 +138,16 @@ LinkResult PortSession::send(const StartupCommand &sequence)
             report(PortEvent::Kind::MemoryNotWritable, result);
         }
     }
-    // An adapter pulled out fails the write; it is opened again when it is
-    // back.
-    if (result.error == LinkError::WriteFailed && m_openDevice)
-        markUnplugged();
+    if (result.error == LinkError::WriteFailed && m_openDevice) {
+        // Still there as it was: the line failed, not the plug; open it again
+        // now so that the next send can go. Gone: it is opened again when it
+        // is back.
+        const auto now = m_platform.deviceAt(m_openDevice->path);
+        if (now && SameDevice(*now, *m_openDevice) && now->node == m_openDevice->node)
+            select(Why::Again);
+        else
+            markUnplugged();
+    }
     return result;
 }
 
@@ -79,23 +159,6 @@ int PortSession::lastPortNumber() const
 void PortSession::closePort()
 {
     ClosePort(*m_link);
-}
-
-void PortSession::AddItem(const std::string &entry)
-{
-    m_probedEntries.push_back(entry);
-    m_entries.push_back(entry);
-    emit entriesChanged();
-}
-
-std::string PortSession::List(int index) const
-{
-    return m_entries.at(std::size_t(index));
-}
-
-void PortSession::SetText(const std::string &text)
-{
-    setTextAndSelect(text, Why::Program);
 }
 
 void PortSession::setTextAndSelect(const std::string &text, Why why)
@@ -136,19 +199,32 @@ void PortSession::select(Why why)
         emit happened(event);
         return;
     }
+    if (why == Why::Again) {
+        // The send that failed tells; a reopen that fails too says why.
+        if (!result.ok())
+            report(PortEvent::Kind::OpenFailed, result);
+        return;
+    }
 
     m_unplugged.reset();
     m_operatorChose = why == Why::Operator;
     m_rememberDue = m_operatorChose;
-    if (!result.ok())
-        report(PortEvent::Kind::OpenFailed, result);
-    else
-        report(why == Why::Remembered ? PortEvent::Kind::RememberedOpened : PortEvent::Kind::Opened, result);
+    if (!result.ok()) {
+        PortEvent event;
+        event.kind = PortEvent::Kind::OpenFailed;
+        event.result = result;
+        if (result.error == LinkError::PermissionDenied)
+            event.device = m_platform.deviceAt(result.devicePath); // who may open it
+        emit happened(event);
+        return;
+    }
+    report(why == Why::Remembered ? PortEvent::Kind::RememberedOpened : PortEvent::Kind::Opened, result);
 }
 
 void PortSession::listDevices()
 {
     m_devices = m_platform.devices();
+    MarkLookAlikes(m_devices);
     std::vector<std::string> entries = m_probedEntries;
     for (const SerialDevice &device : m_devices) {
         // The ports the probes listed keep their plain entries.
@@ -185,12 +261,40 @@ void PortSession::devicesChanged()
             }
         }
     }
+    if (openTheFieldsPort(before))
+        return;
     if (!sameNodes(before, m_devices)) {
         PortEvent event;
         event.kind = PortEvent::Kind::DevicesChanged;
         event.devices = m_devices;
         emit happened(event);
     }
+}
+
+bool PortSession::openTheFieldsPort(const std::vector<SerialDevice> &before)
+{
+    // The port the field names is the operator's choice, made before its
+    // device was there: now it is.
+    const auto number = PortNumberFromText(m_text);
+    const std::string path = number ? m_platform.devicePathForPort(*number) : std::string();
+    if (path.empty() || !presentAt(path))
+        return false;
+    if (std::any_of(before.begin(), before.end(), [&](const SerialDevice &d) { return d.path == path; }))
+        return false;
+    select(Why::Operator);
+    return true;
+}
+
+void PortSession::removalRequested(const std::string &path)
+{
+    if (!m_link->isOpen() || !m_openDevice || m_openDevice->path != path)
+        return;
+    // Closed at once, so that the system may go on; the device is waited
+    // for as after an unplug, and opened again when it is back.
+    m_link->close();
+    const LinkResult port = m_lastSelection;
+    markUnplugged();
+    report(PortEvent::Kind::ClosedForRemoval, port);
 }
 
 void PortSession::checkTheOpenDevice()
@@ -236,21 +340,17 @@ bool PortSession::openRememberedDevice()
     const auto remembered = m_memory.recall();
     if (!remembered)
         return false;
-    for (const SerialDevice &device : m_devices) {
-        if (SameDevice(device, *remembered)) {
-            setTextAndSelect(DeviceEntryText(device), Why::Remembered);
-            return true;
-        }
+    if (const auto present = rememberedPresent()) {
+        setTextAndSelect(DeviceEntryText(*present), Why::Remembered);
+        return true;
     }
-    for (const SerialDevice &device : m_devices) {
-        if (device.portNumber == remembered->portNumber) {
-            PortEvent event;
-            event.kind = PortEvent::Kind::RememberedReplaced;
-            event.device = device;
-            event.devices = m_devices;
-            emit happened(event);
-            return true;
-        }
+    if (const auto there = presentAt(remembered->path)) {
+        PortEvent event;
+        event.kind = PortEvent::Kind::RememberedReplaced;
+        event.device = there;
+        event.devices = m_devices;
+        emit happened(event);
+        return true;
     }
     return false;
 }
@@ -273,6 +373,17 @@ std::optional<SerialDevice> PortSession::presentAt(const std::string &path) cons
 {
     for (const SerialDevice &device : m_devices)
         if (device.path == path)
+            return device;
+    return std::nullopt;
+}
+
+std::optional<SerialDevice> PortSession::rememberedPresent() const
+{
+    const auto remembered = m_memory.recall();
+    if (!remembered)
+        return std::nullopt;
+    for (const SerialDevice &device : m_devices)
+        if (SameDevice(device, *remembered))
             return device;
     return std::nullopt;
 }

@@ -2,7 +2,6 @@
 
 #include "serial/LinkResult.h"
 #include "serial/PortDiscovery.h"
-#include "serial/PortSelector.h"
 #include "serial/SerialDevices.h"
 #include "serial/SerialLink.h"
 
@@ -16,22 +15,24 @@
 class PortMemory;
 class SerialPlatform;
 
-// What happened to the port, for the window to put into words.
+// What happened to the port, for the match to put into words.
 struct PortEvent
 {
     enum class Kind {
-        Opened,             // a selection opened `result`
-        OpenFailed,         // a selection failed: `result` says why
-        StartupCommandSent, // `result` says how sending it went
-        NoPortFound,        // ports 1 and 2 failed (`failedProbes`); `devices` are present
-        RememberedOpened,   // the device last sent to is open again (`result`); nothing sent
-        RememberedReplaced, // another `device` has the remembered port's number; not opened
-        Unplugged,          // the port in use (`result`) went away
-        Back,               // the device unplugged is back, as `result`; it was at `previous`
-        ReopenFailed,       // the device unplugged is back but did not open: `result`
-        AnotherDevice,      // another `device` stands where the unplugged one was; not opened
-        DevicesChanged,     // no port is open and `devices` are present now
-        MemoryNotWritable,  // the device sent to cannot be remembered
+        Opened,              // a selection opened `result`
+        OpenFailed,          // a selection failed: `result` says why; `device` is what stands there, if anything
+        StartupCommandSent,  // `result` says how sending it went
+        NoPortFound,         // ports 1 and 2 failed (`failedProbes`); `devices` are present
+        RememberedOpened,    // the device last sent to is open again (`result`); nothing sent
+        RememberedReplaced,  // another `device` has the remembered port's number; not opened
+        RememberedElsewhere, // the start opened another port; the device last sent to is `device`
+        Unplugged,           // the port in use (`result`) went away
+        ClosedForRemoval,    // the port in use (`result`) was closed as the system asked, to be removed
+        Back,                // the device unplugged is back, as `result`; it was at `previous`
+        ReopenFailed,        // the device unplugged is back but did not open: `result`
+        AnotherDevice,       // another `device` stands where the unplugged one was; not opened
+        DevicesChanged,      // no port is open and `devices` are present now
+        MemoryNotWritable,   // the device sent to cannot be remembered
     };
 
     Kind kind = Kind::Opened;
@@ -44,27 +45,31 @@ struct PortEvent
 
 // The one place that decides which serial device is open. It owns the link
 // and the "COM-port" selector's entries and text, and runs the rules:
-// - at start, probing ports 1 and 2 (DiscoverPorts); when neither opens, the
-//   device last sent to, if the same device is present (SameDevice);
+// - at start, the device last sent to when it was neither port 1 nor 2 and
+//   is present (SameDevice), opened without probing; otherwise the probes of
+//   ports 1 and 2 (DiscoverPorts), and when neither opens, the device last
+//   sent to wherever it is now;
 // - every change of the selector's text, typed or picked, closes the port and
-//   opens the one it names;
+//   opens the one it names; a port the text names that is plugged in later
+//   is opened then;
 // - a device that goes away is waited for, and opened again when the same
 //   device comes back, wherever it is plugged in; another device where it
 //   was is only named;
 // - the first send that succeeds after the operator chose a port remembers
-//   its device.
-// It says what happened through typed events; the window picks the words.
-class PortSession : public QObject, private PortSelector
+//   its device;
+// - the machine's console is never opened.
+// It says what happened through typed events; the match picks the words.
+class PortSession : public QObject
 {
     Q_OBJECT
 
 public:
     PortSession(std::unique_ptr<SerialLink> link, SerialPlatform &platform, PortMemory &memory,
-                StartupCommand sendStartupCommand, QObject *parent = nullptr);
+                SendSequence sendStartupCommand, QObject *parent = nullptr);
     ~PortSession() override;
 
-    // Probes the ports, lists the devices, opens what the rules say, and
-    // from then on follows devices as they come and go.
+    // Opens what the rules say, lists the devices, and from then on follows
+    // devices as they come and go.
     void start();
 
     // The selector as the window shows it.
@@ -76,9 +81,12 @@ public:
     void entryPicked(const std::string &entry);
 
     // Runs a send sequence on the link and learns from its outcome.
-    LinkResult send(const StartupCommand &sequence);
+    LinkResult send(const SendSequence &sequence);
 
     const SerialLink &link() const { return *m_link; }
+    // The port in use went away and is waited for: it reopens when it is back.
+    bool awaitingReturn() const { return m_unplugged.has_value(); }
+    // The highest number a port can have on this system.
     int lastPortNumber() const;
 
     // DTR off, then close. Runs as the program ends.
@@ -91,29 +99,27 @@ signals:
 
 private:
     // Why a selection runs: it decides which event tells of it.
-    enum class Why { Operator, Program, Remembered, Return };
+    enum class Why { Operator, Program, Remembered, Return, Again };
 
-    // The selector as the start-up discovery sees it.
-    void AddItem(const std::string &entry) override;
-    std::string List(int index) const override;
-    std::string Text() const override { return m_text; }
-    void SetText(const std::string &text) override;
-
+    bool openRememberedAtStart();
     void select(Why why);
     void setTextAndSelect(const std::string &text, Why why);
     void devicesChanged();
+    void removalRequested(const std::string &path);
     void listDevices();
     void checkTheOpenDevice();
     void lookForTheUnpluggedDevice();
     bool openRememberedDevice();
+    bool openTheFieldsPort(const std::vector<SerialDevice> &before);
     void markUnplugged();
     void report(PortEvent::Kind kind, const LinkResult &result = {});
     std::optional<SerialDevice> presentAt(const std::string &path) const;
+    std::optional<SerialDevice> rememberedPresent() const;
 
     std::unique_ptr<SerialLink> m_link;
     SerialPlatform &m_platform;
     PortMemory &m_memory;
-    StartupCommand m_sendStartupCommand;
+    SendSequence m_sendStartupCommand;
 
     std::vector<std::string> m_probedEntries; // from the start-up probes; the devices' entries follow
     std::vector<std::string> m_entries;

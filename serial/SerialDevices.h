@@ -3,18 +3,23 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
-// What identifies a USB adapter wherever it is plugged in: the number the
-// system gives it changes with the socket, these do not.
+// What identifies a USB adapter: its kind (vendor and product) and, where it
+// has one, its serial number. Two adapters of a kind without serial numbers
+// are told apart only by the socket they are plugged into.
 struct UsbIdentity
 {
     std::uint16_t vendorId = 0;
     std::uint16_t productId = 0;
     std::string serialNumber; // empty when the adapter has none
+    // The USB socket it hangs off: the port path ("1-1.2") on Linux, the
+    // location path on Windows; empty when unknown.
+    std::string socket;
 
-    bool operator==(const UsbIdentity &other) const
+    bool sameKind(const UsbIdentity &other) const
     {
-        return vendorId == other.vendorId && productId == other.productId && serialNumber == other.serialNumber;
+        return vendorId == other.vendorId && productId == other.productId;
     }
 };
 
@@ -27,23 +32,34 @@ struct SerialDevice
     std::string product;      // empty where the system does not say
     std::optional<UsbIdentity> usb;
     bool mayOpen = true; // this user may open it, as far as the system tells without opening
+    // Who may open it where this user may not: the group whose members may
+    // ("dialout"), else empty and `owner` names who may.
+    std::string grantingGroup;
+    std::string owner;
     // Differs each time the device is plugged in again, where the system
     // tells; a port held open on the old one writes nowhere. Empty where the
     // system does not tell.
     std::string node;
+    // Another device in the same list reads the same: its name then adds what
+    // tells them apart (see MarkLookAlikes).
+    bool looksAlike = false;
 };
 
-// Whether two sightings are the same device: a USB adapter with a serial
-// number wherever it is plugged in; one without, when its kind matches at
-// the same path (two of a kind cannot be told apart elsewhere); any other
-// port at the same path.
+// Whether two sightings are the same device. A USB adapter with a serial
+// number: the same kind and serial number, in any socket. One without: the
+// same kind in the same, known socket. Any other port: the same device path.
+// Used at start, when a device comes back, and for the list.
 bool SameDevice(const SerialDevice &a, const SerialDevice &b);
+
+// Marks the devices whose descriptions read the same as another's.
+void MarkLookAlikes(std::vector<SerialDevice> &devices);
 
 // The device's name without its folder: "ttyUSB0", "COM3".
 std::string DeviceName(const SerialDevice &device);
 
 // What the device is, for people: "FTDI FT232R USB UART", or "" when nothing
-// is known but its path.
+// is known but its path. A look-alike adds what tells it apart: "FTDI FT232R
+// USB UART, serial A50285BI" or "Prolific USB-Serial Controller in socket 1-1".
 std::string DeviceDescription(const SerialDevice &device);
 
 // The selector's entry for a device: its port number first, then a colon,
@@ -56,5 +72,9 @@ std::string DeviceEntryText(const SerialDevice &device);
 // whether this user may open it; tab-separated, "-" for what is not known.
 std::string DeviceListLine(const SerialDevice &device);
 
-// "0403:6001 serial A50285BI"
+// "0403:6001 serial A50285BI", "067b:2303 socket 1-1"
 std::string UsbIdentityText(const UsbIdentity &usb);
+
+// What this user can do about a device they may not open: "join the dialout
+// group", or "owned by root - an administrator must allow you to use it".
+std::string AccessAdvice(const SerialDevice &device);

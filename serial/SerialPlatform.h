@@ -48,6 +48,9 @@ signals:
     // Devices may have come or gone; sent once they have settled, and never
     // while nothing changes (no timer runs while the program is idle).
     void devicesChanged();
+    // The system asks to remove the device at this path (Windows' "Safely
+    // remove"): whoever holds it open must close it now.
+    void removalRequested(const std::string &path);
 };
 
 // This system's platform; defined once per system.

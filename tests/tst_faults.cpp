@@ -1,7 +1,7 @@
-#include "serial/QtSerialLink.h"
+#include "serial/linux/LinuxSerialLink.h"
 #include "support/PseudoTerminal.h"
 #include "support/TestWindow.h"
-#include "ui/StatusText.h"
+#include "match/StatusText.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -76,7 +76,7 @@ private slots:
     {
         auto adapter = std::make_unique<PseudoTerminal>();
         std::string port1 = adapter->devicePath();
-        QtSerialLink *linkSeen = nullptr;
+        LinuxSerialLink *linkSeen = nullptr;
         TestWindow window(
             [&](FakeSerialPlatform &platform) {
                 platform.pathOfPort = [&](int port) {
@@ -84,7 +84,7 @@ private slots:
                 };
             },
             [&](const SerialPlatform &platform) {
-                auto link = std::make_unique<QtSerialLink>(platform);
+                auto link = std::make_unique<LinuxSerialLink>(platform);
                 linkSeen = link.get();
                 return link;
             });
@@ -127,7 +127,7 @@ private slots:
         QCOMPARE(holder.readLine().trimmed(), QByteArray("held"));
 
         PortsOn platform([&](int) { return pty.devicePath(); });
-        QtSerialLink link(platform);
+        LinuxSerialLink link(platform);
         link.setPortNumber(1);
         link.configureLine();
         const LinkResult result = link.open();
@@ -158,7 +158,7 @@ private slots:
             if (root && (::setgid(65534) != 0 || ::setuid(65534) != 0))
                 ::_exit(90);
             PortsOn platform([&](int) { return pty.devicePath(); });
-            QtSerialLink link(platform);
+            LinuxSerialLink link(platform);
             link.setPortNumber(1);
             PortEvent failed;
             failed.kind = PortEvent::Kind::OpenFailed;

@@ -1,6 +1,6 @@
 #include "display/SendSequences.h"
 #include "serial/PortSelection.h"
-#include "serial/QtSerialLink.h"
+#include "serial/linux/LinuxSerialLink.h"
 #include "support/FakeSerialPlatform.h"
 #include "support/PseudoTerminal.h"
 
@@ -107,7 +107,7 @@ private slots:
         QVERIFY2(path.startsWith("/dev/"), qPrintable(path));
 
         PortsOn platform([&path](int) { return path.toStdString(); });
-        QtSerialLink link(platform);
+        LinuxSerialLink link(platform);
         QVERIFY(SelectPort(link, "1").ok());
         QVERIFY(SendStartupCommand(link).ok());
         QVERIFY(UpdateScoreboard({"0", "8", "1", "5"}, link).ok());

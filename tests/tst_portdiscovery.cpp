@@ -1,6 +1,6 @@
 #include "display/SendSequences.h"
 #include "serial/PortDiscovery.h"
-#include "serial/QtSerialLink.h"
+#include "serial/linux/LinuxSerialLink.h"
 #include "support/FakeSerialPlatform.h"
 #include "support/PlainPortSelector.h"
 #include "support/PseudoTerminal.h"
@@ -67,7 +67,7 @@ private slots:
                 return "/dev/scoreboard-test-missing-" + std::to_string(port);
             return (port == 1 ? pty1 : pty2).devicePath();
         });
-        QtSerialLink link(platform);
+        LinuxSerialLink link(platform);
         PlainPortSelector selector(link);
 
         const DiscoveryReport report = DiscoverPorts(link, selector, SendStartupCommand);

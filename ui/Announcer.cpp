@@ -1,71 +1,22 @@
 #include "ui/Announcer.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
-#include <QTimer>
+#include "ui/ScreenReader.h"
+
 #include <QWidget>
 
-namespace {
-class Notification : public QWidget
-{
-    Q_OBJECT
+Announcer::Announcer(QWidget &window) : QObject(&window), m_window(window) {}
 
-public:
-    using QWidget::QWidget;
-};
-
-QAccessibleInterface *notificationInterface(const QString &className, QObject *object)
+void Announcer::say(const QString &text)
 {
-    if (className == QLatin1String("Notification") && object && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Notification);
-    return nullptr;
-}
-} // namespace
-
-Announcer::Announcer(QWidget &window) : QObject(&window)
-{
-    static const bool installed = [] {
-        QAccessible::installFactory(notificationInterface);
-        return true;
-    }();
-    Q_UNUSED(installed);
-    for (QWidget *&notification : m_notifications) {
-        notification = new Notification(&window);
-        notification->setObjectName(QStringLiteral("Announcement"));
-        notification->hide();
-    }
-}
-
-void Announcer::scoreChanged(const QString &text)
-{
-    m_scores << text;
-    if (!std::exchange(m_due, true))
-        QTimer::singleShot(0, this, &Announcer::sayPending);
-}
-
-void Announcer::statusChanged(const QString &text)
-{
-    m_status = text;
-    if (!std::exchange(m_due, true))
-        QTimer::singleShot(0, this, &Announcer::sayPending);
-}
-
-void Announcer::sayPending()
-{
-    m_due = false;
-    QStringList message = std::exchange(m_scores, {});
-    // A status the turn ended on, and only when it says something new.
-    if (!m_status.isEmpty() && m_status != m_statusSaid)
-        message << m_status;
-    m_statusSaid = m_status;
-    if (message.isEmpty() || !QAccessible::isActive())
+    if (ScreenReaderListens()) {
+        RaiseNotification(m_window, text);
         return;
-
-    QWidget *notification = m_notifications[m_next];
-    m_next = (m_next + 1) % m_notifications.size();
-    notification->setAccessibleName(message.join(QStringLiteral(". ")));
-    QAccessibleEvent shown(notification, QAccessible::ObjectShow);
-    QAccessible::updateAccessibility(&shown);
+    }
+    m_kept = text;
+    if (std::exchange(m_waiting, true))
+        return;
+    WhenScreenReaderListens(*this, [this] {
+        m_waiting = false;
+        RaiseNotification(m_window, std::exchange(m_kept, {}));
+    });
 }
-
-#include "Announcer.moc"

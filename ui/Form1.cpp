@@ -1,13 +1,14 @@
 #include "ui/Form1.h"
 
-#include "display/SendSequences.h"
+#include "match/Match.h"
+#include "match/StatusText.h"
+#include "serial/PortSession.h"
 #include "ui/Announcer.h"
 #include "ui/DigitFont.h"
 #include "ui/FontFitting.h"
-#include "ui/MatchMemory.h"
 #include "ui/PortComboBox.h"
 #include "ui/ReadableRed.h"
-#include "ui/StatusText.h"
+#include "ui/RestoreLink.h"
 #include "ui/Twips.h"
 
 #include <QCoreApplication>
@@ -15,18 +16,12 @@
 #include <QFontMetricsF>
 #include <QIcon>
 #include <QLabel>
-#include <QLoggingCategory>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <QTextDocument>
 
 #include <algorithm>
-
-// Every status line, for whoever helps an operator from afar:
-// QT_LOGGING_RULES=scoreboard.status.info=true
-Q_LOGGING_CATEGORY(statusLog, "scoreboard.status", QtWarningMsg)
 
 namespace {
 constexpr TwipsRect kClientArea{0, 0, 6645, 4035};
@@ -40,7 +35,8 @@ constexpr TwipsRect kCommand5{4920, 2160, 615, 495};
 constexpr TwipsRect kCommand6{2400, 3360, 1575, 375};
 constexpr TwipsRect kLabel1{4440, 3000, 735, 255};
 constexpr TwipsRect kCombo1{4440, 3240, 855, 315};
-// The free space left of "Update scoreboard" and "Reset Score".
+// The free space left of "Update scoreboard" and "Reset Score": the status
+// line, and under it the offer's Restore link while the last match is offered.
 constexpr TwipsRect kStatusLine{120, 2700, 2160, 1260};
 
 const QColor kDigitRed(255, 0, 0);
@@ -133,8 +129,7 @@ QFont windowFont(const QWidget &window, std::initializer_list<const QWidget *> c
 
 } // namespace
 
-Form1::Form1(PortSession &session, MatchMemory &match, QWidget *parent)
-    : QWidget(parent), m_session(session), m_match(match)
+Form1::Form1(Match &match, QWidget *parent) : QWidget(parent), m_match(match)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Scoreboard"));
@@ -162,7 +157,7 @@ void Form1::createControls()
 {
     const QFont digitFont = ChooseDigitFont(placed(*this, kDigitLabels[0]).size(), this);
     for (int cell = 0; cell < ScoreKeeper::kCellCount; ++cell) {
-        auto *label = new QLabel(QString::fromStdString(m_scores.DigitCell(cell)), this);
+        auto *label = new QLabel(QString::fromStdString(m_match.windowDigits()[std::size_t(cell)]), this);
         label->setObjectName(QStringLiteral("Label2_%1").arg(cell));
         label->setGeometry(placed(*this, kDigitLabels[cell]));
         label->setFont(digitFont);
@@ -205,16 +200,23 @@ void Form1::createControls()
     m_combo1->setAccessibleDescription(QStringLiteral("Serial port number of the scoreboard"));
     m_label1->setBuddy(m_combo1);
 
+    // Read, never a Tab stop: nothing in it can be pressed.
     m_statusLine = new QLabel(this);
     m_statusLine->setObjectName(QStringLiteral("StatusLine"));
     m_statusLine->setGeometry(placed(*this, kStatusLine));
     m_statusLine->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_statusLine->setWordWrap(true);
-    // The offer of the last match is a link: the mouse clicks it, Tab
-    // reaches it, and its shortcut works from anywhere in the window.
-    m_statusLine->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    m_statusLine->setTextFormat(Qt::PlainText);
+    m_statusLine->setFocusPolicy(Qt::NoFocus);
+    // The offer of the last match: a link the mouse clicks, Tab reaches, and
+    // Enter or Space presses; its shortcut works from anywhere in the window.
+    m_restoreLink = new RestoreLink(this);
+    m_restoreLink->setObjectName(QStringLiteral("RestoreLink"));
+    m_restoreLink->hide();
     m_restoreShortcut = new QShortcut(kRestoreKey, this);
     m_restoreShortcut->setEnabled(false);
+    m_restoreLink->setToolTip(QStringLiteral("Puts the last match's scores back in the window (%1); nothing is sent")
+                                  .arg(kRestoreKey.toString(QKeySequence::NativeText)));
     m_announcer = new Announcer(*this);
 
     setTabOrder(m_combo1, m_command1);
@@ -223,6 +225,7 @@ void Form1::createControls()
     setTabOrder(m_command3, m_command4);
     setTabOrder(m_command4, m_command5);
     setTabOrder(m_command5, m_command6);
+    setTabOrder(m_command6, m_restoreLink);
     m_combo1->setFocus();
 
     setFont(windowFont(*this, {m_command3, m_command6, m_label1}));
@@ -230,7 +233,6 @@ void Form1::createControls()
 
 void Form1::wireEvents()
 {
-    m_scores.setCellChangedHandler([this](int cell, const std::string &text) { showCell(cell, text); });
     connect(m_command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(m_command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(m_command3, &QPushButton::clicked, this, &Form1::Command3_Click);
@@ -239,28 +241,31 @@ void Form1::wireEvents()
     connect(m_command6, &QPushButton::clicked, this, &Form1::Command6_Click);
     connect(m_combo1, &PortComboBox::typed, this, &Form1::Combo1_Change);
     connect(m_combo1, &PortComboBox::picked, this, &Form1::Combo1_Click);
+    connect(m_restoreLink, &QPushButton::clicked, &m_match, [this] { m_match.restore(); });
+    connect(m_restoreShortcut, &QShortcut::activated, &m_match, [this] { m_match.restore(); });
 
-    connect(&m_session, &PortSession::happened, this, &Form1::showPortEvent);
-    connect(&m_session, &PortSession::entriesChanged, this, [this] {
+    connect(&m_match, &Match::cellChanged, this, &Form1::showCell);
+    connect(&m_match, &Match::statusChanged, this, &Form1::showStatus);
+    connect(&m_match, &Match::announce, m_announcer, &Announcer::say);
+    PortSession &session = m_match.session();
+    connect(&session, &PortSession::entriesChanged, this, [this, &session] {
         QStringList entries;
-        for (const std::string &entry : m_session.entries())
+        for (const std::string &entry : session.entries())
             entries << QString::fromStdString(entry);
         m_combo1->setEntries(entries);
     });
-    connect(&m_session, &PortSession::selectorTextChanged, this,
-            [this] { m_combo1->setText(QString::fromStdString(m_session.selectorText())); });
+    connect(&session, &PortSession::selectorTextChanged, this,
+            [this, &session] { m_combo1->setText(QString::fromStdString(session.selectorText())); });
 
-    connect(m_statusLine, &QLabel::linkActivated, this, &Form1::restoreLastMatch);
     // A session that ends (a log-off) may end the process before the window
-    // is destroyed: release the port and keep the match then, too.
+    // is destroyed: release the port then, too.
     connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, &Form1::Form_Terminate);
-    connect(m_restoreShortcut, &QShortcut::activated, this, &Form1::restoreLastMatch);
 }
 
-void Form1::showCell(int cell, const std::string &text)
+void Form1::showCell(int cell)
 {
     QLabel *label = m_digitLabels[std::size_t(cell)];
-    label->setText(QString::fromStdString(text));
+    label->setText(QString::fromStdString(m_match.windowDigits()[std::size_t(cell)]));
     nameScoresForAssistiveTechnology();
     // Paint now: a reset goes straight on into a blocking update, and the
     // operator must see the zeros before it starts.
@@ -269,30 +274,26 @@ void Form1::showCell(int cell, const std::string &text)
 
 void Form1::nameScoresForAssistiveTechnology()
 {
-    const ScoreKeeper::DigitCells &cells = m_scores.digitCells();
-    const QString left = QStringLiteral("Left score %1%2").arg(QString::fromStdString(cells[0]), cells[1].c_str());
-    const QString right = QStringLiteral("Right score %1%2").arg(QString::fromStdString(cells[2]), cells[3].c_str());
+    const QString left = m_match.scoreText(Side::Left);
+    const QString right = m_match.scoreText(Side::Right);
     for (int cell = 0; cell < ScoreKeeper::kCellCount; ++cell)
         m_digitLabels[std::size_t(cell)]->setAccessibleName(cell < 2 ? left : right);
 }
 
-void Form1::showStatus(const QString &text)
+void Form1::showStatus()
 {
-    m_status = text;
-    // Rich text only while it holds a link: plain text is cheaper to draw.
-    QString shown = m_offering ? text.toHtmlEscaped() : text;
-    QString full = text;
-    if (m_offering) {
-        const MatchMemory::LastMatch last = *m_match.lastMatch();
-        QString offer = StatusText::lastMatch(last.boardShowed, last.sentAt, last.windowShowed);
-        const QString between = text.endsWith(QLatin1Char('.')) ? QStringLiteral(" ") : QStringLiteral(". ");
-        full += between + offer + QStringLiteral(" (%1)").arg(kRestoreKey.toString(QKeySequence::NativeText));
-        const QString link = offer.section(QLatin1Char(' '), -1);
-        offer.chop(link.size());
-        shown += between + offer.toHtmlEscaped() + QStringLiteral("<a href=\"#restore\">%1</a>").arg(link);
-    }
+    const QString &offer = m_match.offer();
+    const bool offering = !offer.isEmpty();
+    // The offer's last word is the link under the text.
+    const QString linkWord = offer.section(QLatin1Char(' '), -1);
+    const QString shown = offering ? StatusText::followedBy(m_match.status(), offer.chopped(linkWord.size()).trimmed())
+                                   : m_match.status();
+    const QString full =
+        offering ? StatusText::followedBy(m_match.status(), offer) +
+                       QStringLiteral(" (%1)").arg(kRestoreKey.toString(QKeySequence::NativeText))
+                 : m_match.status();
 
-    if (m_failure) {
+    if (m_match.statusIsFailure()) {
         // A red that reads on the theme's background, light or dark.
         QPalette palette = m_statusLine->palette();
         palette.setColor(QPalette::WindowText, ReadableRed(palette.color(QPalette::Window)));
@@ -300,43 +301,36 @@ void Form1::showStatus(const QString &text)
     } else {
         m_statusLine->setPalette(QPalette()); // the theme's own, following it
     }
-    m_statusLine->setTextFormat(m_offering ? Qt::RichText : Qt::PlainText);
     m_statusLine->setText(shown);
     m_statusLine->setAccessibleName(full);
-    m_statusLine->setAccessibleDescription(full);
     m_statusLine->setToolTip(full);
-    fitStatusLine();
+
+    QRect box = placed(*this, kStatusLine);
+    m_restoreShortcut->setEnabled(offering);
+    if (offering) {
+        m_restoreLink->setText(linkWord);
+        m_restoreLink->setAccessibleDescription(offer);
+        const QSize link = m_restoreLink->sizeHint().boundedTo(box.size());
+        box.setHeight(box.height() - link.height());
+        m_restoreLink->setGeometry(QRect(box.bottomLeft() + QPoint(0, 1), link));
+    } else if (m_restoreLink->hasFocus()) {
+        m_command3->setFocus(); // the link goes, the keyboard stays near
+    }
+    m_restoreLink->setVisible(offering);
+    m_statusLine->setGeometry(box);
+    fitStatusLine(box.size());
     m_statusLine->repaint();
-    qCInfo(statusLog, "%s", qUtf8Printable(full));
-    if (!m_loading)
-        m_announcer->statusChanged(full);
 }
 
-void Form1::fitStatusLine()
+void Form1::fitStatusLine(const QSize &box)
 {
     // Whole, wrapped inside its box: a long text in a smaller size rather
-    // than cut off. Measured as the label lays it out: plain text by its
-    // font's metrics, the offer's link through a text document.
-    const QSize box = m_statusLine->contentsRect().size();
+    // than cut off.
     const QString text = m_statusLine->text();
-    const bool rich = m_statusLine->textFormat() == Qt::RichText;
-    std::optional<QTextDocument> layout;
-    if (rich) {
-        layout.emplace();
-        layout->setDocumentMargin(0);
-        layout->setHtml(text);
-    }
     const auto overflow = [&](const QFont &candidate) {
-        QSizeF needed;
-        if (layout) {
-            layout->setDefaultFont(candidate);
-            layout->setTextWidth(box.width());
-            needed = QSizeF(layout->idealWidth(), layout->size().height());
-        } else {
-            needed = QFontMetricsF(candidate, m_statusLine)
-                         .boundingRect(QRectF(0, 0, box.width(), 1e6), Qt::AlignLeft | Qt::TextWordWrap, text)
-                         .size();
-        }
+        const QSizeF needed = QFontMetricsF(candidate, m_statusLine)
+                                  .boundingRect(QRectF(0, 0, box.width(), 1e6), Qt::AlignLeft | Qt::TextWordWrap, text)
+                                  .size();
         return std::max(needed.width() / box.width(), needed.height() / box.height());
     };
     const QFont fitting = LargestFittingFont(font(), font().pointSizeF(), overflow);
@@ -344,168 +338,52 @@ void Form1::fitStatusLine()
         m_statusLine->setFont(fitting); // a new font lays the label out anew
 }
 
-void Form1::showPortEvent(const PortEvent &event)
-{
-    if (event.kind == PortEvent::Kind::MemoryNotWritable) {
-        m_memoryTroubleDue = true; // said with the send's outcome
-        return;
-    }
-    // Red while no port is open: nothing the operator sends can arrive.
-    m_failure = !m_session.link().isOpen();
-    showStatus(StatusText::of(event, m_session.lastPortNumber()));
-}
-
-void Form1::showSendResult(const LinkResult &result)
-{
-    if (!result.ok()) {
-        m_failure = true;
-        showStatus(StatusText::notSent(result));
-        return;
-    }
-    const QDateTime now = QDateTime::currentDateTime();
-    m_lastSent = SentScore{m_scores.digitCells(), StatusText::boardShows(m_scores.digitCells(), result, now.time())};
-    m_failure = false;
-    const bool kept = m_match.boardSent(m_scores.digitCells(), now);
-    QString status = m_lastSent->status;
-    // Said once; it changes nothing else.
-    if ((!kept || m_memoryTroubleDue) && !m_memoryTroubleSaid) {
-        status += QStringLiteral(". ") + StatusText::notKept(m_match.settingsFile());
-        m_memoryTroubleSaid = true;
-    }
-    showStatus(status);
-}
-
-void Form1::showWhetherTheBoardIsBehind()
-{
-    m_failure = false;
-    if (m_lastSent && m_lastSent->digits == m_scores.digitCells())
-        showStatus(m_lastSent->status);
-    else
-        showStatus(StatusText::notOnTheBoardYet());
-}
-
 void Form1::Form_Load()
 {
-    m_loading = true;
-    m_scores.setLeftScore(0);
-    m_scores.setRightScore(0);
-    m_session.start();
-    if (m_match.lastMatch())
-        offerLastMatch();
-    m_loading = false;
-    // Said once the window is there to be read.
-    m_announcer->statusChanged(m_statusLine->accessibleName());
+    m_match.start();
 }
 
 void Form1::Form_Terminate()
 {
-    m_match.windowClosing(m_scores.digitCells());
-    m_session.closePort();
+    m_match.finish();
 }
 
 void Form1::Command1_Click()
 {
-    operatorActed();
-    m_scores.StepScore(Side::Left, Direction::Down);
-    m_announcer->scoreChanged(m_digitLabels[0]->accessibleName());
-    showWhetherTheBoardIsBehind();
+    m_match.step(Side::Left, Direction::Down);
 }
 
 void Form1::Command2_Click()
 {
-    operatorActed();
-    m_scores.StepScore(Side::Left, Direction::Up);
-    m_announcer->scoreChanged(m_digitLabels[0]->accessibleName());
-    showWhetherTheBoardIsBehind();
+    m_match.step(Side::Left, Direction::Up);
 }
 
 void Form1::Command4_Click()
 {
-    operatorActed();
-    m_scores.StepScore(Side::Right, Direction::Down);
-    m_announcer->scoreChanged(m_digitLabels[2]->accessibleName());
-    showWhetherTheBoardIsBehind();
+    m_match.step(Side::Right, Direction::Down);
 }
 
 void Form1::Command5_Click()
 {
-    operatorActed();
-    m_scores.StepScore(Side::Right, Direction::Up);
-    m_announcer->scoreChanged(m_digitLabels[2]->accessibleName());
-    showWhetherTheBoardIsBehind();
+    m_match.step(Side::Right, Direction::Up);
 }
 
 void Form1::Command3_Click()
 {
-    operatorActed();
-    afterSending(sendDigits());
+    m_match.update();
 }
 
 void Form1::Command6_Click()
 {
-    operatorActed();
-    afterSending(m_scores.ResetScores([this] { return sendDigits(); }));
-}
-
-LinkResult Form1::sendDigits()
-{
-    // The update blocks the window for 0.4 s: say so before it starts.
-    if (m_session.link().isOpen()) {
-        m_failure = false;
-        showStatus(StatusText::sending(m_session.link().portNumber()));
-    }
-    return m_session.send([this](SerialLink &link) { return UpdateScoreboard(m_scores.digitCells(), link); });
-}
-
-void Form1::afterSending(const LinkResult &sent)
-{
-    showSendResult(sent);
+    m_match.reset();
 }
 
 void Form1::Combo1_Change(const QString &typed)
 {
-    m_session.textEdited(typed.toStdString());
+    m_match.session().textEdited(typed.toStdString());
 }
 
 void Form1::Combo1_Click(const QString &entry)
 {
-    m_session.entryPicked(entry.toStdString());
-}
-
-void Form1::offerLastMatch()
-{
-    m_offering = true;
-    m_restoreShortcut->setEnabled(true);
-    showStatus(m_status);
-}
-
-void Form1::restoreLastMatch()
-{
-    if (!m_offering)
-        return;
-    const MatchMemory::LastMatch last = *m_match.lastMatch();
-    withdrawLastMatch();
-    const auto score = [&](int tens) {
-        return std::int16_t((last.windowShowed[std::size_t(tens)][0] - '0') * 10 +
-                            (last.windowShowed[std::size_t(tens) + 1][0] - '0'));
-    };
-    m_scores.RestoreScores(score(0), score(2));
-    m_announcer->scoreChanged(m_digitLabels[0]->accessibleName());
-    m_announcer->scoreChanged(m_digitLabels[2]->accessibleName());
-    showWhetherTheBoardIsBehind();
-}
-
-void Form1::withdrawLastMatch()
-{
-    m_offering = false;
-    m_restoreShortcut->setEnabled(false);
-}
-
-void Form1::operatorActed()
-{
-    // The offer stands until the match goes on without it.
-    if (m_offering) {
-        withdrawLastMatch();
-        showStatus(m_status);
-    }
+    m_match.session().entryPicked(entry.toStdString());
 }

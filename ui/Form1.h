@@ -1,39 +1,33 @@
 #pragma once
 
 #include "score/ScoreKeeper.h"
-#include "serial/LinkResult.h"
-#include "serial/PortSession.h"
 
 #include <QWidget>
 
 #include <array>
-#include <optional>
 
 class Announcer;
-class MatchMemory;
+class Match;
 class PortComboBox;
 class QLabel;
 class QPushButton;
 class QShortcut;
 
-// The operator's one window. It owns the score keeping (ScoreKeeper) and
-// shows the port session (PortSession), which owns the serial link and
-// decides which device is open. Each control event runs one operation:
-// "+"/"-" step a score and repaint its two digits (nothing is sent); "Update
-// scoreboard" sends the four digits through the session (about 0.4 s, during
-// which no event is handled); "Reset Score" zeroes and sends; an edit of the
-// "COM-port" selector, or a pick from its list, goes to the session, which
-// reopens the port it names.
-// The window puts what happens into words in its status line (StatusText),
-// says them to screen readers (Announcer) and never opens a dialog. It keeps
-// the last match (MatchMemory) and offers it back at the next start.
+// The operator's one window. It shows the match (Match) and forwards its
+// controls to it; the match keeps the scores, sends through the port session
+// and words the status. A click flows: button -> handler (Command2_Click) ->
+// the match's operation (step, update, reset) -> the session's link -> the
+// port; the match's signals bring the digits and the status back here. The
+// "COM-port" selector goes to the port session, which reopens the port it
+// names. The window never opens a dialog: the status line says what happened,
+// and an Announcer tells screen readers.
 // The layout is in twips, made pixels at the screen's dots per inch.
 class Form1 : public QWidget
 {
     Q_OBJECT
 
 public:
-    Form1(PortSession &session, MatchMemory &match, QWidget *parent = nullptr);
+    explicit Form1(Match &match, QWidget *parent = nullptr);
     ~Form1() override;
 
     // What the status line says, as plain text.
@@ -42,19 +36,10 @@ public:
 private:
     void createControls();
     void wireEvents();
-    void showCell(int cell, const std::string &text);
+    void showCell(int cell);
     void nameScoresForAssistiveTechnology();
-    void showWhetherTheBoardIsBehind();
-    void showStatus(const QString &text);
-    void showPortEvent(const PortEvent &event);
-    void showSendResult(const LinkResult &result);
-    void fitStatusLine();
-    LinkResult sendDigits();
-    void afterSending(const LinkResult &sent);
-    void offerLastMatch();
-    void restoreLastMatch();
-    void withdrawLastMatch();
-    void operatorActed();
+    void showStatus();
+    void fitStatusLine(const QSize &box);
 
     void Form_Load();
     void Form_Terminate();
@@ -67,9 +52,7 @@ private:
     void Combo1_Change(const QString &typed);
     void Combo1_Click(const QString &entry);
 
-    PortSession &m_session;
-    MatchMemory &m_match;
-    ScoreKeeper m_scores;
+    Match &m_match;
 
     std::array<QLabel *, ScoreKeeper::kCellCount> m_digitLabels{};
     QPushButton *m_command1 = nullptr;
@@ -81,22 +64,7 @@ private:
     QLabel *m_label1 = nullptr;
     PortComboBox *m_combo1 = nullptr;
     QLabel *m_statusLine = nullptr;
+    QPushButton *m_restoreLink = nullptr;
     QShortcut *m_restoreShortcut = nullptr;
     Announcer *m_announcer = nullptr;
-
-    QString m_status;                // the status line's text, without the offer
-    bool m_failure = false;          // it tells of something that went wrong
-    bool m_memoryTroubleDue = false; // the settings cannot be written: said once, with a send's outcome
-    bool m_memoryTroubleSaid = false;
-    bool m_offering = false; // the last match is offered
-    bool m_loading = false;
-
-    // The digits of the last send that reached the board, and the status
-    // line that said so; a failed send leaves the board as it was.
-    struct SentScore
-    {
-        ScoreKeeper::DigitCells digits;
-        QString status;
-    };
-    std::optional<SentScore> m_lastSent;
 };

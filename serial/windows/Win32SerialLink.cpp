@@ -1,4 +1,4 @@
-#include "serial/Win32SerialLink.h"
+#include "serial/windows/Win32SerialLink.h"
 
 #include "serial/SerialPlatform.h"
 

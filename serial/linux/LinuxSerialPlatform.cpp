@@ -1,4 +1,4 @@
-#include "serial/LinuxSerialPlatform.h"
+#include "serial/linux/LinuxSerialPlatform.h"
 
 #include <climits>
 #include <cstdlib>
@@ -6,6 +6,8 @@
 #include <iterator>
 #include <sstream>
 
+#include <grp.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -68,6 +70,10 @@ void describeFromUsb(const std::string &sysRoot, const std::string &ttyFolder, S
             usb.vendorId = static_cast<std::uint16_t>(std::strtoul(vendor.c_str(), nullptr, 16));
             usb.productId = static_cast<std::uint16_t>(std::strtoul(product.c_str(), nullptr, 16));
             usb.serialNumber = readAttribute(folder + "/serial");
+            // The USB device's folder is named for its place on the bus:
+            // bus 1, hub port 1, port 2 is "1-1.2", the same every time
+            // something is plugged into that socket.
+            usb.socket = folder.substr(folder.rfind('/') + 1);
             device.usb = usb;
             device.manufacturer = readAttribute(folder + "/manufacturer");
             device.product = readAttribute(folder + "/product");
@@ -75,6 +81,23 @@ void describeFromUsb(const std::string &sysRoot, const std::string &ttyFolder, S
         }
         folder.erase(folder.rfind('/'));
     }
+}
+// Who may open a device this user may not: the members of its group where
+// the group may read and write it (and is not root's), else its owner alone.
+void describeAccess(const struct stat &node, SerialDevice &device)
+{
+    const bool groupMayUse = (node.st_mode & (S_IRGRP | S_IWGRP)) == (S_IRGRP | S_IWGRP);
+    if (groupMayUse && node.st_gid != 0) {
+        if (const struct group *group = ::getgrgid(node.st_gid))
+            device.grantingGroup = group->gr_name;
+        else
+            device.grantingGroup = std::to_string(node.st_gid);
+        return;
+    }
+    if (const struct passwd *owner = ::getpwuid(node.st_uid))
+        device.owner = owner->pw_name;
+    else
+        device.owner = "user " + std::to_string(node.st_uid);
 }
 } // namespace
 
@@ -186,6 +209,8 @@ std::optional<SerialDevice> LinuxSerialPlatform::describe(int portNumber, const 
         describeFromUsb(m_folders.sys, ttyFolder, device);
     }
     device.mayOpen = ::access(path.c_str(), W_OK) == 0;
+    if (!device.mayOpen)
+        describeAccess(*node, device);
     return device;
 }
 

@@ -1,4 +1,4 @@
-#include "serial/WindowsSerialPlatform.h"
+#include "serial/windows/WindowsSerialPlatform.h"
 #include "serial/SerialPlatform.h"
 
 #ifndef NOMINMAX

@@ -1,4 +1,4 @@
-#include "ui/MatchMemory.h"
+#include "match/MatchMemory.h"
 
 #include <QSettings>
 
@@ -34,12 +34,17 @@ std::optional<ScoreKeeper::DigitCells> digitsOf(const QString &text)
 
 MatchMemory::MatchMemory(QSettings &settings) : m_settings(settings)
 {
-    m_board = m_settings.value(kBoard, kNothing).toString();
-    m_window = m_settings.value(kWindow, kNothing).toString();
-    const auto board = digitsOf(m_board);
-    const auto window = digitsOf(m_window);
-    if (board && window && (m_board != kNothing || m_window != kNothing))
-        m_atStart = LastMatch{*board, m_settings.value(kSentAt).toDateTime(), *window};
+    m_board = m_settings.value(kBoard).toString();
+    m_window = m_settings.value(kWindow).toString();
+    LastMatch last{digitsOf(m_board), m_settings.value(kSentAt).toDateTime(), digitsOf(m_window)};
+    m_boardAtStart = last.boardShowed;
+    if (!last.boardShowed)
+        last.sentAt = QDateTime();
+    const auto somethingToRestore = [](const std::optional<ScoreKeeper::DigitCells> &digits) {
+        return digits && joined(*digits) != kNothing;
+    };
+    if (somethingToRestore(last.boardShowed) || somethingToRestore(last.windowShowed))
+        m_atStart = last;
 }
 
 bool MatchMemory::boardSent(const ScoreKeeper::DigitCells &digits, const QDateTime &at)
@@ -48,11 +53,12 @@ bool MatchMemory::boardSent(const ScoreKeeper::DigitCells &digits, const QDateTi
     if (board == m_board)
         return true; // it has shown these since the time kept
     m_board = board;
-    m_settings.setValue(kSentAt, at);
+    // As text a person can read (and edit) in the file or the registry.
+    m_settings.setValue(kSentAt, at.toString(Qt::ISODate));
     return write(kBoard, board);
 }
 
-bool MatchMemory::windowClosing(const ScoreKeeper::DigitCells &digits)
+bool MatchMemory::windowChanged(const ScoreKeeper::DigitCells &digits)
 {
     const QString window = joined(digits);
     if (window == m_window)
@@ -68,6 +74,9 @@ QString MatchMemory::settingsFile() const
 
 bool MatchMemory::write(const QString &key, const QString &value)
 {
+    // One sync per change: the settings store writes the file whole and,
+    // on Linux, syncs it to the disk, so that a power cut loses at most the
+    // change being made.
     m_settings.setValue(key, value);
     m_settings.sync();
     return m_settings.status() == QSettings::NoError;

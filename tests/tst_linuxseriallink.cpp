@@ -1,6 +1,6 @@
 #include "display/SendSequences.h"
 #include "serial/PortSelection.h"
-#include "serial/QtSerialLink.h"
+#include "serial/linux/LinuxSerialLink.h"
 #include "support/FakeSerialPlatform.h"
 #include "support/PseudoTerminal.h"
 #include "support/UnloadedTimer.h"
@@ -16,10 +16,10 @@ using namespace std::chrono_literals;
 namespace {
 // A link whose port 1 is the given pseudo-terminal and port 2 a path that
 // does not exist; every other number maps to nothing.
-std::unique_ptr<QtSerialLink> linkTo(const PseudoTerminal &pty)
+std::unique_ptr<LinuxSerialLink> linkTo(const PseudoTerminal &pty)
 {
     const std::string path = pty.devicePath();
-    return std::make_unique<QtSerialLink>(KeptPlatform([path](int port) -> std::string {
+    return std::make_unique<LinuxSerialLink>(KeptPlatform([path](int port) -> std::string {
         if (port == 1)
             return path;
         if (port == 2)
@@ -53,7 +53,7 @@ void compareBursts(PseudoTerminal &pty, const char *const (&expected)[5])
 }
 } // namespace
 
-class TestQtSerialLink : public QObject
+class TestLinuxSerialLink : public QObject
 {
     Q_OBJECT
 
@@ -178,7 +178,7 @@ private slots:
         PseudoTerminal pty;
         PortsOn platform([&](int) { return pty.devicePath(); });
         platform.consoles = {pty.devicePath()};
-        QtSerialLink link(platform);
+        LinuxSerialLink link(platform);
 
         const LinkResult result = SelectPort(link, "1");
         QCOMPARE(result.error, LinkError::SystemConsole);
@@ -197,10 +197,10 @@ private slots:
         QCOMPARE(ToHex(pty.receivedBytes()), std::string("0D 00 53 13 8D"));
 
         PortsOn platform([&](int) { return pty.devicePath(); });
-        QtSerialLink other(platform);
+        LinuxSerialLink other(platform);
         QVERIFY(SelectPort(other, "1").ok());
     }
 };
 
-QTEST_GUILESS_MAIN(TestQtSerialLink)
+QTEST_GUILESS_MAIN(TestLinuxSerialLink)
 #include "tst_qtseriallink.moc"

@@ -1,4 +1,4 @@
-#include "ui/StatusText.h"
+#include "match/StatusText.h"
 
 #include <QStringList>
 
@@ -47,7 +47,54 @@ QString listed(const std::vector<SerialDevice> &devices)
     return names.join(QStringLiteral(", "));
 }
 
-const QString kJoinDialout = QStringLiteral("Join the dialout group, then log in again.");
+QString sentence(const std::string &words)
+{
+    QString text = QString::fromStdString(words);
+    if (!text.isEmpty())
+        text[0] = text[0].toUpper();
+    return text;
+}
+
+// What to do about a device this user may not open, as a sentence:
+// "Join the dialout group, then log in again." or "33 (ttyUSB0) is owned by
+// root - an administrator must allow you to use it."
+QString accessAdvice(const SerialDevice &device)
+{
+    if (!device.grantingGroup.empty())
+        return sentence(AccessAdvice(device)) + QStringLiteral(", then log in again.");
+    return QStringLiteral("%1 is %2.").arg(named(device), text(AccessAdvice(device)));
+}
+
+// Each piece of advice once, for devices this user may not open.
+QStringList accessAdvice(const std::vector<SerialDevice> &refused)
+{
+    QStringList advice;
+    for (const SerialDevice &device : refused)
+        if (const QString said = accessAdvice(device); !advice.contains(said))
+            advice << said;
+    return advice;
+}
+
+std::optional<SerialDevice> deviceAt(const std::vector<SerialDevice> &devices, const std::string &path)
+{
+    for (const SerialDevice &device : devices)
+        if (device.path == path)
+            return device;
+    return std::nullopt;
+}
+
+// For a port this user may not open: the device's own rule where it is
+// known; Debian's serial ports belong to the dialout group otherwise.
+QString permissionAdvice(const LinkResult &result, const std::optional<SerialDevice> &device)
+{
+    if (device)
+        return accessAdvice(*device);
+    SerialDevice unknown;
+    unknown.portNumber = result.portNumber;
+    unknown.path = result.devicePath;
+    unknown.grantingGroup = "dialout";
+    return accessAdvice(unknown);
+}
 
 // Why a port did not open, without the port: "no such device".
 QString reason(const LinkResult &result, int lastPortNumber)
@@ -69,17 +116,17 @@ QString reason(const LinkResult &result, int lastPortNumber)
 }
 
 // What to do about it, once, where there is something to do.
-QString advice(const LinkResult &result)
+QString advice(const LinkResult &result, const std::optional<SerialDevice> &device = std::nullopt)
 {
     switch (result.error) {
-    case LinkError::PermissionDenied: return kJoinDialout;
+    case LinkError::PermissionDenied: return permissionAdvice(result, device);
     case LinkError::InUse: return QStringLiteral("Close it or pick another port.");
     case LinkError::SystemConsole: return QStringLiteral("Pick another port.");
     default: return {};
     }
 }
 
-QString openFailed(const LinkResult &result, int lastPortNumber)
+QString openFailed(const LinkResult &result, const std::optional<SerialDevice> &device, int lastPortNumber)
 {
     const bool noNumber = result.error == LinkError::NoDeviceForPort && result.portNumber == 0;
     if (noNumber && text(result.systemText).trimmed().isEmpty())
@@ -90,7 +137,7 @@ QString openFailed(const LinkResult &result, int lastPortNumber)
             .arg(lastPortNumber);
     if (result.error == LinkError::NoSerialPort)
         return QStringLiteral("Port %1: %2").arg(result.portNumber).arg(reason(result, lastPortNumber));
-    const QString then = advice(result);
+    const QString then = advice(result, device);
     return QStringLiteral("%1: %2%3")
         .arg(port(result), reason(result, lastPortNumber), then.isEmpty() ? QString() : QStringLiteral(". ") + then);
 }
@@ -111,6 +158,15 @@ QStringList found(const std::vector<SerialDevice> &devices)
     return sentences;
 }
 
+std::vector<SerialDevice> refusedOf(const std::vector<SerialDevice> &devices)
+{
+    std::vector<SerialDevice> refused;
+    for (const SerialDevice &device : devices)
+        if (!device.mayOpen)
+            refused.push_back(device);
+    return refused;
+}
+
 QString noPortFound(const PortEvent &event, int lastPortNumber)
 {
     // The probed ports are said by the probes; the others by what they are.
@@ -129,12 +185,23 @@ QString noPortFound(const PortEvent &event, int lastPortNumber)
         sentences << QStringLiteral("Port 1: %1, port 2: %2.")
                          .arg(reason(probes[0], lastPortNumber), reason(probes[1], lastPortNumber));
 
-    const bool permissionProblem =
-        std::any_of(probes.begin(), probes.end(),
-                    [](const LinkResult &probe) { return probe.error == LinkError::PermissionDenied; }) ||
-        std::any_of(others.begin(), others.end(), [](const SerialDevice &device) { return !device.mayOpen; });
-    if (permissionProblem)
-        sentences << kJoinDialout;
+    // What to do, each piece once: the probed ports this user may not open
+    // first, then the other devices.
+    std::vector<SerialDevice> refused;
+    for (const LinkResult &probe : probes) {
+        if (probe.error != LinkError::PermissionDenied)
+            continue;
+        SerialDevice device = deviceAt(event.devices, probe.devicePath).value_or(SerialDevice{});
+        if (device.path.empty()) {
+            device.portNumber = probe.portNumber;
+            device.path = probe.devicePath;
+            device.grantingGroup = "dialout";
+        }
+        refused.push_back(device);
+    }
+    for (const SerialDevice &device : refusedOf(others))
+        refused.push_back(device);
+    sentences << accessAdvice(refused);
     return sentences.join(QLatin1Char(' '));
 }
 
@@ -143,8 +210,7 @@ QString devicesChanged(const PortEvent &event)
     QStringList sentences = found(event.devices);
     if (event.devices.empty())
         return QStringLiteral("No serial device found - plug in the adapter or type a port number under COM-port");
-    if (std::any_of(event.devices.begin(), event.devices.end(), [](const SerialDevice &d) { return !d.mayOpen; }))
-        sentences << kJoinDialout;
+    sentences << accessAdvice(refusedOf(event.devices));
     return sentences.join(QLatin1Char(' '));
 }
 
@@ -154,9 +220,11 @@ QString anotherDevice(const SerialDevice &device)
     const QString what =
         description.isEmpty()
             ? QStringLiteral("Port %1 (%2) is now another device").arg(device.portNumber).arg(text(device.path))
-            : QStringLiteral("Port %1 is now a %2").arg(device.portNumber).arg(description);
+            : QStringLiteral("Port %1 is now %2 %3")
+                  .arg(device.portNumber)
+                  .arg(StatusText::article(description), description);
     if (!device.mayOpen)
-        return what + QStringLiteral(", no permission. ") + kJoinDialout;
+        return what + QStringLiteral(", no permission. ") + accessAdvice(device);
     return what + QStringLiteral(" - pick it to use it");
 }
 } // namespace
@@ -167,17 +235,22 @@ QString of(const PortEvent &event, int lastPortNumber)
     using Kind = PortEvent::Kind;
     switch (event.kind) {
     case Kind::Opened: return QStringLiteral("%1 open").arg(port(event.result));
-    case Kind::OpenFailed: return openFailed(event.result, lastPortNumber);
+    case Kind::OpenFailed: return openFailed(event.result, event.device, lastPortNumber);
     case Kind::StartupCommandSent:
         if (!event.result.ok())
-            return notSent(event.result);
+            return notSent(event.result, 0, false);
         return QStringLiteral("%1 open, start-up command sent").arg(port(event.result));
     case Kind::NoPortFound: return noPortFound(event, lastPortNumber);
     case Kind::RememberedOpened: return QStringLiteral("%1 open - the adapter used last time").arg(port(event.result));
     case Kind::RememberedReplaced:
     case Kind::AnotherDevice: return anotherDevice(*event.device);
+    case Kind::RememberedElsewhere:
+        return QStringLiteral("The adapter used last time is %1 - pick it to use it").arg(named(*event.device));
     case Kind::Unplugged:
         return QStringLiteral("%1 unplugged - it opens again when plugged back in").arg(port(event.result));
+    case Kind::ClosedForRemoval:
+        return QStringLiteral("%1 closed so that it can be removed safely - it opens again when plugged back in")
+            .arg(port(event.result));
     case Kind::Back:
         if (event.result.portNumber == event.previous.portNumber)
             return QStringLiteral("%1 plugged in again and open").arg(port(event.result));
@@ -212,14 +285,30 @@ QString notOnTheBoardYet()
     return QStringLiteral("Not on the board yet - press Update scoreboard");
 }
 
-QString notSent(const LinkResult &result)
+QString notSent(const LinkResult &result, int digitsSent, bool awaited)
 {
+    constexpr int kDigits = ScoreKeeper::kCellCount;
+    const QString where = port(result, QStringLiteral("port"));
+    const QString cutOff = QStringLiteral("Update cut off after %1 of %2 digits: ").arg(digitsSent).arg(kDigits);
+    const QString mix = QStringLiteral(" - the board may show a mix; ");
+    if (result.error == LinkError::WriteFailed && awaited) {
+        const QString then = QStringLiteral("it is reopened when plugged back in, then press Update scoreboard");
+        if (digitsSent > 0)
+            return cutOff + QStringLiteral("port %1 was unplugged").arg(result.portNumber) + mix + then;
+        return QStringLiteral("Not sent: port %1 was unplugged - ").arg(result.portNumber) + then;
+    }
     if (result.error == LinkError::WriteFailed) {
         const QString why =
             result.systemText.empty() ? QString() : QStringLiteral(" (%1)").arg(text(result.systemText));
-        return QStringLiteral("Not sent: %1 stopped working%2 - check the cable, then choose the port again")
-            .arg(port(result, QStringLiteral("port")), why);
+        const QString then = QStringLiteral("check the cable, then press Update scoreboard");
+        if (digitsSent > 0)
+            return cutOff + QStringLiteral("%1 stopped working%2").arg(where, why) + mix + then;
+        return QStringLiteral("Not sent: %1 stopped working%2 - ").arg(where, why) + then;
     }
+    if (awaited)
+        return QStringLiteral("Not sent: port %1 is unplugged - it is reopened when plugged back in, then press "
+                              "Update scoreboard")
+            .arg(result.portNumber);
     return QStringLiteral("Not sent: no port is open - choose one under COM-port");
 }
 
@@ -228,20 +317,48 @@ QString notKept(const QString &settingsFile)
     return QStringLiteral("Not kept for next time: %1 cannot be written").arg(settingsFile);
 }
 
-QString lastMatch(const ScoreKeeper::DigitCells &board, const QDateTime &sentAt, const ScoreKeeper::DigitCells &window)
+QString lastMatch(const MatchMemory::LastMatch &last)
 {
     const auto scores = [](const ScoreKeeper::DigitCells &digits) {
         return QStringLiteral("%1%2 %3%4").arg(text(digits[0]), text(digits[1]), text(digits[2]), text(digits[3]));
     };
-    // Restore brings back the window's scores: say them where the board
-    // showed others, or was never sent any.
-    if (!sentAt.isValid())
-        return QStringLiteral("Last match: window showed %1 - Restore").arg(scores(window));
-    const QString when = sentAt.date() == QDate::currentDate() ? sentAt.toString(QStringLiteral("HH:mm"))
-                                                               : sentAt.toString(QStringLiteral("yyyy-MM-dd HH:mm"));
-    const QString shown = QStringLiteral("Last match: board showed %1 at %2").arg(scores(board), when);
-    if (window != board)
-        return shown + QStringLiteral(", window %1 - Restore").arg(scores(window));
+    // Restore brings back the window's scores where they are known: say them
+    // where the board showed others, or was never sent any.
+    if (!last.boardShowed)
+        return QStringLiteral("Last match: window showed %1 - Restore").arg(scores(*last.windowShowed));
+    QString shown = QStringLiteral("Last match: board showed %1").arg(scores(*last.boardShowed));
+    if (last.sentAt.isValid())
+        shown += QStringLiteral(" at %1").arg(last.sentAt.date() == QDate::currentDate()
+                                                  ? last.sentAt.toString(QStringLiteral("HH:mm"))
+                                                  : last.sentAt.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+    if (last.windowShowed && *last.windowShowed != *last.boardShowed)
+        shown += QStringLiteral(", window %1").arg(scores(*last.windowShowed));
     return shown + QStringLiteral(" - Restore");
+}
+
+QString byRemote(const QString &action, const QString &from, const QString &status)
+{
+    if (from.isEmpty())
+        return status;
+    return QStringLiteral("%1 from %2: %3").arg(action, from, status);
+}
+
+QString followedBy(const QString &first, const QString &then)
+{
+    if (first.isEmpty())
+        return then;
+    return first + (first.endsWith(QLatin1Char('.')) ? QStringLiteral(" ") : QStringLiteral(". ")) + then;
+}
+
+QString article(const QString &words)
+{
+    // An initialism is said letter by letter: "an FTDI", "an HL-340", "a
+    // CH340"; a word by its first sound, roughly its first letter.
+    const QString first = words.section(QLatin1Char(' '), 0, 0).section(QLatin1Char('-'), 0, 0);
+    if (first.isEmpty())
+        return QStringLiteral("a");
+    const bool initialism = first.size() > 1 && first.at(1).isUpper();
+    const QString vowelSounds = initialism ? QStringLiteral("AEFHILMNORSX") : QStringLiteral("AEIOU");
+    return vowelSounds.contains(first.at(0).toUpper()) ? QStringLiteral("an") : QStringLiteral("a");
 }
 } // namespace StatusText

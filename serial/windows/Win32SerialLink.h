@@ -1,7 +1,7 @@
 #pragma once
 
 #include "serial/SerialLink.h"
-#include "serial/Win32CommApi.h"
+#include "serial/windows/Win32CommApi.h"
 
 #include <memory>
 #include <string>

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-// What serial/WindowsSerialPlatform.cpp makes of the system's answers, kept
+// What serial/windows/WindowsSerialPlatform.cpp makes of the system's answers, kept
 // apart from the calls that get them so that tests can give any answer.
 
 // The port number of a COM name: "COM7" (any case) is 7. 0 for anything

@@ -1,0 +1,81 @@
+#include "serial/SystemSerialLink.h"
+
+#include "serial/SerialPlatform.h"
+
+#include <thread>
+
+using namespace std::chrono_literals;
+
+namespace {
+constexpr auto kDrainLimit = 500ms;
+constexpr auto kDrainPollInterval = 5ms;
+} // namespace
+
+SystemSerialLink::SystemSerialLink(const SerialPlatform &platform) : m_platform(platform) {}
+
+void SystemSerialLink::setPortNumber(int portNumber)
+{
+    m_portNumber = portNumber;
+    m_devicePath = m_platform.devicePathForPort(portNumber);
+}
+
+LinkResult SystemSerialLink::open()
+{
+    if (deviceIsOpen())
+        return resultFor(LinkError::None);
+    if (m_devicePath.empty())
+        return resultFor(LinkError::NoDeviceForPort);
+    if (auto failure = openDevice(m_devicePath, m_dtrWanted))
+        return resultFor(failure->error, std::move(failure->systemText));
+    return resultFor(LinkError::None);
+}
+
+void SystemSerialLink::close()
+{
+    if (!deviceIsOpen())
+        return;
+    letQueuedBytesLeave();
+    closeDevice();
+}
+
+void SystemSerialLink::setDtr(bool asserted)
+{
+    if (deviceIsOpen() && m_dtrWanted && !asserted)
+        letQueuedBytesLeave();
+    m_dtrWanted = asserted;
+    if (deviceIsOpen())
+        setDeviceDtr(asserted);
+}
+
+LinkResult SystemSerialLink::write(const std::uint8_t *data, std::size_t size)
+{
+    if (!deviceIsOpen())
+        return resultFor(LinkError::NotOpen);
+    auto failure = writeDevice(data, size);
+    if (!failure)
+        return resultFor(LinkError::None);
+    // The device is gone (an unplugged adapter) or the line is stuck: its
+    // queue will not drain, so close without waiting for it.
+    closeDevice();
+    return resultFor(LinkError::WriteFailed, failure->empty() ? "the port did not take the bytes" : *failure);
+}
+
+LinkResult SystemSerialLink::resultFor(LinkError error, std::string systemText) const
+{
+    LinkResult result;
+    result.error = error;
+    result.portNumber = m_portNumber;
+    result.devicePath = m_devicePath;
+    result.systemText = std::move(systemText);
+    return result;
+}
+
+void SystemSerialLink::letQueuedBytesLeave()
+{
+    // Closing the port or dropping DTR would cut off bytes still queued (on
+    // Linux, closing also restores the line settings at once and garbles
+    // them).
+    const auto deadline = std::chrono::steady_clock::now() + kDrainLimit;
+    while (queuedBytes() > 0 && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(kDrainPollInterval);
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QObject;
+class QWidget;
+
+// How the program speaks to screen readers without moving the focus, which
+// differs between systems: ui/ScreenReaderLinux.cpp (AT-SPI, as Orca hears
+// it), ui/ScreenReaderWindows.cpp (UI Automation, as Narrator and NVDA hear
+// it).
+
+// Says `text` once, as a notification raised on the window.
+void RaiseNotification(QWidget &window, const QString &text);
+
+// Whether a screen reader is listening now.
+bool ScreenReaderListens();
+
+// Runs `then` once, as soon as a screen reader is listening (at once if one
+// already is); nothing runs while none starts. `context` ends the wait.
+void WhenScreenReaderListens(QObject &context, std::function<void()> then);
