@@ -1,4 +1,4 @@
-#include "serial/LinuxSerialPlatform.h"
+#include "serial/linux/LinuxSerialPlatform.h"
 #include "support/PseudoTerminal.h"
 
 #include <QDir>

@@ -1,5 +1,5 @@
 #include "serial/SerialPlatform.h"
-#include "serial/Win32SerialLink.h"
+#include "serial/windows/Win32SerialLink.h"
 
 #include <QElapsedTimer>
 #include <QTest>

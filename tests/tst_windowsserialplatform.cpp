@@ -1,5 +1,5 @@
 #include "serial/SerialPlatform.h"
-#include "serial/WindowsSerialPlatform.h"
+#include "serial/windows/WindowsSerialPlatform.h"
 
 #ifndef NOMINMAX
 #define NOMINMAX
