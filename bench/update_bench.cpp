@@ -9,11 +9,13 @@
 // QT_QPA_PLATFORM says otherwise)
 
 #include "display/SendSequences.h"
+#include "match/Match.h"
+#include "match/MatchMemory.h"
 #include "serial/PortMemory.h"
+#include "serial/PortSession.h"
 #include "serial/linux/LinuxSerialLink.h"
 #include "support/FakeSerialPlatform.h"
 #include "ui/Form1.h"
-#include "match/MatchMemory.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -255,7 +257,8 @@ int main(int argc, char *argv[])
     PortMemory portMemory(settings);
     MatchMemory matchMemory(settings);
     PortSession session(std::make_unique<LinuxSerialLink>(platform), platform, portMemory, SendStartupCommand);
-    Form1 window(session, matchMemory);
+    Match match(session, matchMemory);
+    Form1 window(match);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) {
         std::fprintf(stderr, "the window was never shown\n");

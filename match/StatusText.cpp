@@ -62,7 +62,9 @@ QString accessAdvice(const SerialDevice &device)
 {
     if (!device.grantingGroup.empty())
         return sentence(AccessAdvice(device)) + QStringLiteral(", then log in again.");
-    return QStringLiteral("%1 is %2.").arg(named(device), text(AccessAdvice(device)));
+    if (!device.owner.empty())
+        return QStringLiteral("%1 is %2.").arg(named(device), text(AccessAdvice(device)));
+    return QStringLiteral("%1: %2.").arg(named(device), text(AccessAdvice(device)));
 }
 
 // Each piece of advice once, for devices this user may not open.

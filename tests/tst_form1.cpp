@@ -2,7 +2,7 @@
 #include "support/TestWindow.h"
 #include "ui/DigitFont.h"
 #include "ui/ReadableRed.h"
-#include "ui/StatusText.h"
+#include "match/StatusText.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -16,13 +16,10 @@
 #include <QRegularExpression>
 #include <QStyle>
 #include <QTest>
-#include <QTextBlock>
-#include <QTextCursor>
 #include <QTextDocument>
-#include <QTextLayout>
 
 namespace {
-const UsbIdentity kFtdi{0x0403, 0x6001, "A50285BI"};
+const UsbIdentity kFtdi{0x0403, 0x6001, "A50285BI", ""};
 
 // The window on a recording link, prepared by the test before the window
 // loads, with the given devices present.
@@ -329,7 +326,6 @@ private slots:
         // Its whole text, also where it is shown in a smaller size.
         QWidget *status = window.control("StatusLine");
         QCOMPARE(accessibleName(status), window.form->statusText());
-        QCOMPARE(status->accessibleDescription(), window.form->statusText());
         QCOMPARE(status->toolTip(), window.form->statusText());
     }
 
@@ -571,8 +567,10 @@ private slots:
         SerialDevice ftdi = FakeDevice(33, "FT232R USB UART", kFtdi);
         ftdi.manufacturer = "FTDI";
         ftdi.mayOpen = false;
+        ftdi.grantingGroup = "dialout";
         SerialDevice port1 = FakeDevice(1);
         port1.mayOpen = false;
+        port1.grantingGroup = "dialout";
         Window window(
             [&](RecordingLink &link) {
                 link.outcome = [&](int port) {
@@ -601,60 +599,50 @@ private slots:
         QVERIFY(status->font().pointSizeF() >= 6);
     }
 
-    // Closed at 08 15 and started again: the start is as always, the status
-    // line offers the match back, and restoring it sends nothing.
-    void theLastMatchIsOfferedBackAndRestoredWithoutSending()
+    // The offer of the last match: under the status line, a link that the
+    // mouse, Enter, Space and the shortcut press, told to screen readers as a
+    // link; the status line itself is no Tab stop.
+    void theLastMatchIsALinkToRestore_data()
     {
+        QTest::addColumn<QString>("press");
+        QTest::newRow("mouse") << "mouse";
+        QTest::newRow("Tab, then Space") << "Space";
+        QTest::newRow("Tab, then Enter") << "Enter";
+        QTest::newRow("the shortcut") << "Ctrl+R";
+    }
+    void theLastMatchIsALinkToRestore()
+    {
+        QFETCH(QString, press);
         QTemporaryDir settings;
         {
-            Window first({}, {}, settings.path());
-            for (int i = 0; i < 8; ++i)
-                first.click("Command2");
-            for (int i = 0; i < 15; ++i)
-                first.click("Command5");
-            first.click("Command3");
+            QSettings earlier(settings.filePath(QStringLiteral("scoreboard.conf")), QSettings::IniFormat);
+            MatchMemory(earlier).windowChanged({"0", "8", "1", "5"});
         }
-        Window second({}, {}, settings.path());
-        QCOMPARE(second.digits(), QStringLiteral("0000"));
-        QVERIFY2(second.form->statusText().contains(
-                     QRegularExpression(QStringLiteral("Last match: board showed 08 15 at \\d\\d:\\d\\d - Restore"))),
-                 qPrintable(second.form->statusText()));
-        QVERIFY(second.control("StatusLine")->toolTip().endsWith(QStringLiteral("Restore (Ctrl+R)")));
-        second.showActive();
+        Window window({}, {}, settings.path());
+        window.showActive();
+        auto *link = window.control<QPushButton>("RestoreLink");
+        QVERIFY(link->isVisible());
+        QVERIFY(window.control("StatusLine")->geometry().bottom() < link->geometry().top());
+        QCOMPARE(window.control("StatusLine")->focusPolicy(), Qt::NoFocus);
+        QAccessibleInterface *told = QAccessible::queryAccessibleInterface(link);
+        QCOMPARE(told->role(), QAccessible::Link);
+        QCOMPARE(told->text(QAccessible::Name), QStringLiteral("Restore the last match"));
+        QVERIFY(told->text(QAccessible::Description).startsWith(QStringLiteral("Last match: window showed 08 15")));
 
-        // The link where it is drawn.
-        auto *status = second.control<QLabel>("StatusLine");
-        const auto layout = laidOut(*status);
-        layout->size(); // lays it out
-        const QTextCursor link = layout->find(QStringLiteral("Restore"));
-        QVERIFY(!link.isNull());
-        const QTextLine line =
-            link.block().layout()->lineForTextPosition(link.selectionStart() - link.block().position());
-        const QPoint onLink(int(line.cursorToX(link.selectionStart() - link.block().position())) + 3,
-                            int(line.y() + line.height() / 2));
-        QTest::mouseClick(status, Qt::LeftButton, {}, status->contentsRect().topLeft() + onLink);
-        QCOMPARE(second.digits(), QStringLiteral("0815"));
-        QCOMPARE(second.form->statusText(), StatusText::notOnTheBoardYet());
-        QVERIFY(second.link->writes.empty());
-
-        // Offered again (the window closed at 08 15); the first "+" withdraws it.
-        second.form.reset();
-        Window third({}, {}, settings.path());
-        third.click("Command2");
-        QTest::keySequence(third.form.get(), QKeySequence(Qt::CTRL | Qt::Key_R));
-        QCOMPARE(third.digits(), QStringLiteral("0100"));
-        QVERIFY(!third.form->statusText().contains(QStringLiteral("Last match")));
-    }
-
-    void aPortThatGoesAwayDuringAnUpdateIsReported()
-    {
-        Window window;
-        window.link->writesBeforeFailure = 1;
-        window.click("Command3");
-        QCOMPARE(window.form->statusText(),
-                 QStringLiteral(
-                     "Not sent: port 1 (/dev/fake1) stopped working - check the cable, then choose the port again"));
-        QVERIFY(!window.link->isOpen());
+        if (press == "mouse") {
+            QTest::mouseClick(link, Qt::LeftButton);
+        } else if (press == "Ctrl+R") {
+            QTest::keySequence(window.form.get(), QKeySequence(Qt::CTRL | Qt::Key_R));
+        } else {
+            window.control("Command6")->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), link);
+            QTest::keyClick(link, press == "Space" ? Qt::Key_Space : Qt::Key_Return);
+        }
+        QCOMPARE(window.digits(), QStringLiteral("0815"));
+        QVERIFY(!link->isVisible());
+        QVERIFY(!window.form->statusText().contains(QStringLiteral("Last match")));
+        QVERIFY(window.link->writes.empty());
     }
 
     void destroyingTheWindowDropsDtrThenCloses()

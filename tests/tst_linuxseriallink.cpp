@@ -173,19 +173,6 @@ private slots:
         QVERIFY(timer.elapsed() < 100ms); // stopped before the first pause
     }
 
-    void theSystemConsoleIsRefusedUnopened()
-    {
-        PseudoTerminal pty;
-        PortsOn platform([&](int) { return pty.devicePath(); });
-        platform.consoles = {pty.devicePath()};
-        LinuxSerialLink link(platform);
-
-        const LinkResult result = SelectPort(link, "1");
-        QCOMPARE(result.error, LinkError::SystemConsole);
-        QVERIFY(!link.isOpen());
-        QVERIFY(pty.receivedBytes(50ms).empty());
-    }
-
     void closeLeavesThePortFreeForTheNextOpen()
     {
         PseudoTerminal pty;
@@ -203,4 +190,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestLinuxSerialLink)
-#include "tst_qtseriallink.moc"
+#include "tst_linuxseriallink.moc"

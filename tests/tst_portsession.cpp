@@ -1,3 +1,4 @@
+#include "display/SendSequences.h"
 #include "serial/PortMemory.h"
 #include "serial/PortSession.h"
 #include "support/FakeSerialPlatform.h"
@@ -9,18 +10,21 @@
 #include <QTest>
 
 namespace {
-const UsbIdentity kFtdi{0x0403, 0x6001, "A50285BI"};
-const UsbIdentity kProlific{0x067b, 0x2303, ""}; // no serial number
+const UsbIdentity kFtdi{0x0403, 0x6001, "A50285BI", ""};
+const UsbIdentity kProlific{0x067b, 0x2303, "", ""}; // no serial number
 
-// "ftdi@33", "prolific@34", "plain@1" (an on-board port); "!" before the "@":
-// this user may not open it.
+// "ftdi@33", "prolific@34/1-2" (in USB socket 1-2), "plain@1" (an on-board
+// port); "!" before the "@": this user may not open it.
 SerialDevice deviceFrom(const QString &token)
 {
     const QString kind = token.section(QLatin1Char('@'), 0, 0);
-    const int port = token.section(QLatin1Char('@'), 1).toInt();
+    const QString where = token.section(QLatin1Char('@'), 1);
+    const int port = where.section(QLatin1Char('/'), 0, 0).toInt();
     SerialDevice device = kind.startsWith(QLatin1String("ftdi"))       ? FakeDevice(port, "FT232R USB UART", kFtdi)
                           : kind.startsWith(QLatin1String("prolific")) ? FakeDevice(port, "USB-Serial", kProlific)
                                                                        : FakeDevice(port);
+    if (device.usb)
+        device.usb->socket = where.section(QLatin1Char('/'), 1).toStdString();
     device.mayOpen = !kind.endsWith(QLatin1Char('!'));
     return device;
 }
@@ -47,8 +51,9 @@ QString nameOf(LinkError error)
 QString nameOf(PortEvent::Kind kind)
 {
     static const char *const names[] = {
-        "Opened",    "OpenFailed", "StartupCommandSent", "NoPortFound",   "RememberedOpened", "RememberedReplaced",
-        "Unplugged", "Back",       "ReopenFailed",       "AnotherDevice", "DevicesChanged",   "MemoryNotWritable"};
+        "Opened",    "OpenFailed",       "StartupCommandSent", "NoPortFound",  "RememberedOpened",
+        "RememberedReplaced", "RememberedElsewhere", "Unplugged", "ClosedForRemoval", "Back",
+        "ReopenFailed", "AnotherDevice", "DevicesChanged", "MemoryNotWritable"};
     return QLatin1String(names[int(kind)]);
 }
 
@@ -78,8 +83,7 @@ struct Session
         auto recording = std::make_unique<RecordingLink>();
         link = recording.get();
         link->outcome = [this](int port) { return platform.openOutcome(port); };
-        session = std::make_unique<PortSession>(std::move(recording), platform, memory,
-                                                [](SerialLink &) { return LinkResult{}; });
+        session = std::make_unique<PortSession>(std::move(recording), platform, memory, SendStartupCommand);
         QObject::connect(session.get(), &PortSession::happened,
                          [this](const PortEvent &event) { events << described(event); });
     }
@@ -105,82 +109,73 @@ class TestPortSession : public QObject
     Q_OBJECT
 
 private slots:
-    // Which device is open after start, typing and devices coming and going.
+    // Which device is open after start, typing, sends, and devices coming
+    // and going. Steps: "type 33"; "plug <devices>" (what is present now);
+    // "gone" (every device, before the system tells); "send"; "send fails"
+    // (the write fails); "remove 33" (the system asks).
     void rules_data()
     {
         QTest::addColumn<QString>("remembered");  // the device last sent to, in an earlier run
         QTest::addColumn<QString>("atStart");     // devices present at start
-        QTest::addColumn<QString>("typed");       // then typed by the operator
-        QTest::addColumn<QStringList>("changes"); // devices present after each change
+        QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QString>("events");
         QTest::addColumn<int>("openPort");
 
         const QString none = QStringLiteral("NoPortFound NoSuchDevice NoSuchDevice | ");
-        QTest::newRow("unplugged") << ""
-                                   << "ftdi@33"
-                                   << "33" << QStringList{""} << none + "Opened 33 | Unplugged 33" << 0;
-        QTest::newRow("back at the same path")
-            << ""
-            << "ftdi@33"
-            << "33" << QStringList{"", "ftdi@33"} << none + "Opened 33 | Unplugged 33 | Back 33" << 33;
-        QTest::newRow("back at another path")
-            << ""
-            << "ftdi@33"
-            << "33" << QStringList{"", "ftdi@34"} << none + "Opened 33 | Unplugged 33 | Back 34" << 34;
-        QTest::newRow("plugged in again between two looks")
-            << ""
-            << "ftdi@33"
-            << "33" << QStringList{"ftdi@33"} << none + "Opened 33 | Back 33" << 33;
-        QTest::newRow("another device at the path")
-            << ""
-            << "ftdi@33"
-            << "33" << QStringList{"", "prolific@33"} << none + "Opened 33 | Unplugged 33 | AnotherDevice 33" << 0;
-        QTest::newRow("the adapter back after another device came")
-            << ""
-            << "ftdi@33"
-            << "33" << QStringList{"prolific@33", "prolific@33 ftdi@34"}
-            << none + "Opened 33 | Unplugged 33 | AnotherDevice 33 | Back 34" << 34;
-        QTest::newRow("no serial number: another path is another adapter")
-            << ""
-            << "prolific@33"
-            << "33" << QStringList{"", "prolific@34"} << none + "Opened 33 | Unplugged 33" << 0;
-        QTest::newRow("reopen refused") << ""
-                                        << "ftdi@33"
-                                        << "33" << QStringList{"", "ftdi!@34"}
-                                        << none + "Opened 33 | Unplugged 33 | ReopenFailed 34 PermissionDenied" << 0;
-        QTest::newRow("remembered present in another socket") << "ftdi@33"
-                                                              << "ftdi@35"
-                                                              << "" << QStringList{} << "RememberedOpened 35" << 35;
-        QTest::newRow("remembered absent") << "ftdi@33"
-                                           << ""
-                                           << "" << QStringList{} << "NoPortFound NoSuchDevice NoSuchDevice" << 0;
-        QTest::newRow("remembered replaced by another device") << "ftdi@33"
-                                                               << "prolific@33"
-                                                               << "" << QStringList{} << "RememberedReplaced 33" << 0;
-        QTest::newRow("remembered plugged in later")
-            << "ftdi@33"
-            << ""
-            << "" << QStringList{"ftdi@34"} << none + "RememberedOpened 34" << 34;
-        QTest::newRow("remembered, but port 1 and 2 answer") << "ftdi@33"
-                                                             << "plain@1 plain@2 ftdi@33"
-                                                             << "" << QStringList{} << "Opened 1" << 1;
-        QTest::newRow("console") << ""
-                                 << "console@1"
-                                 << "" << QStringList{} << "NoPortFound SystemConsole NoSuchDevice" << 0;
-        QTest::newRow("permission denied") << ""
-                                           << "plain!@1"
-                                           << "" << QStringList{} << "NoPortFound PermissionDenied NoSuchDevice" << 0;
-        QTest::newRow("a device plugged in while none is open")
-            << ""
-            << ""
-            << "" << QStringList{"ftdi@33"} << none + "DevicesChanged" << 0;
+        const auto row = [](const char *name, const char *remembered, const char *atStart, QStringList steps,
+                            const QString &events, int openPort) {
+            QTest::newRow(name) << remembered << atStart << steps << events << openPort;
+        };
+        row("unplugged", "", "ftdi@33", {"type 33", "plug "}, none + "Opened 33 | Unplugged 33", 0);
+        row("back at the same path", "", "ftdi@33", {"type 33", "plug ", "plug ftdi@33"},
+            none + "Opened 33 | Unplugged 33 | Back 33", 33);
+        row("back at another path", "", "ftdi@33", {"type 33", "plug ", "plug ftdi@34"},
+            none + "Opened 33 | Unplugged 33 | Back 34", 34);
+        row("plugged in again between two looks", "", "ftdi@33", {"type 33", "plug ftdi@33"},
+            none + "Opened 33 | Back 33", 33);
+        row("another device at the path", "", "ftdi@33", {"type 33", "plug ", "plug prolific@33/1-1"},
+            none + "Opened 33 | Unplugged 33 | AnotherDevice 33", 0);
+        row("the adapter back after another device came", "", "ftdi@33",
+            {"type 33", "plug prolific@33/1-1", "plug prolific@33/1-1 ftdi@34"},
+            none + "Opened 33 | Unplugged 33 | AnotherDevice 33 | Back 34", 34);
+        row("no serial number: back in its own socket, not its twin at its old path", "", "prolific@33/1-1",
+            {"type 33", "plug ", "plug prolific@33/1-3 prolific@34/1-1"},
+            none + "Opened 33 | Unplugged 33 | Back 34", 34);
+        row("no serial number: its twin in another socket is not it", "", "prolific@33/1-1",
+            {"type 33", "plug ", "plug prolific@33/1-3"}, none + "Opened 33 | Unplugged 33 | AnotherDevice 33", 0);
+        row("reopen refused", "", "ftdi@33", {"type 33", "plug ", "plug ftdi!@34"},
+            none + "Opened 33 | Unplugged 33 | ReopenFailed 34 PermissionDenied", 0);
+        row("cut off by an unplug: waited for", "", "ftdi@33", {"type 33", "gone", "send fails", "plug ftdi@34"},
+            none + "Opened 33 | Back 34", 34);
+        row("a failed write on a device still there: opened again", "", "ftdi@33", {"type 33", "send fails"},
+            none + "Opened 33", 33);
+        row("closed for safe removal, then back", "", "ftdi@33", {"type 33", "remove 33", "plug ", "plug ftdi@33"},
+            none + "Opened 33 | ClosedForRemoval 33 | Back 33", 33);
+        row("remembered present in another socket", "ftdi@33", "ftdi@35", {}, "RememberedOpened 35", 35);
+        row("remembered beats ports 1 and 2, which are not probed", "ftdi@33", "plain@1 plain@2 ftdi@33", {},
+            "RememberedOpened 33", 33);
+        row("no serial number: remembered found in its socket, not its twin", "prolific@33/1-1",
+            "prolific@33/1-3 prolific@34/1-1", {}, "RememberedOpened 34", 34);
+        row("no serial number, kept without a socket: never opened on its own", "prolific@33", "prolific@33/1-1", {},
+            "RememberedReplaced 33", 0);
+        row("remembered absent", "ftdi@33", "", {}, "NoPortFound NoSuchDevice NoSuchDevice", 0);
+        row("remembered replaced by another device", "ftdi@33", "prolific@33/1-1", {}, "RememberedReplaced 33", 0);
+        row("remembered plugged in later", "ftdi@33", "", {"plug ftdi@34"}, none + "RememberedOpened 34", 34);
+        row("remembered port 2: the probes run, and it is named where it is now", "ftdi@2", "plain@1 ftdi@5", {},
+            "Opened 1 | StartupCommandSent 1 | RememberedElsewhere 5", 1);
+        row("the field's port plugged in: opened", "", "", {"type 34", "plug ftdi@34"},
+            none + "OpenFailed 34 NoSuchDevice | Opened 34", 34);
+        row("console", "", "console@1", {}, "NoPortFound SystemConsole NoSuchDevice", 0);
+        row("console typed", "", "console@1 ftdi@33", {"type 1"},
+            "NoPortFound SystemConsole NoSuchDevice | OpenFailed 1 SystemConsole", 0);
+        row("permission denied", "", "plain!@1", {}, "NoPortFound PermissionDenied NoSuchDevice", 0);
+        row("a device plugged in while none is open", "", "", {"plug ftdi@33"}, none + "DevicesChanged", 0);
     }
     void rules()
     {
         QFETCH(QString, remembered);
         QFETCH(QString, atStart);
-        QFETCH(QString, typed);
-        QFETCH(QStringList, changes);
+        QFETCH(QStringList, steps);
         QFETCH(QString, events);
         QFETCH(int, openPort);
         QTemporaryDir folder;
@@ -195,16 +190,36 @@ private slots:
         if (atStart.startsWith(QLatin1String("console")))
             s.platform.consoles = {"/dev/fake1"};
         s.session->start();
-        if (!typed.isEmpty())
-            s.session->textEdited(typed.toStdString());
-        for (const QString &devices : changes) {
-            s.platform.present = devicesFrom(devices);
-            s.platform.change();
+        if (events.startsWith(QLatin1String("RememberedOpened"))) // found at start: nothing probed
+            QVERIFY(std::find(s.link->calls.begin(), s.link->calls.end(), "setPortNumber 1") == s.link->calls.end());
+        std::size_t written = 0;
+        for (const QString &step : steps) {
+            const QString argument = step.section(QLatin1Char(' '), 1);
+            if (step.startsWith(QLatin1String("type"))) {
+                s.session->textEdited(argument.toStdString());
+            } else if (step.startsWith(QLatin1String("plug"))) {
+                s.platform.present = devicesFrom(argument);
+                s.platform.change();
+            } else if (step == QLatin1String("gone")) {
+                s.platform.present.clear();
+            } else if (step == QLatin1String("send fails")) {
+                s.link->writesBeforeFailure = 0;
+                QCOMPARE(s.send().error, LinkError::WriteFailed);
+                s.link->writesBeforeFailure = -1;
+            } else if (step.startsWith(QLatin1String("remove"))) {
+                s.platform.askToRemove(argument.toInt());
+            } else {
+                QVERIFY(s.send().ok());
+                ++written;
+            }
         }
 
         QCOMPARE(s.events.join(QStringLiteral(" | ")), events);
         QCOMPARE(s.link->isOpen() ? s.link->portNumber() : 0, openPort);
-        QVERIFY(s.link->writes.empty()); // listing, remembering and following devices send nothing
+        // Listing, remembering and following devices send nothing; only the
+        // start-up command and the sends asked for reach a port.
+        const std::size_t startup = events.contains(QLatin1String("StartupCommandSent")) ? 2 : 0;
+        QCOMPARE(s.link->writes.size(), startup + written);
     }
 
     // The first send after the operator's choice remembers the device known
@@ -223,7 +238,7 @@ private slots:
         QVERIFY(s.send().ok());
         QCOMPARE(s.platform.scans, scans);
         const auto kept = PortMemory(s.settings).recall();
-        QVERIFY(kept && kept->usb == kFtdi && kept->portNumber == 33);
+        QVERIFY(kept && kept->usb && kept->usb->serialNumber == kFtdi.serialNumber && kept->portNumber == 33);
 
         // Picking it again and sending changes nothing kept: nothing written,
         // so a file that cannot be written now goes unnoticed.

@@ -1,4 +1,6 @@
-#include "ui/StatusText.h"
+#include "match/StatusText.h"
+
+Q_DECLARE_METATYPE(LinkResult)
 
 #include <QTest>
 
@@ -8,7 +10,8 @@ LinkResult port(int number, const char *path, LinkError error = LinkError::None,
     return {error, number, path, systemText};
 }
 
-SerialDevice device(int number, const char *path, const char *manufacturer, const char *product, bool mayOpen)
+SerialDevice device(int number, const char *path, const char *manufacturer, const char *product, bool mayOpen,
+                    const char *serialNumber = "")
 {
     SerialDevice found;
     found.portNumber = number;
@@ -16,6 +19,8 @@ SerialDevice device(int number, const char *path, const char *manufacturer, cons
     found.manufacturer = manufacturer;
     found.product = product;
     found.mayOpen = mayOpen;
+    found.grantingGroup = mayOpen ? "" : "dialout";
+    found.usb = UsbIdentity{0x0403, 0x6001, serialNumber, "1-1"};
     return found;
 }
 
@@ -27,7 +32,7 @@ PortEvent happened(PortEvent::Kind kind, LinkResult result = {})
     return made;
 }
 
-const SerialDevice kFtdi = device(33, "/dev/ttyUSB0", "FTDI", "FT232R USB UART", true);
+const SerialDevice kFtdi = device(33, "/dev/ttyUSB0", "FTDI", "FT232R USB UART", true, "A50285BI");
 const SerialDevice kProlific = device(33, "/dev/ttyUSB0", "Prolific", "Prolific USB-Serial Controller", true);
 } // namespace
 
@@ -110,6 +115,42 @@ private slots:
         QTest::newRow("unplugged") << happened(Kind::Unplugged, port(33, "/dev/ttyUSB0"))
                                    << "Port 33 (/dev/ttyUSB0) unplugged - it opens again when plugged back in"
                                    << "";
+        QTest::newRow("closed for safe removal")
+            << happened(Kind::ClosedForRemoval, port(5, "COM5"))
+            << "Port 5 (COM5) closed so that it can be removed safely - it opens again when plugged back in"
+            << "";
+
+        PortEvent ftdiThere = happened(Kind::RememberedReplaced);
+        ftdiThere.device = kFtdi;
+        QTest::newRow("an FTDI") << ftdiThere << "Port 33 is now an FTDI FT232R USB UART - pick it to use it"
+                                 << "a FTDI";
+        PortEvent elsewhere = happened(Kind::RememberedElsewhere);
+        elsewhere.device = kFtdi;
+        QTest::newRow("the adapter used last time, elsewhere")
+            << elsewhere << "The adapter used last time is 33 FTDI FT232R USB UART (ttyUSB0) - pick it to use it"
+            << "";
+
+        PortEvent twins = happened(Kind::DevicesChanged);
+        twins.devices = {device(33, "/dev/ttyUSB0", "FTDI", "FT232R USB UART", true, "A50285BI"),
+                         device(34, "/dev/ttyUSB1", "FTDI", "FT232R USB UART", true, "A50285BC")};
+        MarkLookAlikes(twins.devices);
+        QTest::newRow("two of a model told apart by their serial numbers")
+            << twins
+            << "Found 33 FTDI FT232R USB UART, serial A50285BI (ttyUSB0), 34 FTDI FT232R USB UART, serial A50285BC "
+               "(ttyUSB1) - pick one under COM-port."
+            << "";
+
+        PortEvent rootOnly = happened(Kind::NoPortFound);
+        rootOnly.failedProbes = {port(1, "/dev/ttyS0", LinkError::NoSuchDevice),
+                                 port(2, "/dev/ttyS1", LinkError::NoSuchDevice)};
+        rootOnly.devices = {device(33, "/dev/ttyUSB0", "FTDI", "FT232R USB UART", false)};
+        rootOnly.devices[0].grantingGroup.clear();
+        rootOnly.devices[0].owner = "root";
+        QTest::newRow("owned by root alone: no group to join")
+            << rootOnly
+            << "No permission for 33 FTDI FT232R USB UART (ttyUSB0). Ports 1 and 2: no such device. 33 FTDI FT232R "
+               "USB UART (ttyUSB0) is owned by root - an administrator must allow you to use it."
+            << "dialout";
     }
     void eventsInWords()
     {
@@ -122,30 +163,73 @@ private slots:
             QVERIFY2(!said.contains(notThere), qPrintable(notThere));
     }
 
-    // The offer names what Restore brings back: the window's scores.
+    // A send that did not reach the board whole, and what the operator can
+    // do: nothing to choose while the port is awaited.
+    void sendsThatFailed_data()
+    {
+        QTest::addColumn<LinkResult>("result");
+        QTest::addColumn<int>("digitsSent");
+        QTest::addColumn<bool>("awaited");
+        QTest::addColumn<QString>("text");
+        const LinkResult writeFailed = port(33, "/dev/ttyUSB0", LinkError::WriteFailed, "Input/output error");
+        QTest::newRow("cut off by an unplug")
+            << writeFailed << 2 << true
+            << "Update cut off after 2 of 4 digits: port 33 was unplugged - the board may show a mix; it is reopened "
+               "when plugged back in, then press Update scoreboard";
+        QTest::newRow("unplugged before the first digit")
+            << writeFailed << 0 << true
+            << "Not sent: port 33 was unplugged - it is reopened when plugged back in, then press Update scoreboard";
+        QTest::newRow("a line that failed, the device still there")
+            << writeFailed << 0 << false
+            << "Not sent: port 33 (/dev/ttyUSB0) stopped working (Input/output error) - check the cable, then press "
+               "Update scoreboard";
+        QTest::newRow("the port awaited") << port(33, "", LinkError::NotOpen) << 0 << true
+                                          << "Not sent: port 33 is unplugged - it is reopened when plugged back in, "
+                                             "then press Update scoreboard";
+        QTest::newRow("no port open") << port(0, "", LinkError::NotOpen) << 0 << false
+                                      << "Not sent: no port is open - choose one under COM-port";
+    }
+    void sendsThatFailed()
+    {
+        QFETCH(LinkResult, result);
+        QFETCH(int, digitsSent);
+        QFETCH(bool, awaited);
+        QFETCH(QString, text);
+        QCOMPARE(StatusText::notSent(result, digitsSent, awaited), text);
+    }
+
+    // The offer names only what is known, and what Restore brings back: the
+    // window's scores where known, else the board's.
     void theLastMatch_data()
     {
+        QTest::addColumn<QString>("board"); // "": unknown
         QTest::addColumn<QDateTime>("sentAt");
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("text");
         const QDateTime today(QDate::currentDate(), QTime(20, 31));
-        QTest::newRow("as the board showed it") << today << "0815"
+        QTest::newRow("as the board showed it") << "0815" << today << "0815"
                                                 << "Last match: board showed 08 15 at 20:31 - Restore";
         QTest::newRow("the window ahead of the board")
-            << today << "0816"
-            << "Last match: board showed 08 15 at 20:31, window 08 16 - Restore";
-        QTest::newRow("never sent") << QDateTime() << "0100"
-                                    << "Last match: window showed 01 00 - Restore";
+            << "0815" << today << "0816" << "Last match: board showed 08 15 at 20:31, window 08 16 - Restore";
+        QTest::newRow("the window never kept: not 00 00") << "0815" << today << ""
+                                                           << "Last match: board showed 08 15 at 20:31 - Restore";
+        QTest::newRow("never sent") << "" << QDateTime() << "0100" << "Last match: window showed 01 00 - Restore";
     }
     void theLastMatch()
     {
+        QFETCH(QString, board);
         QFETCH(QDateTime, sentAt);
         QFETCH(QString, window);
         QFETCH(QString, text);
-        ScoreKeeper::DigitCells shown;
-        for (int i = 0; i < 4; ++i)
-            shown[std::size_t(i)] = std::string(1, char(window[i].unicode()));
-        QCOMPARE(StatusText::lastMatch({"0", "8", "1", "5"}, sentAt, shown), text);
+        const auto digits = [](const QString &four) -> std::optional<ScoreKeeper::DigitCells> {
+            if (four.isEmpty())
+                return std::nullopt;
+            ScoreKeeper::DigitCells cells;
+            for (int i = 0; i < 4; ++i)
+                cells[std::size_t(i)] = std::string(1, char(four[i].unicode()));
+            return cells;
+        };
+        QCOMPARE(StatusText::lastMatch({digits(board), sentAt, digits(window)}), text);
     }
 };
 

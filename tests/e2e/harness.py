@@ -161,15 +161,20 @@ def plug_in(process, stand_in):
 
 def _describe(stand_in):
     """Shell lines that make the private /sys/class/tty describe a stand-in as
-    a USB adapter: its device number, and the USB device above it."""
+    a USB adapter, laid out as the kernel lays it out: the tty's folder under
+    the USB device of its socket (usb["socket"], "1-1" unless given), which
+    holds the adapter's identity."""
     if not getattr(stand_in, "usb", None):
         return []
     name = os.path.basename(device_path(stand_in.port))
     number = os.stat(stand_in.slave_path).st_rdev
-    tty, usb = f"/sys/class/tty/{name}", f"/sys/class/tty/.usb-{name}"
-    lines = [f"rm -rf {tty} {usb}", f"mkdir -p {tty} {usb}/1-1:1.0", f"echo {os.major(number)}:{os.minor(number)} > {tty}/dev",
-             f"ln -s {usb}/1-1:1.0 {tty}/device"]
-    lines += [f"echo '{value}' > {usb}/{key}" for key, value in stand_in.usb.items()]
+    socket = stand_in.usb.get("socket", "1-1")
+    usb = f"/sys/class/tty/.devices/pci0000:00/usb1/{socket}"
+    port = f"{usb}/{socket}:1.0/{name}"
+    tty = f"{port}/tty/{name}"
+    lines = [f"rm -rf /sys/class/tty/{name} {usb}", f"mkdir -p {tty}", f"echo {os.major(number)}:{os.minor(number)} > {tty}/dev",
+             f"ln -s {port} {tty}/device", f"ln -s {tty} /sys/class/tty/{name}"]
+    lines += [f"echo '{value}' > {usb}/{key}" for key, value in stand_in.usb.items() if key != "socket"]
     return lines
 
 

@@ -211,13 +211,15 @@ def stop(x, process, window):
 def finding_the_adapter(x, program):
     """Only USB adapters present: the FTDI adapter typed and sent to, then
     another adapter at its number (named, never opened), then the FTDI adapter
-    again, unplugged and back in another socket."""
+    again, unplugged and back in another socket; and with a built-in port 1
+    there, the adapter used last time is opened at start and port 1 hears
+    nothing."""
     env = dict(x.env(), XDG_CONFIG_HOME=tempfile.mkdtemp(prefix="scoreboard-e2e-config-"))
     adapter = harness.StandInPort(33, FTDI)
     listing = harness.run_with_ports([program, "--list-ports"], [adapter], env, stdout=subprocess.PIPE, text=True)
     printed, _ = listing.communicate(timeout=10)
     assert listing.returncode == 0 and printed == "33\t/dev/ttyUSB0\tFTDI FT232R USB UART\tUSB 0403:6001 serial " \
-        "A50285BI\tmay open\n", f"--list-ports: {printed!r}"
+        "A50285BI socket 1-1\tmay open\n", f"--list-ports: {printed!r}"
 
     process, window = start(x, program, [adapter], env)
     x.click(window, *COMBO_TEXT)
@@ -241,7 +243,7 @@ def finding_the_adapter(x, program):
     assert again.received() == b"", "nothing is sent at start to the remembered adapter"
     harness.unplug(process, 33)
     time.sleep(0.5)
-    moved = harness.StandInPort(34, FTDI)
+    moved = harness.StandInPort(34, dict(FTDI, socket="1-2"))
     harness.plug_in(process, moved)
     time.sleep(1.0)
     x.click(window, *UPDATE)
@@ -249,43 +251,91 @@ def finding_the_adapter(x, program):
     assert "Port 33 is back as port 34 (/dev/ttyUSB1) and open" in said(process), said(process)
     stop(x, process, window)
 
-    # With port 1 there, the start-up discovery stands and the adapter hears nothing.
+    # A built-in port 1 there too: the adapter used last time is opened, port 1 is not even probed.
     port1, adapter_again = harness.StandInPort(1), harness.StandInPort(34, FTDI)
     process, window = start(x, program, [port1, adapter_again], env)
-    assert port1.received() == bytes.fromhex("0D 00 41 ED C5 0D 00 41 ED C5 0D 00 53 13 8D"), "start-up command"
+    x.click(window, *UPDATE)
+    check_update(adapter_again, 0, [0, 0, 0, 0], "the adapter used last time beside a built-in port 1")
     stop(x, process, window)
-    assert adapter_again.received() == b"", "the adapter received bytes while port 1 was in use"
+    assert port1.received() == b"", "port 1 received bytes while the adapter used last time was there"
     print("finding the adapter: listed, typed, remembered, another adapter left alone, back in another socket; "
-          "port 1 still wins")
+          "opened before a built-in port 1")
     for port in (adapter, other, again, moved, port1, adapter_again):
         port.close()
 
 
-def the_last_match_survives_a_close(x, program):
-    """Closed at 08 15: the next start is as always, and Restore (its
-    shortcut) brings 08 15 back into the window for the next update."""
+def twins_without_serial_numbers(x, program):
+    """Two adapters of one model without serial numbers are told apart by their
+    sockets only: at start, and when the one in use comes back."""
+    env = dict(x.env(), XDG_CONFIG_HOME=tempfile.mkdtemp(prefix="scoreboard-e2e-config-"))
+    a = harness.StandInPort(33, dict(PROLIFIC, socket="1-1"))
+    process, window = start(x, program, [a], env)
+    x.click(window, *COMBO_TEXT)
+    x.xdotool("key", "ctrl+a")
+    x.xdotool("type", "--delay", "50", "33")
+    time.sleep(0.2)
+    x.click(window, *UPDATE)
+    check_update(a, 0, [0, 0, 0, 0], "adapter A in socket 1-1, typed")
+    stop(x, process, window)
+
+    # Next start: B (socket 1-3) comes first as ttyUSB0, A is ttyUSB1.
+    b, a_later = harness.StandInPort(33, dict(PROLIFIC, socket="1-3")), harness.StandInPort(34, dict(PROLIFIC, socket="1-1"))
+    process, window = start(x, program, [b, a_later], env)
+    x.click(window, *UPDATE)
+    check_update(a_later, 0, [0, 0, 0, 0], "at start: A by its socket, not its twin at its old number")
+
+    # While running: A goes, B's twin C takes ttyUSB1 in socket 1-4 - not opened;
+    # A comes back in its own socket as ttyUSB2 - opened.
+    harness.unplug(process, 34)
+    time.sleep(0.5)
+    c = harness.StandInPort(34, dict(PROLIFIC, socket="1-4"))
+    harness.plug_in(process, c)
+    time.sleep(1.0)
+    a_back = harness.StandInPort(35, dict(PROLIFIC, socket="1-1"))
+    harness.plug_in(process, a_back)
+    time.sleep(1.0)
+    x.click(window, *UPDATE)
+    check_update(a_back, 0, [0, 0, 0, 0], "A back in its own socket: the update reaches it")
+    stop(x, process, window)
+    for twin in (b, c):
+        assert twin.received() == b"", "a twin in another socket received bytes"
+    print("twins without serial numbers: told apart by socket at start and on return; the others heard nothing")
+    for port in (a, b, a_later, c, a_back):
+        port.close()
+
+
+def the_match_survives_any_end(x, program):
+    """Killed at 08 15 on the window, 08 00 on the board: the next start is as
+    always, and Restore (its shortcut) brings 08 15 back for the next update.
+    A start that touches nothing keeps the offer for the one after."""
     env = dict(x.env(), XDG_CONFIG_HOME=tempfile.mkdtemp(prefix="scoreboard-e2e-config-"))
     ports = [harness.StandInPort(1), harness.StandInPort(2)]
     process, window = start(x, program, ports, env)
-    for place, presses in ((LEFT_PLUS, 8), (RIGHT_PLUS, 15)):
+    for place, presses in ((LEFT_PLUS, 8), (UPDATE, 1), (RIGHT_PLUS, 15)):
         for _ in range(presses):
             x.click(window, *place)
             time.sleep(0.03)
-    x.click(window, *UPDATE)
-    check_update(ports[0], 0, [0, 8, 1, 5], "08 15 sent")
-    stop(x, process, window)
-
-    since = len(ports[0].chunks)
-    process, window = start(x, program, ports, env)
-    ports[0].received()
-    assert len(ports[0].chunks) == since, "bytes sent at start, with both ports there"
-    assert "Last match: board showed 08 15 at " in said(process), said(process)
-    x.click(window, *COMBO_TEXT)  # the window takes the keyboard
-    x.xdotool("key", "ctrl+r")
+    check_update(ports[0], 0, [0, 8, 0, 0], "08 00 sent")
     time.sleep(0.2)
-    x.click(window, *UPDATE)
-    check_update(ports[0], since, [0, 8, 1, 5], "restored after a restart, then Update")
-    stop(x, process, window)
+    process.kill()
+    process.wait()
+
+    offer = "Last match: board showed 08 00 at "
+    for run in ("untouched", "restored"):
+        since = len(ports[0].chunks)
+        process, window = start(x, program, ports, env)
+        ports[0].received()
+        assert len(ports[0].chunks) == since, "bytes sent at start, with both ports there"
+        assert offer in said(process) and ", window 08 15 - Restore" in said(process), said(process)
+        if run == "untouched":
+            stop(x, process, window)
+            continue
+        x.click(window, *COMBO_TEXT)  # the window takes the keyboard
+        x.xdotool("key", "ctrl+r")
+        time.sleep(0.2)
+        x.click(window, *UPDATE)
+        check_update(ports[0], since, [0, 8, 1, 5], "killed, restarted untouched, restored, then Update")
+        stop(x, process, window)
     for port in ports:
         port.close()
 
@@ -302,7 +352,8 @@ def main():
         interrupted_during_an_update(x, program, signal.SIGINT)
         the_monitor_as_the_board(x, program, monitor)
         finding_the_adapter(x, program)
-        the_last_match_survives_a_close(x, program)
+        twins_without_serial_numbers(x, program)
+        the_match_survives_any_end(x, program)
     finally:
         x.close()
 

@@ -54,15 +54,16 @@ public:
     void watchDevices() override {}
 
     void change() { emit devicesChanged(); }
+    void askToRemove(int portNumber) { emit removalRequested(devicePathForPort(portNumber)); }
 
-    // Whether a device at the port's path would open now, and why not.
+    // Whether a device at the port's path would open now, and why not. Like
+    // a real link, it knows nothing of consoles: whoever opens must refuse
+    // them.
     LinkError openOutcome(int portNumber) const
     {
         const std::string path = devicePathForPort(portNumber);
         if (path.empty())
             return LinkError::NoDeviceForPort;
-        if (isSystemConsole(path))
-            return LinkError::SystemConsole;
         const auto device = deviceAt(path);
         if (!device)
             return LinkError::NoSuchDevice;

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "display/SendSequences.h"
+#include "match/Match.h"
+#include "match/MatchMemory.h"
 #include "serial/PortMemory.h"
+#include "serial/PortSession.h"
 #include "support/FakeSerialPlatform.h"
 #include "support/RecordingLink.h"
 #include "ui/Form1.h"
-#include "ui/MatchMemory.h"
 
 #include <QSettings>
 #include <QTemporaryDir>
@@ -13,26 +15,27 @@
 #include <functional>
 #include <memory>
 
-// The window as the program builds it, on fakes: a fake serial platform, a
+// The match as the program builds it, on fakes: a fake serial platform, a
 // link (a recording fake unless the test brings one), and settings in a
-// folder of the test's own, which a later window of the same test may share.
-struct TestWindow
+// folder of the test's own, which a later match of the same test may share.
+// Started by whoever shows it (the window), or by the test.
+struct TestMatch
 {
     using Prepare = std::function<void(FakeSerialPlatform &)>;
     using MakeLink = std::function<std::unique_ptr<SerialLink>(const SerialPlatform &)>;
 
-    explicit TestWindow(const Prepare &prepare = {}, const MakeLink &makeLink = {}, const QString &settingsFolder = {})
+    explicit TestMatch(const Prepare &prepare = {}, const MakeLink &makeLink = {}, const QString &settingsFolder = {})
         : folder(settingsFolder.isEmpty() ? std::make_shared<QTemporaryDir>() : nullptr),
           settings((settingsFolder.isEmpty() ? folder->path() : settingsFolder) + QStringLiteral("/scoreboard.conf"),
                    QSettings::IniFormat),
-          portMemory(settings), match(settings)
+          portMemory(settings), memory(settings)
     {
         if (prepare)
             prepare(platform);
         std::unique_ptr<SerialLink> link = makeLink ? makeLink(platform) : std::make_unique<RecordingLink>();
         recording = dynamic_cast<RecordingLink *>(link.get());
         session = std::make_unique<PortSession>(std::move(link), platform, portMemory, SendStartupCommand);
-        form = std::make_unique<Form1>(*session, match);
+        match = std::make_unique<Match>(*session, memory);
     }
 
     QString settingsFolder() const { return QFileInfo(settings.fileName()).path(); }
@@ -41,8 +44,18 @@ struct TestWindow
     QSettings settings;
     FakeSerialPlatform platform;
     PortMemory portMemory;
-    MatchMemory match;
+    MatchMemory memory;
     RecordingLink *recording = nullptr;
     std::unique_ptr<PortSession> session;
+    std::unique_ptr<Match> match;
+};
+
+// The window on such a match; it starts the match as it loads.
+struct TestWindow : TestMatch
+{
+    explicit TestWindow(const Prepare &prepare = {}, const MakeLink &makeLink = {}, const QString &settingsFolder = {})
+        : TestMatch(prepare, makeLink, settingsFolder), form(std::make_unique<Form1>(*match))
+    {}
+
     std::unique_ptr<Form1> form;
 };
