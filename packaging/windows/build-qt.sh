@@ -89,19 +89,26 @@ echo "$version" >"$prefix/licenses/debian-version"
 touch "$prefix/.qtbase-complete"
 fi
 
-# Qt WebSockets on the Qt just installed.
-echo "build-qt: building Qt WebSockets" >&2
+# Qt WebSockets on the Qt just installed, where its source is to be had:
+# Debian's archive lists qt6-websockets' source but, on some mirrors, serves
+# none of its files. Without it the prefix has no Qt6WebSockets, and says so
+# in .no-websockets.
 rm -rf "$work/websockets"
 mkdir -p "$work/websockets" && cd "$work/websockets"
-apt-get source -qq "qt6-websockets=$websockets_version" >/dev/null 2>&1 ||
-    { echo "build-qt: 'apt-get source qt6-websockets' failed" >&2; exit 1; }
-websockets_dir=$(find "$work/websockets" -maxdepth 1 -mindepth 1 -type d -name 'qt6-websockets-*')
-{ cmake -S "$websockets_dir" -B build -G Ninja \
-    -DCMAKE_TOOLCHAIN_FILE="$prefix/lib/cmake/Qt6/qt.toolchain.cmake" \
-    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-    -DCMAKE_INSTALL_PREFIX="$prefix" -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF &&
-    ninja -C build && ninja -C build install; } >websockets.log 2>&1 ||
-    { tail -n 40 websockets.log >&2; exit 1; }
+if apt-get source -qq "qt6-websockets=$websockets_version" >/dev/null 2>&1; then
+    echo "build-qt: building Qt WebSockets" >&2
+    websockets_dir=$(find "$work/websockets" -maxdepth 1 -mindepth 1 -type d -name 'qt6-websockets-*')
+    { cmake -S "$websockets_dir" -B build -G Ninja \
+        -DCMAKE_TOOLCHAIN_FILE="$prefix/lib/cmake/Qt6/qt.toolchain.cmake" \
+        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+        -DCMAKE_INSTALL_PREFIX="$prefix" -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF &&
+        ninja -C build && ninja -C build install; } >websockets.log 2>&1 ||
+        { tail -n 40 websockets.log >&2; exit 1; }
+    rm -f "$prefix/.no-websockets"
+else
+    echo "build-qt: no Qt WebSockets: 'apt-get source qt6-websockets' fetched nothing" >&2
+    touch "$prefix/.no-websockets"
+fi
 
 # http-parser (one C file) and qrcodegen's C++ library (one file) as static
 # libraries with their headers, from the upstream sources Debian's -dev
