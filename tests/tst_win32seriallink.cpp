@@ -1,4 +1,5 @@
 #include "serial/SerialPlatform.h"
+#include "serial/windows/RemovalWatch.h"
 #include "serial/windows/Win32SerialLink.h"
 
 #include <QElapsedTimer>
@@ -61,6 +62,18 @@ public:
         return what != failing;
     }
 };
+
+// The platform's side of "Safely remove", in the same log as the port's calls.
+class FakeRemovalWatch final : public RemovalWatch
+{
+public:
+    explicit FakeRemovalWatch(FakeCommApi &api) : m_api(api) {}
+    void watch(HANDLE h, const std::string &path) override { m_api.call("watch", h, QString::fromStdString(path)); }
+    void closing(HANDLE h) override { m_api.call("unwatch", h); }
+
+private:
+    FakeCommApi &m_api;
+};
 } // namespace
 
 class TestWin32SerialLink : public QObject
@@ -69,6 +82,7 @@ class TestWin32SerialLink : public QObject
 
     std::unique_ptr<SerialPlatform> platform = MakeSystemSerialPlatform(); // port n is COMn, 1 to 255
     FakeCommApi api;
+    FakeRemovalWatch removal{api};
     std::unique_ptr<Win32SerialLink> link;
 
     // As the window opens a port.
@@ -85,7 +99,7 @@ private slots:
     {
         link.reset(); // the last test's, which may still be open
         api = FakeCommApi();
-        link = std::make_unique<Win32SerialLink>(*platform, api);
+        link = std::make_unique<Win32SerialLink>(*platform, api, &removal);
     }
 
     void lineSetAtOpen_data()
@@ -101,9 +115,10 @@ private slots:
         QFETCH(bool, dtr);
         QVERIFY(open(port, dtr).ok());
         // COM10 and above open only by their device namespace name; read-write
-        // (Wine refuses line settings on a write-only handle), not shared.
+        // (Wine refuses line settings on a write-only handle), not shared;
+        // watched for removal once it is set up.
         QCOMPARE(api.calls, (QStringList{"CreateFileW \\\\.\\COM" + QString::number(port), "SetupComm", "GetCommState",
-                                         "SetCommState", "SetCommTimeouts"}));
+                                         "SetCommState", "SetCommTimeouts", "watch COM" + QString::number(port)}));
         QCOMPARE((QList<DWORD>{api.access, api.share, api.creation}),
                  (QList<DWORD>{GENERIC_READ | GENERIC_WRITE, 0, OPEN_EXISTING}));
         // 2400 baud, 8N1, RTS up, DTR as wished; no parity check, no flow
@@ -159,7 +174,8 @@ private slots:
         QCOMPARE(result.devicePath, platform->devicePathForPort(port));
         QCOMPARE(QString::fromStdString(result.systemText), text);
         QVERIFY(!link->isOpen());
-        // Nothing called for no port; a handle that was opened is closed again, at once.
+        // Nothing called for no port; a handle that was opened is closed again,
+        // at once, never watched.
         QCOMPARE(api.calls.value(api.calls.size() - 1), failing.isEmpty()          ? QString()
                                                         : failing == "CreateFileW" ? "CreateFileW \\\\.\\COM7"
                                                                                    : "CloseHandle");
@@ -176,15 +192,15 @@ private slots:
             QTest::newRow(name) << QString(steps) << QString(log);
         };
         row("DTR drops, and the port closes, once the queue is empty", "dtr off, dtr on, destroy",
-            "ClearCommError, ClearCommError, CLRDTR, SETDTR, ClearCommError, CloseHandle");
+            "ClearCommError, ClearCommError, CLRDTR, SETDTR, ClearCommError, unwatch, CloseHandle");
         row("DTR refused, port kept", "fail CLRDTR, dtr off, write",
             "ClearCommError, ClearCommError, CLRDTR, WriteFile 0d 00 53 13 8d, written");
         // Closed without waiting for a queue that will not drain; nothing
         // called once closed.
         row("device gone", "fail WriteFile, write, write, dtr off, close, destroy",
-            "WriteFile 0d 00 53 13 8d, CloseHandle, failed: Gone, not open");
+            "WriteFile 0d 00 53 13 8d, unwatch, CloseHandle, failed: Gone, not open");
         row("timed out, part taken", "take 2, write",
-            "WriteFile 0d 00 53 13 8d, CloseHandle, failed: the port did not take the bytes");
+            "WriteFile 0d 00 53 13 8d, unwatch, CloseHandle, failed: the port did not take the bytes");
     }
     void afterOpening()
     {

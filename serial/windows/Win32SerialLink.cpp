@@ -1,39 +1,12 @@
 #include "serial/windows/Win32SerialLink.h"
 
-#include "serial/SerialPlatform.h"
-
-#include <chrono>
-#include <thread>
-
-using namespace std::chrono_literals;
+#include "serial/BoardLine.h"
+#include "serial/windows/RemovalWatch.h"
+#include "serial/windows/WideText.h"
+#include "serial/windows/WindowsSerialPlatform.h"
 
 namespace {
-// A handful of bytes at 2400 baud leave in tens of milliseconds; anything
-// still queued after this is stuck, and waiting longer only hangs the window.
-constexpr auto kWriteTimeout = 1000ms;
-constexpr auto kDrainLimit = 500ms;
-constexpr auto kDrainPollInterval = 5ms;
 constexpr DWORD kQueueSize = 4096;
-constexpr DWORD kBaudRate = 2400;
-constexpr const char *kNothingTaken = "the port did not take the bytes";
-
-std::wstring Widen(const std::string &text)
-{
-    const int length = ::MultiByteToWideChar(CP_UTF8, 0, text.data(), int(text.size()), nullptr, 0);
-    std::wstring wide(std::size_t(length > 0 ? length : 0), L'\0');
-    if (length > 0)
-        ::MultiByteToWideChar(CP_UTF8, 0, text.data(), int(text.size()), wide.data(), length);
-    return wide;
-}
-
-std::string Utf8(const std::wstring &wide)
-{
-    const int length = ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), int(wide.size()), nullptr, 0, nullptr, nullptr);
-    std::string text(std::size_t(length > 0 ? length : 0), '\0');
-    if (length > 0)
-        ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), int(wide.size()), text.data(), length, nullptr, nullptr);
-    return text;
-}
 
 LinkError ClassifyOpenFailure(DWORD code)
 {
@@ -49,57 +22,43 @@ LinkError ClassifyOpenFailure(DWORD code)
 }
 } // namespace
 
-Win32SerialLink::Win32SerialLink(const SerialPlatform &platform)
-    : m_platform(platform), m_ownedApi(std::make_unique<SystemWin32CommApi>()), m_api(*m_ownedApi)
+Win32SerialLink::Win32SerialLink(const SerialPlatform &platform, Win32CommApi &api, RemovalWatch *removal)
+    : SystemSerialLink(platform), m_api(api), m_removal(removal)
 {}
 
-Win32SerialLink::Win32SerialLink(const SerialPlatform &platform, Win32CommApi &api) : m_platform(platform), m_api(api)
+Win32SerialLink::Win32SerialLink(const SerialPlatform &platform)
+    : SystemSerialLink(platform), m_ownedApi(std::make_unique<SystemWin32CommApi>()), m_api(*m_ownedApi),
+      m_removal(RemovalWatchOf(platform))
 {}
 
 Win32SerialLink::~Win32SerialLink()
 {
-    if (isOpen())
-        close();
+    close();
 }
 
-void Win32SerialLink::setPortNumber(int portNumber)
+std::optional<SystemSerialLink::OpenFailure> Win32SerialLink::openDevice(const std::string &path, bool dtr)
 {
-    m_portNumber = portNumber;
-    m_devicePath = m_platform.devicePathForPort(portNumber);
-}
-
-void Win32SerialLink::configureLine()
-{
-    // Nothing to store: open sets the whole line every time.
-}
-
-LinkResult Win32SerialLink::open()
-{
-    if (isOpen())
-        return resultFor(LinkError::None);
-    if (m_devicePath.empty())
-        return resultFor(LinkError::NoDeviceForPort);
-    if (m_platform.isSystemConsole(m_devicePath))
-        return resultFor(LinkError::SystemConsole);
-
     // COM10 and above are reachable only by their device namespace name.
-    const std::wstring name = L"\\\\.\\" + Widen(m_devicePath);
+    const std::wstring name = L"\\\\.\\" + Widen(path);
     // Read-write although we never read: under Wine, SetCommState on a
     // write-only handle fails with "Access denied".
     m_handle = m_api.createFile(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, OPEN_EXISTING, 0);
     if (m_handle == INVALID_HANDLE_VALUE) {
         const DWORD code = m_api.lastError();
-        return resultFor(ClassifyOpenFailure(code), systemText(code));
+        return OpenFailure{ClassifyOpenFailure(code), systemText(code)};
     }
-    if (!setUpLine()) {
+    if (!setUpLine(dtr)) {
         const DWORD code = m_api.lastError();
-        closeHandle();
-        return resultFor(LinkError::OpenFailed, systemText(code));
+        m_api.closeHandle(m_handle);
+        m_handle = INVALID_HANDLE_VALUE;
+        return OpenFailure{LinkError::OpenFailed, systemText(code)};
     }
-    return resultFor(LinkError::None);
+    if (m_removal)
+        m_removal->watch(m_handle, path);
+    return std::nullopt;
 }
 
-bool Win32SerialLink::setUpLine()
+bool Win32SerialLink::setUpLine(bool dtr)
 {
     // The queue sizes are only advice to the driver; it may keep its own.
     m_api.setupComm(m_handle, kQueueSize, kQueueSize);
@@ -108,9 +67,10 @@ bool Win32SerialLink::setUpLine()
     dcb.DCBlength = sizeof(dcb);
     if (!m_api.getCommState(m_handle, &dcb))
         return false;
-    dcb.BaudRate = kBaudRate;
-    dcb.ByteSize = 8;
+    dcb.BaudRate = BoardLine::kBaudRate;
+    dcb.ByteSize = BoardLine::kDataBits;
     dcb.Parity = NOPARITY;
+    static_assert(BoardLine::kStopBits == 1, "one stop bit, as set here");
     dcb.StopBits = ONESTOPBIT;
     dcb.fBinary = TRUE;
     dcb.fParity = FALSE;
@@ -126,7 +86,7 @@ bool Win32SerialLink::setUpLine()
     // RTS goes up as it does when Linux opens a port; DTR is as wished from
     // the moment the port opens, not a moment later.
     dcb.fRtsControl = RTS_CONTROL_ENABLE;
-    dcb.fDtrControl = m_dtrWanted ? DTR_CONTROL_ENABLE : DTR_CONTROL_DISABLE;
+    dcb.fDtrControl = dtr ? DTR_CONTROL_ENABLE : DTR_CONTROL_DISABLE;
     if (!m_api.setCommState(m_handle, &dcb))
         return false;
 
@@ -138,51 +98,38 @@ bool Win32SerialLink::setUpLine()
     return m_api.setCommTimeouts(m_handle, &timeouts);
 }
 
-void Win32SerialLink::close()
+void Win32SerialLink::closeDevice()
 {
-    if (!isOpen())
-        return;
-    letQueuedBytesLeave();
-    closeHandle();
+    if (m_removal)
+        m_removal->closing(m_handle);
+    m_api.closeHandle(m_handle);
+    m_handle = INVALID_HANDLE_VALUE;
 }
 
-void Win32SerialLink::setDtr(bool asserted)
+void Win32SerialLink::setDeviceDtr(bool asserted)
 {
-    if (isOpen() && m_dtrWanted && !asserted)
-        letQueuedBytesLeave();
-    m_dtrWanted = asserted;
-    if (isOpen())
-        applyDtr();
+    // Pseudo-terminals under Wine answer "Request not supported".
+    m_api.escapeCommFunction(m_handle, asserted ? SETDTR : CLRDTR);
 }
 
-LinkResult Win32SerialLink::write(const std::uint8_t *data, std::size_t size)
+std::optional<std::string> Win32SerialLink::writeDevice(const std::uint8_t *data, std::size_t size)
 {
-    if (!isOpen())
-        return resultFor(LinkError::NotOpen);
-
     // A few bytes fit the UART's FIFO or the adapter's buffer, so this
     // returns long before they are on the wire; the write timeout only bounds
     // a stuck line.
     DWORD written = 0;
-    const bool ok = m_api.writeFile(m_handle, data, DWORD(size), &written);
-    if (ok && written == size)
-        return resultFor(LinkError::None);
-
-    // The device is gone (an unplugged adapter) or the line is stuck: its
-    // queue will not drain, so close without waiting for it.
-    const DWORD code = ok ? ERROR_SUCCESS : m_api.lastError();
-    closeHandle();
-    return resultFor(LinkError::WriteFailed, code == ERROR_SUCCESS ? kNothingTaken : systemText(code));
+    if (!m_api.writeFile(m_handle, data, DWORD(size), &written))
+        return systemText(m_api.lastError());
+    if (written != size)
+        return std::string();
+    return std::nullopt;
 }
 
-LinkResult Win32SerialLink::resultFor(LinkError error, std::string text) const
+long Win32SerialLink::queuedBytes() const
 {
-    LinkResult result;
-    result.error = error;
-    result.portNumber = m_portNumber;
-    result.devicePath = m_devicePath;
-    result.systemText = std::move(text);
-    return result;
+    DWORD errors = 0;
+    COMSTAT status{};
+    return m_api.clearCommError(m_handle, &errors, &status) ? long(status.cbOutQue) : 0;
 }
 
 std::string Win32SerialLink::systemText(DWORD code) const
@@ -196,34 +143,6 @@ std::string Win32SerialLink::systemText(DWORD code) const
     if (text.empty())
         text = "system error " + std::to_string(code);
     return text;
-}
-
-void Win32SerialLink::applyDtr()
-{
-    // Pseudo-terminals under Wine answer "Request not supported", and some
-    // adapters have no modem lines; neither is a reason to refuse the port.
-    m_api.escapeCommFunction(m_handle, m_dtrWanted ? SETDTR : CLRDTR);
-}
-
-void Win32SerialLink::letQueuedBytesLeave()
-{
-    // Closing the port or dropping DTR would cut off bytes still queued.
-    const auto deadline = std::chrono::steady_clock::now() + kDrainLimit;
-    for (;;) {
-        DWORD errors = 0;
-        COMSTAT status{};
-        if (!m_api.clearCommError(m_handle, &errors, &status) || status.cbOutQue == 0)
-            return;
-        if (std::chrono::steady_clock::now() >= deadline)
-            return;
-        std::this_thread::sleep_for(kDrainPollInterval);
-    }
-}
-
-void Win32SerialLink::closeHandle()
-{
-    m_api.closeHandle(m_handle);
-    m_handle = INVALID_HANDLE_VALUE;
 }
 
 std::unique_ptr<SerialLink> MakeSystemSerialLink(const SerialPlatform &platform)

@@ -1,47 +1,39 @@
 #pragma once
 
-#include "serial/SerialLink.h"
+#include "serial/SystemSerialLink.h"
 #include "serial/windows/Win32CommApi.h"
 
 #include <memory>
-#include <string>
 
-class SerialPlatform;
+class RemovalWatch;
 
 // The serial link on Windows, on the Win32 communications API.
-class Win32SerialLink final : public SerialLink
+class Win32SerialLink final : public SystemSerialLink
 {
 public:
+    // Makes its calls through api, which outlives the link; tells `removal`,
+    // where given, of each handle it opens and closes.
+    Win32SerialLink(const SerialPlatform &platform, Win32CommApi &api, RemovalWatch *removal = nullptr);
+    // The calls themselves, and the platform's removal watch if it has one.
     explicit Win32SerialLink(const SerialPlatform &platform);
-    // Makes its calls through api, which outlives the link.
-    Win32SerialLink(const SerialPlatform &platform, Win32CommApi &api);
     ~Win32SerialLink() override;
 
     Win32SerialLink(const Win32SerialLink &) = delete;
     Win32SerialLink &operator=(const Win32SerialLink &) = delete;
 
-    void setPortNumber(int portNumber) override;
-    int portNumber() const override { return m_portNumber; }
-    void configureLine() override;
-    LinkResult open() override;
-    void close() override;
-    bool isOpen() const override { return m_handle != INVALID_HANDLE_VALUE; }
-    void setDtr(bool asserted) override;
-    LinkResult write(const std::uint8_t *data, std::size_t size) override;
-
 private:
-    LinkResult resultFor(LinkError error, std::string text = {}) const;
-    std::string systemText(DWORD code) const;
-    bool setUpLine();
-    void applyDtr();
-    void letQueuedBytesLeave();
-    void closeHandle();
+    std::optional<OpenFailure> openDevice(const std::string &path, bool dtr) override;
+    void closeDevice() override;
+    bool deviceIsOpen() const override { return m_handle != INVALID_HANDLE_VALUE; }
+    void setDeviceDtr(bool asserted) override;
+    std::optional<std::string> writeDevice(const std::uint8_t *data, std::size_t size) override;
+    long queuedBytes() const override;
 
-    const SerialPlatform &m_platform;
+    bool setUpLine(bool dtr);
+    std::string systemText(DWORD code) const;
+
     std::unique_ptr<Win32CommApi> m_ownedApi;
     Win32CommApi &m_api;
+    RemovalWatch *m_removal;
     HANDLE m_handle = INVALID_HANDLE_VALUE;
-    int m_portNumber = 0;
-    std::string m_devicePath;
-    bool m_dtrWanted = false;
 };

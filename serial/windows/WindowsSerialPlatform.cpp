@@ -1,24 +1,30 @@
 #include "serial/windows/WindowsSerialPlatform.h"
-#include "serial/SerialPlatform.h"
 
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
-// Defines the GUIDs that the headers after it name (the Ports class, the
-// COM-port interface) instead of only declaring them.
+// Defines the GUIDs and property keys that the headers after it name (the
+// Ports class, the COM-port interface, the location paths) instead of only
+// declaring them; hence before any other Windows header.
 #include <initguid.h>
 #include <windows.h>
 
-#include <cfgmgr32.h>
 #include <dbt.h>
 #include <devguid.h>
-#include <setupapi.h>
+#include <devpkey.h>
+
+#include "serial/SerialPlatform.h"
+#include "serial/windows/RemovalWatch.h"
+#include "serial/windows/WideText.h"
+#include "serial/windows/Win32DeviceApi.h"
 
 #include <QMetaObject>
 
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
+#include <map>
+#include <set>
 
 namespace {
 constexpr int kLastComPort = 255;
@@ -66,7 +72,7 @@ std::optional<UsbIdentity> fromUsbId(const std::vector<std::string> &parts, cons
     const std::optional<std::uint16_t> product = idAfter(parts[1], "PID_");
     if (!vendor || !product)
         return std::nullopt;
-    UsbIdentity usb{*vendor, *product, {}};
+    UsbIdentity usb{*vendor, *product, {}, {}};
     if (upper(parts[1]).find("&MI_") == std::string::npos) {
         usb.serialNumber = parts.size() > 2 ? serialOrNothing(parts[2]) : std::string();
     } else {
@@ -87,10 +93,17 @@ std::optional<UsbIdentity> fromFtdiId(const std::vector<std::string> &parts)
     const std::optional<std::uint16_t> product = fields.size() > 1 ? idAfter(fields[1], "PID_") : std::nullopt;
     if (!vendor || !product)
         return std::nullopt;
-    UsbIdentity usb{*vendor, *product, {}};
+    UsbIdentity usb{*vendor, *product, {}, {}};
     if (fields.size() > 2 && fields[2].size() > 1)
         usb.serialNumber = serialOrNothing(fields[2].substr(0, fields[2].size() - 1));
     return usb;
+}
+
+// The USB device itself, not one of its functions: "USB\VID_067B&PID_2303\5&2B5F&0&2".
+bool isUsbDevice(const std::string &instanceId)
+{
+    const std::vector<std::string> parts = split(instanceId, '\\');
+    return parts.size() == 3 && upper(parts[0]) == "USB" && upper(parts[1]).find("&MI_") == std::string::npos;
 }
 
 // "USB Serial Port (COM5)" names the port again; the selector shows it anyway.
@@ -150,6 +163,12 @@ std::vector<SerialDevice> ComPortDevices(const std::vector<std::string> &registr
         if (port.manufacturer.rfind('(', 0) != 0)
             device.manufacturer = port.manufacturer;
         device.usb = UsbIdentityFromInstanceIds(port.instanceId, port.parentInstanceId);
+        // The port is the USB device, or one of its functions, or a port a
+        // driver makes below it.
+        if (device.usb)
+            device.usb->socket = isUsbDevice(port.instanceId)         ? port.location
+                                 : isUsbDevice(port.parentInstanceId) ? port.parentLocation
+                                                                      : std::string();
         device.node = port.instanceId;
         byNumber.emplace(number, device);
     }
@@ -168,99 +187,63 @@ std::vector<SerialDevice> ComPortDevices(const std::vector<std::string> &registr
     return devices;
 }
 
-void ComPortArrivals::stamp(std::vector<SerialDevice> &devices)
-{
-    std::map<std::string, std::string> present;
-    for (SerialDevice &device : devices) {
-        const auto before = m_present.find(device.path);
-        if (before == m_present.end() || before->second != device.node)
-            ++m_arrivals[device.path];
-        present[device.path] = device.node;
-        device.node += "#" + std::to_string(m_arrivals[device.path]);
-    }
-    m_present = std::move(present);
-}
-
 namespace {
-std::string utf8(const wchar_t *text, int length = -1)
+// Registry and device-property text up to its first NUL: a value need not
+// end in one, and a list of texts (REG_MULTI_SZ) starts with its first.
+std::string textOf(const std::vector<BYTE> &data, DWORD bytes)
 {
-    if (length == 0)
-        return {};
-    const int size = ::WideCharToMultiByte(CP_UTF8, 0, text, length, nullptr, 0, nullptr, nullptr);
-    std::string converted(static_cast<std::size_t>(std::max(size, 0)), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, text, length, converted.data(), size, nullptr, nullptr);
-    if (length < 0 && !converted.empty())
-        converted.pop_back(); // the terminating NUL, counted when the length is not given
-    return converted;
+    const auto *wide = reinterpret_cast<const wchar_t *>(data.data());
+    const std::size_t length = std::min<std::size_t>(bytes, data.size()) / sizeof(wchar_t);
+    return Utf8(std::wstring(wide, std::find(wide, wide + length, L'\0')));
 }
 
-// Registry strings need not end in NUL; a stored NUL ends them early.
-std::string registryText(const wchar_t *data, DWORD bytes)
-{
-    const std::wstring text(data, bytes / sizeof(wchar_t));
-    return utf8(text.c_str());
-}
+constexpr DWORD kFirstTry = 256; // bytes; most names fit, longer ones are asked for again
 
-// Every COM port the system has, including those with no device behind them
-// in the set-up API (a port driver's own, or every port under Wine).
-std::vector<std::string> registryPorts()
+std::string deviceProperty(Win32DeviceApi &api, HDEVINFO set, SP_DEVINFO_DATA &info, DWORD property)
 {
-    std::vector<std::string> ports;
-    HKEY key = nullptr;
-    if (::RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"HARDWARE\\DEVICEMAP\\SERIALCOMM", 0, KEY_QUERY_VALUE, &key) !=
-        ERROR_SUCCESS)
-        return ports;
-    for (DWORD index = 0;; ++index) {
-        wchar_t name[256];
-        DWORD nameLength = ARRAYSIZE(name);
-        wchar_t data[32];
-        DWORD dataBytes = sizeof data;
-        DWORD type = 0;
-        const LONG status =
-            ::RegEnumValueW(key, index, name, &nameLength, nullptr, &type, reinterpret_cast<BYTE *>(data), &dataBytes);
-        if (status == ERROR_NO_MORE_ITEMS)
-            break;
-        if (status == ERROR_SUCCESS && type == REG_SZ)
-            ports.push_back(registryText(data, dataBytes));
+    std::vector<BYTE> data(kFirstTry);
+    DWORD type = 0;
+    DWORD required = 0;
+    while (!api.getDeviceRegistryProperty(set, &info, property, &type, data.data(), DWORD(data.size()), &required)) {
+        if (::GetLastError() != ERROR_INSUFFICIENT_BUFFER || required <= data.size())
+            return {};
+        data.resize(required);
     }
-    ::RegCloseKey(key);
-    return ports;
+    return type == REG_SZ ? textOf(data, required) : std::string();
 }
 
-std::string deviceProperty(HDEVINFO set, SP_DEVINFO_DATA &info, DWORD property)
+std::string portName(Win32DeviceApi &api, HDEVINFO set, SP_DEVINFO_DATA &info)
 {
-    wchar_t text[512];
+    std::vector<BYTE> data(kFirstTry);
     DWORD type = 0;
-    DWORD bytes = 0;
-    if (!::SetupDiGetDeviceRegistryPropertyW(set, &info, property, &type, reinterpret_cast<BYTE *>(text),
-                                             sizeof text - sizeof(wchar_t), &bytes) ||
-        type != REG_SZ)
-        return {};
-    return registryText(text, bytes);
+    DWORD bytes = DWORD(data.size());
+    LSTATUS status;
+    while ((status = api.queryPortName(set, &info, &type, data.data(), &bytes)) == ERROR_MORE_DATA)
+        data.resize(bytes);
+    return status == ERROR_SUCCESS && type == REG_SZ ? textOf(data, bytes) : std::string();
 }
 
-std::string portName(HDEVINFO set, SP_DEVINFO_DATA &info)
+std::string instanceId(Win32DeviceApi &api, DEVINST device)
 {
-    const HKEY key = ::SetupDiOpenDevRegKey(set, &info, DICS_FLAG_GLOBAL, 0, DIREG_DEV, KEY_QUERY_VALUE);
-    if (key == INVALID_HANDLE_VALUE)
-        return {};
-    wchar_t name[32];
-    DWORD bytes = sizeof name;
-    DWORD type = 0;
-    const LONG status = ::RegQueryValueExW(key, L"PortName", nullptr, &type, reinterpret_cast<BYTE *>(name), &bytes);
-    ::RegCloseKey(key);
-    return status == ERROR_SUCCESS && type == REG_SZ ? registryText(name, bytes) : std::string();
+    wchar_t id[MAX_DEVICE_ID_LEN + 1] = {};
+    return api.getDeviceId(device, id, MAX_DEVICE_ID_LEN) == CR_SUCCESS ? Utf8(id) : std::string();
 }
 
-std::string instanceId(DEVINST device)
+std::string location(Win32DeviceApi &api, DEVINST device)
 {
-    wchar_t id[MAX_DEVICE_ID_LEN + 1];
-    return ::CM_Get_Device_IDW(device, id, MAX_DEVICE_ID_LEN, 0) == CR_SUCCESS ? utf8(id) : std::string();
+    std::vector<BYTE> data(kFirstTry);
+    DEVPROPTYPE type = 0;
+    ULONG bytes = ULONG(data.size());
+    CONFIGRET status;
+    while ((status = api.getDevNodeProperty(device, &DEVPKEY_Device_LocationPaths, &type, data.data(), &bytes)) ==
+           CR_BUFFER_SMALL)
+        data.resize(bytes);
+    return status == CR_SUCCESS && type == DEVPROP_TYPE_STRING_LIST ? textOf(data, bytes) : std::string();
 }
 
 // The ports of the Ports class (serial.sys, most USB adapters) and any other
 // device that offers the COM-port interface (modems, some adapters).
-std::vector<ComPortDescription> describedPorts()
+std::vector<ComPortDescription> describedPorts(Win32DeviceApi &api)
 {
     std::vector<ComPortDescription> ports;
     const std::pair<const GUID *, DWORD> sets[] = {
@@ -268,32 +251,125 @@ std::vector<ComPortDescription> describedPorts()
         {&GUID_DEVINTERFACE_COMPORT, DIGCF_PRESENT | DIGCF_DEVICEINTERFACE},
     };
     for (const auto &[guid, flags] : sets) {
-        const HDEVINFO set = ::SetupDiGetClassDevsW(guid, nullptr, nullptr, flags);
+        const HDEVINFO set = api.getClassDevs(guid, flags);
         if (set == INVALID_HANDLE_VALUE)
             continue;
         SP_DEVINFO_DATA info = {};
         info.cbSize = sizeof info;
-        for (DWORD index = 0; ::SetupDiEnumDeviceInfo(set, index, &info); ++index) {
+        for (DWORD index = 0; api.enumDeviceInfo(set, index, &info); ++index) {
             ComPortDescription port;
-            port.portName = portName(set, info);
+            port.portName = portName(api, set, info);
             if (ComPortNumber(port.portName) == 0)
                 continue; // a printer port of the same class, or a port not set up yet
-            port.friendlyName = deviceProperty(set, info, SPDRP_FRIENDLYNAME);
+            port.friendlyName = deviceProperty(api, set, info, SPDRP_FRIENDLYNAME);
             if (port.friendlyName.empty())
-                port.friendlyName = deviceProperty(set, info, SPDRP_DEVICEDESC);
-            port.manufacturer = deviceProperty(set, info, SPDRP_MFG);
-            port.instanceId = instanceId(info.DevInst);
+                port.friendlyName = deviceProperty(api, set, info, SPDRP_DEVICEDESC);
+            port.manufacturer = deviceProperty(api, set, info, SPDRP_MFG);
+            port.instanceId = instanceId(api, info.DevInst);
+            port.location = location(api, info.DevInst);
             DEVINST parent = 0;
-            if (::CM_Get_Parent(&parent, info.DevInst, 0) == CR_SUCCESS)
-                port.parentInstanceId = instanceId(parent);
+            if (api.getParent(&parent, info.DevInst) == CR_SUCCESS) {
+                port.parentInstanceId = instanceId(api, parent);
+                port.parentLocation = location(api, parent);
+            }
             ports.push_back(port);
         }
-        ::SetupDiDestroyDeviceInfoList(set);
+        api.destroyDeviceInfoList(set);
     }
     return ports;
 }
 
-constexpr wchar_t kNoticeWindowClass[] = L"ScoreboardDeviceNotices";
+// Every COM port the system has, including those with no device behind them
+// in the set-up API (a port driver's own, or every port under Wine).
+std::vector<std::string> registryPorts(Win32DeviceApi &api)
+{
+    std::vector<std::string> ports;
+    for (DWORD index = 0;; ++index) {
+        wchar_t name[256];
+        DWORD nameLength = ARRAYSIZE(name);
+        std::vector<BYTE> data(64);
+        DWORD bytes = DWORD(data.size());
+        DWORD type = 0;
+        const LSTATUS status = api.enumSerialCommValue(index, name, &nameLength, &type, data.data(), &bytes);
+        if (status != ERROR_SUCCESS && status != ERROR_MORE_DATA)
+            break;
+        if (status == ERROR_SUCCESS && type == REG_SZ)
+            ports.push_back(textOf(data, bytes));
+    }
+    return ports;
+}
+
+// "\\?\USB#VID_067B&PID_2303#5&2b5ff7b&0&2#{86e0d1e0-8089-11d0-9ce4-08003e301f73}":
+// a device interface is named after its device's instance id, with '#' for
+// '\', between a prefix and the interface's class. Empty when it is not.
+std::string instanceIdOfInterface(std::string name)
+{
+    const std::string::size_type classStart = name.rfind("#{");
+    if (name.rfind("\\\\?\\", 0) != 0 || classStart == std::string::npos)
+        return {};
+    name = name.substr(4, classStart - 4);
+    std::replace(name.begin(), name.end(), '#', '\\');
+    return upper(name);
+}
+
+// Windows gives no token that changes when a device is plugged in again, so
+// each port counts its arrivals from the system's notices, once per arrival
+// however many notices tell of it: a port absent at the look before, or one
+// that notices say was removed and has arrived again since (an unplug and a
+// re-plug seen together, after an update kept the program busy).
+class ComPortArrivals
+{
+public:
+    void noticed(bool arrival, const std::string &port, const std::string &instanceId)
+    {
+        Names &names = arrival ? m_arrived : m_removed;
+        if (ComPortNumber(port) != 0)
+            names.ports.insert(upper(port));
+        if (!instanceId.empty())
+            names.instances.insert(instanceId);
+    }
+
+    // What there was when the program began to watch: nothing is counted.
+    void begin(std::vector<SerialDevice> now) { m_lastLook = std::move(now); }
+
+    // The devices now, unstamped.
+    void look(std::vector<SerialDevice> now)
+    {
+        for (const SerialDevice &device : now) {
+            const auto before = std::find_if(m_lastLook.begin(), m_lastLook.end(),
+                                             [&](const SerialDevice &d) { return d.path == device.path; });
+            if (before == m_lastLook.end() || (m_removed.name(*before) && m_arrived.name(device)))
+                ++m_counts[device.path];
+        }
+        m_lastLook = std::move(now);
+        m_arrived = {};
+        m_removed = {};
+    }
+
+    void stamp(std::vector<SerialDevice> &devices) const
+    {
+        for (SerialDevice &device : devices) {
+            const auto count = m_counts.find(device.path);
+            device.node += "#" + std::to_string(count == m_counts.end() ? 0 : count->second);
+        }
+    }
+
+private:
+    struct Names
+    {
+        std::set<std::string> ports;     // "COM5"
+        std::set<std::string> instances; // upper case
+        bool name(const SerialDevice &device) const
+        {
+            return ports.count(upper(device.path)) || (!device.node.empty() && instances.count(upper(device.node)));
+        }
+    };
+
+    std::vector<SerialDevice> m_lastLook;
+    Names m_arrived;
+    Names m_removed;
+    std::map<std::string, unsigned> m_counts;
+};
 
 bool sameDevices(const std::vector<SerialDevice> &a, const std::vector<SerialDevice> &b)
 {
@@ -302,13 +378,32 @@ bool sameDevices(const std::vector<SerialDevice> &a, const std::vector<SerialDev
     });
 }
 
+class WindowsSerialPlatform;
+
+class HandleWatch final : public RemovalWatch
+{
+public:
+    explicit HandleWatch(WindowsSerialPlatform &platform) : m_platform(platform) {}
+    void watch(HANDLE handle, const std::string &path) override;
+    void closing(HANDLE handle) override;
+
+private:
+    WindowsSerialPlatform &m_platform;
+};
+
 class WindowsSerialPlatform final : public SerialPlatform
 {
 public:
+    explicit WindowsSerialPlatform(Win32DeviceApi &api) : m_api(api) {}
+    explicit WindowsSerialPlatform(std::unique_ptr<Win32DeviceApi> api) : m_ownedApi(std::move(api)), m_api(*m_ownedApi)
+    {}
+
     ~WindowsSerialPlatform() override
     {
-        if (m_notification)
-            ::UnregisterDeviceNotification(m_notification);
+        for (const WatchedHandle &watched : m_handles)
+            ::UnregisterDeviceNotification(watched.notification);
+        if (m_interfaceNotices)
+            ::UnregisterDeviceNotification(m_interfaceNotices);
         if (m_window)
             ::DestroyWindow(m_window);
     }
@@ -330,7 +425,7 @@ public:
 
     std::vector<SerialDevice> devices() const override
     {
-        std::vector<SerialDevice> found = ComPortDevices(registryPorts(), describedPorts());
+        std::vector<SerialDevice> found = ListComPorts(m_api);
         m_arrivals.stamp(found);
         return found;
     }
@@ -350,74 +445,208 @@ public:
     // the system's, and does not open.
     bool isSystemConsole(const std::string &) const override { return false; }
 
-    // The system posts device changes to a window; one that only receives
-    // messages is enough, and Qt's event loop runs its window procedure.
+    // The system tells a top-level window of every port that comes or goes
+    // (a broadcast, which a message-only window would not receive), and of
+    // the COM-port interface where a driver offers one without being a port.
     // Nothing wakes the program until a device comes or goes.
     void watchDevices() override
     {
-        if (m_window)
+        if (m_watching || !haveWindow())
             return;
+        DEV_BROADCAST_DEVICEINTERFACE_W filter = {};
+        filter.dbcc_size = sizeof filter;
+        filter.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
+        filter.dbcc_classguid = GUID_DEVINTERFACE_COMPORT;
+        m_interfaceNotices = ::RegisterDeviceNotificationW(m_window, &filter, DEVICE_NOTIFY_WINDOW_HANDLE);
+        m_watching = true;
+        m_arrivals.begin(ListComPorts(m_api));
+        m_announced = devices();
+    }
+
+    RemovalWatch *removalWatch() const { return m_handleWatch.get(); }
+
+    void watchHandle(HANDLE handle, const std::string &path)
+    {
+        closingHandle(handle); // a handle closed without our hearing of it, now reused
+        if (!haveWindow())
+            return;
+        DEV_BROADCAST_HANDLE filter = {};
+        filter.dbch_size = sizeof filter;
+        filter.dbch_devicetype = DBT_DEVTYP_HANDLE;
+        filter.dbch_handle = handle;
+        const HDEVNOTIFY notification = ::RegisterDeviceNotificationW(m_window, &filter, DEVICE_NOTIFY_WINDOW_HANDLE);
+        if (notification)
+            m_handles.push_back({handle, notification, path, false});
+    }
+
+    void closingHandle(HANDLE handle)
+    {
+        // Asked to remove the device, Windows goes on to tell whether it did;
+        // the registration stays until then.
+        const auto watched = findHandle(handle);
+        if (watched != m_handles.end() && !watched->removalAsked)
+            forget(watched);
+    }
+
+private:
+    static constexpr int kLastComPort = 255;
+
+    struct WatchedHandle
+    {
+        HANDLE handle;
+        HDEVNOTIFY notification;
+        std::string path;
+        bool removalAsked;
+    };
+
+    bool haveWindow()
+    {
+        if (m_window)
+            return true;
         const HINSTANCE instance = ::GetModuleHandleW(nullptr);
         WNDCLASSEXW windowClass = {};
         windowClass.cbSize = sizeof windowClass;
         windowClass.lpfnWndProc = &WindowsSerialPlatform::noticeProcedure;
         windowClass.hInstance = instance;
-        windowClass.lpszClassName = kNoticeWindowClass;
+        windowClass.lpszClassName = kDeviceNoticeWindowClass;
         ::RegisterClassExW(&windowClass); // fails harmlessly once registered
-        m_window =
-            ::CreateWindowExW(0, kNoticeWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, nullptr);
-        if (!m_window)
-            return;
-        ::SetWindowLongPtrW(m_window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-        DEV_BROADCAST_DEVICEINTERFACE_W filter = {};
-        filter.dbcc_size = sizeof filter;
-        filter.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
-        filter.dbcc_classguid = GUID_DEVINTERFACE_COMPORT;
-        m_notification = ::RegisterDeviceNotificationW(m_window, &filter, DEVICE_NOTIFY_WINDOW_HANDLE);
-        m_announced = devices();
+        // Top-level and never shown: no owner, no parent, not a message-only window.
+        m_window = ::CreateWindowExW(WS_EX_TOOLWINDOW, kDeviceNoticeWindowClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr,
+                                     nullptr, instance, nullptr);
+        if (m_window)
+            ::SetWindowLongPtrW(m_window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        return m_window != nullptr;
     }
 
-private:
     static LRESULT CALLBACK noticeProcedure(HWND window, UINT message, WPARAM event, LPARAM data)
     {
-        if (message == WM_DEVICECHANGE && (event == DBT_DEVICEARRIVAL || event == DBT_DEVICEREMOVECOMPLETE)) {
-            if (auto *self = reinterpret_cast<WindowsSerialPlatform *>(::GetWindowLongPtrW(window, GWLP_USERDATA)))
-                self->lookSoon();
-            return TRUE;
-        }
-        return ::DefWindowProcW(window, message, event, data);
+        auto *self = reinterpret_cast<WindowsSerialPlatform *>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+        if (message != WM_DEVICECHANGE || !self || !data)
+            return ::DefWindowProcW(window, message, event, data);
+        self->deviceChanged(event, *reinterpret_cast<const DEV_BROADCAST_HDR *>(data));
+        // To DBT_DEVICEQUERYREMOVE: yes, remove it; the port is closed by now.
+        return TRUE;
     }
 
-    // The notice is answered at once and looked into from the event loop:
-    // a window procedure may run inside any call that lets sent messages in,
+    void deviceChanged(WPARAM event, const DEV_BROADCAST_HDR &header)
+    {
+        const bool arrival = event == DBT_DEVICEARRIVAL;
+        switch (header.dbch_devicetype) {
+        case DBT_DEVTYP_PORT:
+            if (arrival || event == DBT_DEVICEREMOVECOMPLETE) {
+                m_arrivals.noticed(arrival, Utf8(reinterpret_cast<const DEV_BROADCAST_PORT_W &>(header).dbcp_name), {});
+                lookSoon();
+            }
+            break;
+        case DBT_DEVTYP_DEVICEINTERFACE:
+            if (arrival || event == DBT_DEVICEREMOVECOMPLETE) {
+                const auto &notice = reinterpret_cast<const DEV_BROADCAST_DEVICEINTERFACE_W &>(header);
+                m_arrivals.noticed(arrival, {}, instanceIdOfInterface(Utf8(notice.dbcc_name)));
+                lookSoon();
+            }
+            break;
+        case DBT_DEVTYP_HANDLE:
+            handleChanged(event, reinterpret_cast<const DEV_BROADCAST_HANDLE &>(header).dbch_handle);
+            break;
+        }
+    }
+
+    void handleChanged(WPARAM event, HANDLE handle)
+    {
+        auto watched = findHandle(handle);
+        if (watched == m_handles.end())
+            return;
+        switch (event) {
+        case DBT_DEVICEQUERYREMOVE: {
+            // Whoever holds the port closes it before this returns.
+            watched->removalAsked = true;
+            const std::string path = watched->path;
+            emit removalRequested(path);
+            break;
+        }
+        case DBT_DEVICEQUERYREMOVEFAILED:
+            // Still there after all: whoever waits for it finds it present.
+            forget(watched);
+            emit devicesChanged();
+            break;
+        case DBT_DEVICEREMOVEPENDING:
+        case DBT_DEVICEREMOVECOMPLETE: forget(watched); break;
+        }
+    }
+
+    std::vector<WatchedHandle>::iterator findHandle(HANDLE handle)
+    {
+        return std::find_if(m_handles.begin(), m_handles.end(),
+                            [&](const WatchedHandle &watched) { return watched.handle == handle; });
+    }
+
+    void forget(std::vector<WatchedHandle>::iterator watched)
+    {
+        ::UnregisterDeviceNotification(watched->notification);
+        m_handles.erase(watched);
+    }
+
+    // A notice is answered at once and looked into from the event loop: a
+    // window procedure may run inside any call that lets sent messages in,
     // and one device brings several notices.
     void lookSoon()
     {
-        if (m_lookPending)
+        if (!m_watching || std::exchange(m_lookPending, true))
             return;
-        m_lookPending = true;
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                m_lookPending = false;
-                std::vector<SerialDevice> now = devices();
-                if (sameDevices(now, m_announced))
-                    return;
-                m_announced = std::move(now);
-                emit devicesChanged();
-            },
-            Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &WindowsSerialPlatform::look, Qt::QueuedConnection);
     }
 
-    mutable ComPortArrivals m_arrivals;
-    HWND m_window = nullptr;
-    HDEVNOTIFY m_notification = nullptr;
-    bool m_lookPending = false;
+    void look()
+    {
+        m_lookPending = false;
+        m_arrivals.look(ListComPorts(m_api));
+        std::vector<SerialDevice> now = devices();
+        if (sameDevices(now, m_announced))
+            return;
+        m_announced = std::move(now);
+        emit devicesChanged();
+    }
+
+    std::unique_ptr<Win32DeviceApi> m_ownedApi;
+    Win32DeviceApi &m_api;
+    ComPortArrivals m_arrivals;
     std::vector<SerialDevice> m_announced;
+    HWND m_window = nullptr;
+    HDEVNOTIFY m_interfaceNotices = nullptr;
+    bool m_watching = false;
+    bool m_lookPending = false;
+    std::vector<WatchedHandle> m_handles;
+    std::unique_ptr<HandleWatch> m_handleWatch = std::make_unique<HandleWatch>(*this);
 };
+
+void HandleWatch::watch(HANDLE handle, const std::string &path)
+{
+    m_platform.watchHandle(handle, path);
+}
+
+void HandleWatch::closing(HANDLE handle)
+{
+    m_platform.closingHandle(handle);
+}
 } // namespace
+
+std::vector<SerialDevice> ListComPorts(Win32DeviceApi &api)
+{
+    return ComPortDevices(registryPorts(api), describedPorts(api));
+}
+
+std::unique_ptr<SerialPlatform> MakeWindowsSerialPlatform(Win32DeviceApi &api)
+{
+    return std::make_unique<WindowsSerialPlatform>(api);
+}
 
 std::unique_ptr<SerialPlatform> MakeSystemSerialPlatform()
 {
-    return std::make_unique<WindowsSerialPlatform>();
+    return std::make_unique<WindowsSerialPlatform>(std::make_unique<SystemWin32DeviceApi>());
+}
+
+RemovalWatch *RemovalWatchOf(const SerialPlatform &platform)
+{
+    const auto *windows = dynamic_cast<const WindowsSerialPlatform *>(&platform);
+    return windows ? windows->removalWatch() : nullptr;
 }
