@@ -44,7 +44,7 @@ void Announcements::release()
 {
     m_held = false;
     m_statusSaid.clear(); // the start's status is said even if it was said before
-    sayPending();
+    m_turnEnd.start();    // once the views that show it are up
 }
 
 void Announcements::sayPending()

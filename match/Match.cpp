@@ -160,14 +160,11 @@ Match::SendOutcome Match::sendDigits(const QString &action, const QString &from)
 {
     // The update blocks for 0.4 s: say so before it starts.
     if (m_session.link().isOpen())
-        showStatus(StatusText::byRemote(action, from,
-                                        StatusText::sending(m_session.link().portNumber())),
-                   false);
+        showStatus(StatusText::byRemote(action, from, StatusText::sending(m_session.link().portNumber())), false);
     SendOutcome sent;
     m_sending = true;
     const ScoreKeeper::DigitCells cells = m_scores.digitCells();
-    sent.result = m_session.send(
-        [&](SerialLink &link) { return UpdateScoreboard(cells, link, &sent.digitsSent); });
+    sent.result = m_session.send([&](SerialLink &link) { return UpdateScoreboard(cells, link, &sent.digitsSent); });
     m_sending = false;
     return sent;
 }
@@ -194,8 +191,8 @@ void Match::showSendOutcome(const SendOutcome &sent, const QString &action, cons
 
 void Match::showWhetherTheBoardIsBehind(const QString &action, const QString &from)
 {
-    const QString status = m_lastSent && *m_lastSent == m_scores.digitCells() ? m_lastSentStatus
-                                                                               : StatusText::notOnTheBoardYet();
+    const QString status =
+        m_lastSent && *m_lastSent == m_scores.digitCells() ? m_lastSentStatus : StatusText::notOnTheBoardYet();
     showStatus(StatusText::byRemote(action, from, status), false);
 }
 

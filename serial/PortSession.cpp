@@ -52,8 +52,8 @@ private:
 
 PortSession::PortSession(std::unique_ptr<SerialLink> link, SerialPlatform &platform, PortMemory &memory,
                          SendSequence sendStartupCommand, QObject *parent)
-    : QObject(parent), m_link(std::make_unique<ConsoleRefusingLink>(std::move(link), platform)),
-      m_platform(platform), m_memory(memory), m_sendStartupCommand(std::move(sendStartupCommand))
+    : QObject(parent), m_link(std::make_unique<ConsoleRefusingLink>(std::move(link), platform)), m_platform(platform),
+      m_memory(memory), m_sendStartupCommand(std::move(sendStartupCommand))
 {
     connect(&m_platform, &SerialPlatform::devicesChanged, this, &PortSession::devicesChanged);
     connect(&m_platform, &SerialPlatform::removalRequested, this, &PortSession::removalRequested);

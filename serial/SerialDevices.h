@@ -17,10 +17,7 @@ struct UsbIdentity
     // location path on Windows; empty when unknown.
     std::string socket;
 
-    bool sameKind(const UsbIdentity &other) const
-    {
-        return vendorId == other.vendorId && productId == other.productId;
-    }
+    bool sameKind(const UsbIdentity &other) const { return vendorId == other.vendorId && productId == other.productId; }
 };
 
 // A serial device present on this machine that a port number names.

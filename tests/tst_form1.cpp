@@ -1,8 +1,8 @@
+#include "match/StatusText.h"
 #include "support/Hex.h"
 #include "support/TestWindow.h"
 #include "ui/DigitFont.h"
 #include "ui/ReadableRed.h"
-#include "match/StatusText.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>

@@ -26,8 +26,8 @@ QString joined(const ScoreKeeper::DigitCells &digits)
 // The offer without its time, which the test does not know.
 QString offerOf(const Match &match)
 {
-    return QString(match.offer()).replace(QRegularExpression(QStringLiteral("at \\d\\d:\\d\\d")),
-                                          QStringLiteral("at HH:MM"));
+    return QString(match.offer())
+        .replace(QRegularExpression(QStringLiteral("at \\d\\d:\\d\\d")), QStringLiteral("at HH:MM"));
 }
 
 // "+L", "-R", "update", "reset", "restore"
@@ -75,27 +75,33 @@ private slots:
         QTest::addColumn<QString>("offer"); // at the next start
         QTest::addColumn<QString>("restored");
 
-        QTest::newRow("clicks, then killed") << "" << "" << QStringList{"+L", "+L", "+R"}
-                                             << "Last match: window showed 02 01 - Restore"
-                                             << "0201";
+        QTest::newRow("clicks, then killed")
+            << ""
+            << "" << QStringList{"+L", "+L", "+R"} << "Last match: window showed 02 01 - Restore"
+            << "0201";
         QTest::newRow("an update and a click, then killed")
-            << "" << "" << QStringList{"+L", "update", "+R"}
+            << ""
+            << "" << QStringList{"+L", "update", "+R"}
             << "Last match: board showed 01 00 at HH:MM, window 01 01 - Restore"
             << "0101";
         QTest::newRow("the window never kept: the board's digits, not 00 00")
-            << "0815" << "" << QStringList{} << "Last match: board showed 08 15 at HH:MM - Restore"
+            << "0815"
+            << "" << QStringList{} << "Last match: board showed 08 15 at HH:MM - Restore"
             << "0815";
         QTest::newRow("a start that touches nothing keeps the offer")
-            << "0815" << "0816" << QStringList{} << "Last match: board showed 08 15 at HH:MM, window 08 16 - Restore"
+            << "0815"
+            << "0816" << QStringList{} << "Last match: board showed 08 15 at HH:MM, window 08 16 - Restore"
             << "0816";
-        QTest::newRow("restored, then killed") << "0815" << "0816" << QStringList{"restore"}
-                                               << "Last match: board showed 08 15 at HH:MM, window 08 16 - Restore"
-                                               << "0816";
+        QTest::newRow("restored, then killed")
+            << "0815"
+            << "0816" << QStringList{"restore"} << "Last match: board showed 08 15 at HH:MM, window 08 16 - Restore"
+            << "0816";
         QTest::newRow("the first + ends the offer")
-            << "0815" << "0816" << QStringList{"+L"}
-            << "Last match: board showed 08 15 at HH:MM, window 01 00 - Restore"
+            << "0815"
+            << "0816" << QStringList{"+L"} << "Last match: board showed 08 15 at HH:MM, window 01 00 - Restore"
             << "0100";
-        QTest::newRow("reset: nothing to offer") << "0815" << "0816" << QStringList{"+L", "reset"} << ""
+        QTest::newRow("reset: nothing to offer") << "0815"
+                                                 << "0816" << QStringList{"+L", "reset"} << ""
                                                  << "0000";
     }
     void survivesAnyEnd()

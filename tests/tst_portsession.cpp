@@ -50,10 +50,20 @@ QString nameOf(LinkError error)
 
 QString nameOf(PortEvent::Kind kind)
 {
-    static const char *const names[] = {
-        "Opened",    "OpenFailed",       "StartupCommandSent", "NoPortFound",  "RememberedOpened",
-        "RememberedReplaced", "RememberedElsewhere", "Unplugged", "ClosedForRemoval", "Back",
-        "ReopenFailed", "AnotherDevice", "DevicesChanged", "MemoryNotWritable"};
+    static const char *const names[] = {"Opened",
+                                        "OpenFailed",
+                                        "StartupCommandSent",
+                                        "NoPortFound",
+                                        "RememberedOpened",
+                                        "RememberedReplaced",
+                                        "RememberedElsewhere",
+                                        "Unplugged",
+                                        "ClosedForRemoval",
+                                        "Back",
+                                        "ReopenFailed",
+                                        "AnotherDevice",
+                                        "DevicesChanged",
+                                        "MemoryNotWritable"};
     return QLatin1String(names[int(kind)]);
 }
 
@@ -115,8 +125,8 @@ private slots:
     // (the write fails); "remove 33" (the system asks).
     void rules_data()
     {
-        QTest::addColumn<QString>("remembered");  // the device last sent to, in an earlier run
-        QTest::addColumn<QString>("atStart");     // devices present at start
+        QTest::addColumn<QString>("remembered"); // the device last sent to, in an earlier run
+        QTest::addColumn<QString>("atStart");    // devices present at start
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QString>("events");
         QTest::addColumn<int>("openPort");
@@ -139,8 +149,8 @@ private slots:
             {"type 33", "plug prolific@33/1-1", "plug prolific@33/1-1 ftdi@34"},
             none + "Opened 33 | Unplugged 33 | AnotherDevice 33 | Back 34", 34);
         row("no serial number: back in its own socket, not its twin at its old path", "", "prolific@33/1-1",
-            {"type 33", "plug ", "plug prolific@33/1-3 prolific@34/1-1"},
-            none + "Opened 33 | Unplugged 33 | Back 34", 34);
+            {"type 33", "plug ", "plug prolific@33/1-3 prolific@34/1-1"}, none + "Opened 33 | Unplugged 33 | Back 34",
+            34);
         row("no serial number: its twin in another socket is not it", "", "prolific@33/1-1",
             {"type 33", "plug ", "plug prolific@33/1-3"}, none + "Opened 33 | Unplugged 33 | AnotherDevice 33", 0);
         row("reopen refused", "", "ftdi@33", {"type 33", "plug ", "plug ftdi!@34"},

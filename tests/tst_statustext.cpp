@@ -210,10 +210,12 @@ private slots:
         QTest::newRow("as the board showed it") << "0815" << today << "0815"
                                                 << "Last match: board showed 08 15 at 20:31 - Restore";
         QTest::newRow("the window ahead of the board")
-            << "0815" << today << "0816" << "Last match: board showed 08 15 at 20:31, window 08 16 - Restore";
+            << "0815" << today << "0816"
+            << "Last match: board showed 08 15 at 20:31, window 08 16 - Restore";
         QTest::newRow("the window never kept: not 00 00") << "0815" << today << ""
-                                                           << "Last match: board showed 08 15 at 20:31 - Restore";
-        QTest::newRow("never sent") << "" << QDateTime() << "0100" << "Last match: window showed 01 00 - Restore";
+                                                          << "Last match: board showed 08 15 at 20:31 - Restore";
+        QTest::newRow("never sent") << "" << QDateTime() << "0100"
+                                    << "Last match: window showed 01 00 - Restore";
     }
     void theLastMatch()
     {

@@ -288,10 +288,9 @@ void Form1::showStatus()
     const QString linkWord = offer.section(QLatin1Char(' '), -1);
     const QString shown = offering ? StatusText::followedBy(m_match.status(), offer.chopped(linkWord.size()).trimmed())
                                    : m_match.status();
-    const QString full =
-        offering ? StatusText::followedBy(m_match.status(), offer) +
-                       QStringLiteral(" (%1)").arg(kRestoreKey.toString(QKeySequence::NativeText))
-                 : m_match.status();
+    const QString full = offering ? StatusText::followedBy(m_match.status(), offer) +
+                                        QStringLiteral(" (%1)").arg(kRestoreKey.toString(QKeySequence::NativeText))
+                                  : m_match.status();
 
     if (m_match.statusIsFailure()) {
         // A red that reads on the theme's background, light or dark.
