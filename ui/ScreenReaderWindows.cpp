@@ -4,6 +4,8 @@
 
 // UI Automation notifications come with the Windows work; until then the
 // messages go nowhere on Windows.
+void PrepareScreenReaderSupport() {}
+
 void RaiseNotification(QWidget &, const QString &) {}
 
 bool ScreenReaderListens()
