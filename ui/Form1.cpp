@@ -11,6 +11,7 @@
 #include "ui/RestoreLink.h"
 #include "ui/Twips.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -41,6 +42,7 @@ constexpr TwipsRect kStatusLine{120, 2700, 2160, 1260};
 
 const QColor kDigitRed(255, 0, 0);
 const QKeySequence kRestoreKey(Qt::CTRL | Qt::Key_R);
+const QKeySequence kRemoteControlKey(Qt::CTRL | Qt::SHIFT | Qt::Key_R);
 
 // Faces to try when the desktop's font is too wide for the captions. At 9 pt
 // only Arial Narrow's metrics (fonts-liberation, which the package
@@ -218,6 +220,16 @@ void Form1::createControls()
     m_restoreLink->setToolTip(QStringLiteral("Puts the last match's scores back in the window (%1); nothing is sent")
                                   .arg(kRestoreKey.toString(QKeySequence::NativeText)));
     m_announcer = new Announcer(*this);
+
+    // The way to the remote control: on the window's context menu (a right
+    // click, or the Menu key), and its shortcut from anywhere in the window.
+    auto *remoteControl = new QAction(QStringLiteral("Remote control\u2026"), this);
+    remoteControl->setShortcut(kRemoteControlKey);
+    addAction(remoteControl);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    setToolTip(QStringLiteral("Right-click for the remote control (%1)")
+                   .arg(kRemoteControlKey.toString(QKeySequence::NativeText)));
+    connect(remoteControl, &QAction::triggered, this, &Form1::remoteControlAsked);
 
     setTabOrder(m_combo1, m_command1);
     setTabOrder(m_command1, m_command2);

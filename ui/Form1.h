@@ -33,6 +33,11 @@ public:
     // What the status line says, as plain text.
     QString statusText() const;
 
+signals:
+    // The operator asked for the remote control (the window's context menu,
+    // or its shortcut); the window offers the way in, the program owns it.
+    void remoteControlAsked();
+
 private:
     void createControls();
     void wireEvents();

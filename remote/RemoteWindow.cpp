@@ -1,0 +1,287 @@
+#include "remote/RemoteWindow.h"
+
+#include "remote/QrCodeImage.h"
+#include "remote/RemoteControl.h"
+#include "remote/RemoteServer.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+// Large enough for a phone held at arm's length from a laptop's screen.
+constexpr int kQrModulePixels = 4;
+
+QLineEdit *addressField(QWidget *parent, const QString &name)
+{
+    auto *field = new QLineEdit(parent);
+    field->setReadOnly(true);
+    field->setAccessibleName(name);
+    field->setMinimumWidth(field->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 46);
+    return field;
+}
+
+QPushButton *copyButton(QWidget *parent, QLineEdit *field, const QString &what)
+{
+    auto *button = new QPushButton(QStringLiteral("Copy"), parent);
+    button->setAccessibleName(QStringLiteral("Copy the %1 address").arg(what));
+    QObject::connect(button, &QPushButton::clicked, field,
+                     [field] { QGuiApplication::clipboard()->setText(field->text()); });
+    return button;
+}
+} // namespace
+
+RemoteWindow::RemoteWindow(RemoteControl &control, QWidget *beside) : QWidget(beside, Qt::Window), m_control(control)
+{
+    setObjectName(QStringLiteral("RemoteWindow"));
+    setWindowTitle(QStringLiteral("Remote control"));
+    // Closing the program's window ends the program, whether this one is
+    // open or not.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    createControls();
+    connect(&m_control, &RemoteControl::changed, this, &RemoteWindow::showChoices);
+    connect(&m_control, &RemoteControl::devicesChanged, this, &RemoteWindow::showDevices);
+    showChoices();
+    showDevices();
+}
+
+void RemoteWindow::createControls()
+{
+    auto *layout = new QVBoxLayout(this);
+
+    m_on = new QCheckBox(QStringLiteral("&Serve the remote control and the overlay"), this);
+    m_on->setObjectName(QStringLiteral("On"));
+    layout->addWidget(m_on);
+    connect(m_on, &QCheckBox::toggled, &m_control, &RemoteControl::setOn);
+
+    auto *form = new QFormLayout;
+    auto *reach = new QHBoxLayout;
+    m_thisComputer = new QRadioButton(QStringLiteral("&This computer only"), this);
+    m_thisComputer->setObjectName(QStringLiteral("ThisComputer"));
+    m_localNetwork = new QRadioButton(QStringLiteral("The &local network"), this);
+    m_localNetwork->setObjectName(QStringLiteral("LocalNetwork"));
+    m_localNetwork->setToolTip(QStringLiteral("Phones and other computers on this network can open the pages"));
+    auto *group = new QButtonGroup(this);
+    group->addButton(m_thisComputer);
+    group->addButton(m_localNetwork);
+    reach->addWidget(m_thisComputer);
+    reach->addWidget(m_localNetwork);
+    reach->addStretch();
+    auto *reachLabel = new QLabel(QStringLiteral("Who may connect:"), this);
+    form->addRow(reachLabel, reach);
+    connect(m_thisComputer, &QRadioButton::clicked, &m_control,
+            [this] { m_control.setReach(RemoteSettings::Reach::ThisComputer); });
+    connect(m_localNetwork, &QRadioButton::clicked, &m_control,
+            [this] { m_control.setReach(RemoteSettings::Reach::LocalNetwork); });
+
+    m_port = new QLineEdit(this);
+    m_port->setObjectName(QStringLiteral("Port"));
+    m_port->setMaximumWidth(m_port->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 16);
+    m_port->setToolTip(QStringLiteral("Enter, or leaving the field, applies a new port"));
+    auto *portLabel = new QLabel(QStringLiteral("&Port:"), this);
+    portLabel->setBuddy(m_port);
+    form->addRow(portLabel, m_port);
+    connect(m_port, &QLineEdit::editingFinished, this, &RemoteWindow::applyPort);
+    layout->addLayout(form);
+
+    m_status = new QLabel(this);
+    m_status->setObjectName(QStringLiteral("Status"));
+    m_status->setWordWrap(true);
+    m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(m_status);
+
+    m_addresses = new QWidget(this);
+    auto *addresses = new QVBoxLayout(m_addresses);
+    addresses->setContentsMargins(0, 0, 0, 0);
+    auto *hostRow = new QHBoxLayout;
+    m_host = new QComboBox(m_addresses);
+    m_host->setObjectName(QStringLiteral("Host"));
+    auto *hostLabel = new QLabel(QStringLiteral("&Address of this computer:"), m_addresses);
+    hostLabel->setBuddy(m_host);
+    hostRow->addWidget(hostLabel);
+    hostRow->addWidget(m_host);
+    hostRow->addStretch();
+    addresses->addLayout(hostRow);
+    connect(m_host, &QComboBox::currentTextChanged, this, &RemoteWindow::showAddresses);
+
+    auto *codes = new QHBoxLayout;
+    auto *controlBox = new QGroupBox(QStringLiteral("Control: changes the score"), m_addresses);
+    auto *controlLayout = new QVBoxLayout(controlBox);
+    m_controlQr = new QLabel(controlBox);
+    m_controlQr->setAccessibleName(QStringLiteral("QR code of the control address"));
+    controlLayout->addWidget(m_controlQr, 0, Qt::AlignHCenter);
+    m_controlAddress = addressField(controlBox, QStringLiteral("Control address"));
+    m_controlAddress->setObjectName(QStringLiteral("ControlAddress"));
+    controlLayout->addWidget(m_controlAddress);
+    auto *controlButtons = new QHBoxLayout;
+    controlButtons->addWidget(copyButton(controlBox, m_controlAddress, QStringLiteral("control")));
+    auto *newControlCode = new QPushButton(QStringLiteral("&New code"), controlBox);
+    newControlCode->setObjectName(QStringLiteral("NewControlCode"));
+    newControlCode->setAccessibleName(QStringLiteral("New control code"));
+    newControlCode->setToolTip(QStringLiteral("Devices with the old code can no longer change the score"));
+    connect(newControlCode, &QPushButton::clicked, &m_control, &RemoteControl::newControlCode);
+    controlButtons->addWidget(newControlCode);
+    controlButtons->addStretch();
+    controlLayout->addLayout(controlButtons);
+    codes->addWidget(controlBox);
+
+    auto *viewBox = new QGroupBox(QStringLiteral("View only: OBS overlay, screen in the hall"), m_addresses);
+    auto *viewLayout = new QVBoxLayout(viewBox);
+    m_viewQr = new QLabel(viewBox);
+    m_viewQr->setAccessibleName(QStringLiteral("QR code of the hall screen address"));
+    viewLayout->addWidget(m_viewQr, 0, Qt::AlignHCenter);
+    m_overlayAddress = addressField(viewBox, QStringLiteral("Overlay address, for OBS"));
+    m_overlayAddress->setObjectName(QStringLiteral("OverlayAddress"));
+    m_boardAddress = addressField(viewBox, QStringLiteral("Hall screen address"));
+    m_boardAddress->setObjectName(QStringLiteral("BoardAddress"));
+    viewLayout->addWidget(m_overlayAddress);
+    viewLayout->addWidget(m_boardAddress);
+    auto *viewButtons = new QHBoxLayout;
+    viewButtons->addWidget(copyButton(viewBox, m_overlayAddress, QStringLiteral("overlay")));
+    auto *newViewCode = new QPushButton(QStringLiteral("N&ew code"), viewBox);
+    newViewCode->setObjectName(QStringLiteral("NewViewCode"));
+    newViewCode->setAccessibleName(QStringLiteral("New view code"));
+    newViewCode->setToolTip(QStringLiteral("Overlays and screens with the old code stop showing the score"));
+    connect(newViewCode, &QPushButton::clicked, &m_control, &RemoteControl::newViewCode);
+    viewButtons->addWidget(newViewCode);
+    viewButtons->addStretch();
+    viewLayout->addLayout(viewButtons);
+    codes->addWidget(viewBox);
+    addresses->addLayout(codes);
+    m_qrNote = new QLabel(QStringLiteral("A phone needs \"The local network\"."), m_addresses);
+    addresses->addWidget(m_qrNote);
+    layout->addWidget(m_addresses);
+
+    auto *devicesBox = new QGroupBox(QStringLiteral("Connected now"), this);
+    m_devices = new QGridLayout(devicesBox);
+    layout->addWidget(devicesBox);
+    layout->addStretch();
+}
+
+void RemoteWindow::showChoices()
+{
+    const RemoteSettings &settings = m_control.settings();
+    const QSignalBlocker quiet(m_on);
+    m_on->setChecked(settings.on());
+    const bool network = settings.reach() == RemoteSettings::Reach::LocalNetwork;
+    m_thisComputer->setChecked(!network);
+    m_localNetwork->setChecked(network);
+    if (!m_port->hasFocus() || m_portProblem.isEmpty())
+        m_port->setText(QString::number(settings.port()));
+
+    QString status;
+    bool trouble = !m_portProblem.isEmpty() || !m_control.problem().isEmpty();
+    const QString where =
+        network ? QStringLiteral("this computer and the local network") : QStringLiteral("this computer only");
+    if (!settings.on())
+        status = QStringLiteral("Off: nothing is served.");
+    else if (m_control.serving())
+        status = QStringLiteral("Serving at port %1 to %2.").arg(settings.port()).arg(where);
+    else
+        status = QStringLiteral("Not serving.");
+    if (!m_control.problem().isEmpty())
+        status = m_control.problem() + QLatin1Char(' ') + status;
+    if (!m_portProblem.isEmpty())
+        status = m_portProblem + QLatin1Char(' ') + status;
+    m_status->setText(status);
+    m_status->setAccessibleName(status);
+    QPalette palette;
+    if (trouble)
+        palette.setColor(QPalette::WindowText, QColor(0xc0, 0x00, 0x00));
+    m_status->setPalette(palette);
+
+    const QString host = m_host->currentText();
+    const QSignalBlocker quietHost(m_host);
+    m_host->clear();
+    m_host->addItems(m_control.hostsToOpen());
+    m_host->setCurrentIndex(std::max(0, m_host->findText(host)));
+    showAddresses();
+}
+
+void RemoteWindow::showAddresses()
+{
+    const QString host = m_host->currentText();
+    const QString control = m_control.controlAddress(host);
+    m_controlAddress->setText(control);
+    m_overlayAddress->setText(m_control.overlayAddress(host));
+    m_boardAddress->setText(m_control.boardAddress(host));
+    // A phone cannot open this computer's own loopback address.
+    const bool forPhones = m_control.serving() && host != QLatin1String("127.0.0.1");
+    m_controlQr->setVisible(forPhones);
+    m_viewQr->setVisible(forPhones);
+    m_qrNote->setVisible(!forPhones && m_control.settings().reach() == RemoteSettings::Reach::ThisComputer);
+    if (forPhones) {
+        m_controlQr->setPixmap(QPixmap::fromImage(QrCodeImage(control, kQrModulePixels)));
+        m_controlQr->setAccessibleDescription(control);
+        m_viewQr->setPixmap(QPixmap::fromImage(QrCodeImage(m_boardAddress->text(), kQrModulePixels)));
+        m_viewQr->setAccessibleDescription(m_boardAddress->text());
+    }
+    m_addresses->setEnabled(m_control.settings().on());
+}
+
+void RemoteWindow::showDevices()
+{
+    while (QLayoutItem *item = m_devices->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+    const RemoteServer *server = m_control.server();
+    const std::vector<RemoteServer::Device> devices = server ? server->devices() : std::vector<RemoteServer::Device>();
+    if (devices.empty()) {
+        m_devices->addWidget(new QLabel(QStringLiteral("None"), this), 0, 0);
+        return;
+    }
+    int row = 0;
+    for (const RemoteServer::Device &device : devices) {
+        QString what;
+        if (device.keptOut)
+            what = QStringLiteral("%1: disconnected, kept out").arg(device.address);
+        else
+            what = QStringLiteral("%1: %2, %3 link%4")
+                       .arg(device.address, device.controls ? QStringLiteral("controls") : QStringLiteral("views"))
+                       .arg(device.links)
+                       .arg(device.links == 1 ? "" : "s");
+        auto *label = new QLabel(what, this);
+        auto *button = new QPushButton(device.keptOut ? QStringLiteral("Let in") : QStringLiteral("Disconnect"), this);
+        button->setAccessibleName(QStringLiteral("%1 %2").arg(button->text(), device.address));
+        const QString address = device.address;
+        const bool keptOut = device.keptOut;
+        connect(button, &QPushButton::clicked, this, [this, address, keptOut] {
+            if (RemoteServer *at = m_control.server())
+                keptOut ? at->letIn(address) : at->disconnectDevice(address);
+        });
+        m_devices->addWidget(label, row, 0);
+        m_devices->addWidget(button, row, 1);
+        ++row;
+    }
+}
+
+void RemoteWindow::applyPort()
+{
+    bool number = false;
+    const int port = m_port->text().trimmed().toInt(&number);
+    if (!number || port < RemoteSettings::kLowestPort || port > 65535) {
+        // Said, and nothing changed: what is served stays served.
+        m_portProblem = QStringLiteral("Port \"%1\": pick a number from %2 to 65535.")
+                            .arg(m_port->text().trimmed().left(12))
+                            .arg(RemoteSettings::kLowestPort);
+        showChoices();
+        return;
+    }
+    m_portProblem.clear();
+    if (quint16(port) != m_control.settings().port())
+        m_control.setPort(quint16(port));
+    else
+        showChoices();
+}

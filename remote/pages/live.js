@@ -1,0 +1,123 @@
+// The link of a page to the scoreboard program. The program sends the whole
+// state when the WebSocket opens and after every change, and a heartbeat
+// every 4 s; a page that hears nothing for 9 s takes the link for dead.
+// While the program is away (not started yet, restarting) the page asks
+// twice a second, so it shows the score within a second of the program
+// starting, however long it waited; it never gives up.
+"use strict";
+
+const Live = (() => {
+    const code = new URLSearchParams(location.search).get("code") || "";
+    const retryMs = 500;
+    const refusedRetryMs = 5000;
+    const silentMs = 9000;
+
+    // handlers.state(state): the whole state; handlers.link(how): "connecting",
+    // "live", "lost" (reconnecting), "refused" (the code is not, or no longer,
+    // valid), "no code".
+    function connect(handlers) {
+        let socket = null;
+        let watchdog = 0;
+        let wasLive = false;
+
+        if (!code) {
+            handlers.link("no code");
+            return;
+        }
+        handlers.link("connecting");
+        probe();
+
+        // Asks for the state over plain HTTP first: it shows the score at
+        // once and tells a program that is away from a code refused.
+        async function probe() {
+            let answer;
+            try {
+                answer = await fetch("/api/v1/state?code=" + encodeURIComponent(code), {cache: "no-store"});
+            } catch (error) {
+                setTimeout(probe, retryMs);
+                return;
+            }
+            if (answer.status === 403) {
+                handlers.link("refused");
+                setTimeout(probe, refusedRetryMs);
+                return;
+            }
+            if (answer.ok)
+                handlers.state(await answer.json());
+            open();
+        }
+
+        function open() {
+            const scheme = location.protocol === "https:" ? "wss://" : "ws://";
+            const opened = new WebSocket(scheme + location.host + "/ws?code=" + encodeURIComponent(code));
+            socket = opened;
+            opened.onmessage = (event) => {
+                if (socket !== opened)
+                    return;
+                heard();
+                const message = JSON.parse(event.data);
+                if (!message.heartbeat)
+                    handlers.state(message);
+            };
+            opened.onopen = () => {
+                if (socket !== opened)
+                    return;
+                wasLive = true;
+                heard();
+                handlers.link("live");
+            };
+            opened.onclose = () => {
+                if (socket === opened)
+                    lost();
+            };
+        }
+
+        function heard() {
+            clearTimeout(watchdog);
+            watchdog = setTimeout(() => {
+                // A dead link may take minutes to close by itself: drop it.
+                const silent = socket;
+                lost();
+                silent.close();
+            }, silentMs);
+        }
+
+        function lost() {
+            clearTimeout(watchdog);
+            socket = null;
+            handlers.link(wasLive ? "lost" : "connecting");
+            setTimeout(probe, retryMs);
+        }
+    }
+
+    // Sends an action; a retry after a lost answer carries the same request
+    // id, so the program carries it out once. Resolves to the state after it,
+    // or throws an Error whose message says why not.
+    async function act(action) {
+        const bytes = new Uint8Array(12);
+        crypto.getRandomValues(bytes);
+        const id = Array.from(bytes, (b) => b.toString(16).padStart(2, "0")).join("");
+        const address = "/api/v1/" + action + "?code=" + encodeURIComponent(code) + "&id=" + id;
+        for (let attempt = 0; ; ++attempt) {
+            let answer;
+            try {
+                answer = await fetch(address, {method: "POST", cache: "no-store"});
+            } catch (error) {
+                if (attempt >= 6)
+                    throw new Error("Not reached: is the scoreboard program running?");
+                await new Promise((resolve) => setTimeout(resolve, retryMs));
+                continue;
+            }
+            if (!answer.ok)
+                throw new Error((await answer.text()).trim() || answer.statusText);
+            return answer.json();
+        }
+    }
+
+    // "08" as the board shows a score.
+    function twoDigits(score) {
+        return String(score).padStart(2, "0");
+    }
+
+    return {connect, act, twoDigits, code};
+})();
