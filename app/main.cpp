@@ -7,6 +7,7 @@
 #include "serial/PortSession.h"
 #include "serial/SerialPlatform.h"
 #include "ui/Form1.h"
+#include "ui/ScreenReader.h"
 
 #include <QApplication>
 #include <QSettings>
@@ -21,6 +22,7 @@ int main(int argc, char *argv[])
     if (const std::optional<int> done = HandleCommandLine(argc, argv, *platform))
         return *done;
 
+    PrepareScreenReaderSupport();
     const std::unique_ptr<QApplication> app = OpenDisplayOrSayWhyNot(argc, argv);
     QApplication::setApplicationName(QStringLiteral("scoreboard"));
     QApplication::setApplicationVersion(QStringLiteral(SCOREBOARD_VERSION));

@@ -12,6 +12,10 @@ class QWidget;
 // it), ui/ScreenReaderWindows.cpp (UI Automation, as Narrator and NVDA hear
 // it).
 
+// Before the application is made: whatever the desktop says at start, serve
+// screen readers, so that one started later finds the program.
+void PrepareScreenReaderSupport();
+
 // Says `text` once, as a notification raised on the window.
 void RaiseNotification(QWidget &window, const QString &text);
 

@@ -46,6 +46,12 @@ class Orca:
                         XDG_CONFIG_HOME=os.path.join(self.home, "config"), HOME=self.home)
         self.launcher = subprocess.Popen([launcher, "--launch-immediately"], env=self.env,
                                          stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.orca = None
+        self.master = None
+        self.log = ""
+
+    def start(self):
+        """Orca itself, on the buses; returns once it says it is up."""
         # Line by line: Orca's debug file is a terminal, so Python flushes each
         # line. Orca's record of its speech is all the test needs: with no
         # sound device a speech server can stall Orca.
@@ -54,13 +60,13 @@ class Orca:
                                       "--disable", "braille", "--debug-file", os.ttyname(slave)], env=self.env,
                                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(slave)
-        self.log = ""
         deadline = time.monotonic() + 30
         while "Startup complete" not in self.log and time.monotonic() < deadline:
             self.read(0.1)
         if "Startup complete" not in self.log:
+            log = self.log
             self.close()
-            harness.skip("Orca did not start")
+            harness.skip(f"Orca did not start: {log[-300:]!r}")
 
     def read(self, seconds):
         deadline = time.monotonic() + seconds
@@ -84,15 +90,27 @@ class Orca:
     def spoken(self):
         return re.findall(r"SPEECH OUTPUT: '([^']*)'", self.log)
 
+    def stop(self):
+        self.orca.terminate()
+        try:
+            self.orca.wait(timeout=10)
+        except subprocess.TimeoutExpired:
+            self.orca.kill()  # another Orca of this user's would refuse to start
+            self.orca.wait()
+        os.close(self.master)
+        self.orca = self.master = None
+        self.log = ""
+
     def close(self):
-        for process in (self.orca, self.launcher):
+        if self.orca:
+            self.stop()
+        for process in (self.launcher,):
             process.terminate()
             try:
                 process.wait(timeout=10)
             except subprocess.TimeoutExpired:
                 process.kill()
         os.kill(self.bus_pid, 15)
-        os.close(self.master)
         shutil.rmtree(self.home, ignore_errors=True)
 
 
@@ -106,30 +124,72 @@ def spoken_once(orca, words, after):
     return len(orca.spoken())
 
 
-def main():
-    program = os.path.abspath(sys.argv[1])
-    harness.require_namespace_support()
-    x = harness.XServer()
-    orca = Orca(x)
+def start_status_heard(x, orca, program, orca_first):
+    """One start of the program, Orca started before it or after its window
+    is up: whether Orca says how the start went, and how often."""
+    if orca_first:
+        orca.start()
     ports = [harness.StandInPort(1), harness.StandInPort(2)]
     env = dict(orca.env, XDG_CONFIG_HOME=tempfile.mkdtemp(prefix="scoreboard-speech-config-"))
     process = harness.run_with_ports([program], ports, env)
     try:
         window = x.find_window("Scoreboard")
-        heard = spoken_once(orca, "Port 1 (/dev/ttyS0) open", 0)
-
-        x.click(window, *LEFT_PLUS)  # the focus stays where it is
-        heard = spoken_once(orca, "Left score 01", heard)
-
-        x.click(window, *UPDATE)
-        spoken_once(orca, "Board shows 01 00", heard)
-        print("Orca said:", *orca.spoken()[1:], sep="\n    ")
-    finally:
+        if not orca_first:
+            time.sleep(1.0)
+            orca.start()
+        orca.wait_for(re.escape("Port 1 (/dev/ttyS0) open"), seconds=5)
+        orca.read(1.0)
+        return sum("Port 1 (/dev/ttyS0) open" in line for line in orca.spoken()), window, process, ports
+    except BaseException:
         process.kill()
-        process.wait()
+        raise
+
+
+def main():
+    program = os.path.abspath(sys.argv[1])
+    starts = int(sys.argv[sys.argv.index("--starts") + 1]) if "--starts" in sys.argv else 1
+    harness.require_namespace_support()
+    x = harness.XServer()
+    orca = Orca(x)
+    try:
+        # How the start went, said once, whichever of the two came first.
+        for orca_first in (True, False):
+            heard = []
+            for _ in range(starts):
+                times, window, process, ports = start_status_heard(x, orca, program, orca_first)
+                heard.append(times)
+                if orca_first and starts == 1:
+                    break  # the same window goes on below
+                process.kill()
+                process.wait()
+                for port in ports:
+                    port.close()
+                orca.stop()
+            first = "Orca first" if orca_first else "Orca after the window"
+            print(f"{first}: the start-up status said once in {heard.count(1)} of {starts} starts {heard}")
+            assert heard == [1] * starts, f"{first}: the start-up status said {heard} times"
+            if orca_first and starts == 1:
+                try:
+                    # A burst of "+" is said once, with the score it ended on.
+                    heard_before = len(orca.spoken())
+                    for _ in range(5):
+                        x.click(window, *LEFT_PLUS)  # the focus stays where it is
+                        time.sleep(0.05)
+                    heard_before = spoken_once(orca, "Left score 05", heard_before)
+                    stale = [line for line in orca.spoken() if re.search(r"Left score 0[1-4]", line)]
+                    assert not stale, f"stale scores said: {stale}"
+
+                    x.click(window, *UPDATE)
+                    spoken_once(orca, "Board shows 05 00", heard_before)
+                    print("Orca said:", *orca.spoken(), sep="\n    ")
+                finally:
+                    process.kill()
+                    process.wait()
+                    for port in ports:
+                        port.close()
+                    orca.stop()
+    finally:
         orca.close()
-        for port in ports:
-            port.close()
         x.close()
 
 
