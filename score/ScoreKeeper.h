@@ -22,11 +22,6 @@ public:
     // view can repaint before a blocking update starts.
     void setCellChangedHandler(CellChanged handler);
 
-    std::int16_t LeftScore() const { return m_leftScore; }
-    std::int16_t RightScore() const { return m_rightScore; }
-    void setLeftScore(std::int16_t value) { m_leftScore = value; }
-    void setRightScore(std::int16_t value) { m_rightScore = value; }
-
     const std::string &DigitCell(int index) const;
     const DigitCells &digitCells() const { return m_cells; }
 
