@@ -31,8 +31,9 @@ QString helpDescription(const SerialPlatform &platform)
 {
     return QStringLiteral(
                "The operator's console for a four-digit LED scoreboard on a serial line (2400 baud, 8N1, DTR on).\n\n"
-               "At start it tries ports 1 and 2 and opens the first that opens; otherwise it opens the port last used, "
-               "if that adapter is plugged in. Every serial device present is listed under \"COM-port\".\n\n") +
+               "At start it opens the adapter last sent to when that was not port 1 or 2 and that very adapter is "
+               "plugged in; otherwise it tries ports 1 and 2 and opens the first that opens. Every serial device "
+               "present is listed under \"COM-port\".\n\n") +
            QString::fromStdString(platform.portNumbering());
 }
 
