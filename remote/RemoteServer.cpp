@@ -20,10 +20,10 @@
 Q_LOGGING_CATEGORY(remoteLog, "scoreboard.remote", QtWarningMsg)
 
 namespace {
-constexpr int kIdleMs = 15000;
-constexpr int kHeartbeatMs = 4000;
-constexpr int kFirstWrongCodeDelayMs = 1000;
-constexpr int kLongestWrongCodeDelayMs = 16000;
+// A link that misses one heartbeat is closed at the next: within 10 s on
+// this side too.
+static_assert(2 * RemoteServer::Timing().heartbeatMs < 10000);
+constexpr int kWrongCodeDelayDoublings = 4;
 constexpr int kRefusedLingerMs = 5000;
 constexpr std::size_t kRememberedRequestIds = 256;
 // A head and a body at their limits, and some room: a client that sends
@@ -102,6 +102,22 @@ QString peerName(const QHostAddress &address)
     return ipv4 ? QHostAddress(v4).toString() : address.toString();
 }
 
+// Writes the last answer and closes once it is written. What the client sent
+// meanwhile is read and dropped: closing with bytes unread would reset the
+// connection, and the client could lose the answer with it.
+void answerAndClose(QTcpSocket &socket, const QByteArray &answer)
+{
+    const auto closeOnceWritten = [&socket] {
+        if (socket.bytesToWrite() > 0)
+            return;
+        socket.readAll();
+        socket.disconnectFromHost();
+    };
+    QObject::connect(&socket, &QTcpSocket::bytesWritten, &socket, closeOnceWritten);
+    QObject::connect(&socket, &QTcpSocket::readyRead, &socket, [&socket] { socket.readAll(); });
+    socket.write(answer);
+}
+
 int twoDigits(const ScoreKeeper::DigitCells &cells, std::size_t tens)
 {
     const auto digit = [&](std::size_t cell) { return cells[cell].empty() ? 0 : cells[cell][0] - '0'; };
@@ -130,9 +146,10 @@ struct RemoteServer::Listener
     bool awaitingPong = false;
 };
 
-RemoteServer::RemoteServer(Match &match, QObject *parent) : QObject(parent), m_match(match)
+RemoteServer::RemoteServer(Match &match, Timing timing, QObject *parent)
+    : QObject(parent), m_match(match), m_timing(timing)
 {
-    m_heartbeat.setInterval(kHeartbeatMs);
+    m_heartbeat.setInterval(m_timing.heartbeatMs);
     connect(&m_heartbeat, &QTimer::timeout, this, &RemoteServer::heartbeat);
     connect(&m_match, &Match::statusChanged, this, &RemoteServer::broadcast);
     connect(&m_match, &Match::changed, this, &RemoteServer::broadcast);
@@ -221,9 +238,14 @@ void RemoteServer::setCodes(const QString &control, const QString &view)
     m_controlCode = control;
     m_viewCode = view;
     // HTTP requests bring their code each time; a WebSocket was let in once.
+    std::vector<WebSocketLink *> shutOut;
     for (const auto &[link, listener] : m_webSocketListeners)
         if (listener.control ? controlChanged : viewChanged)
-            link->close(WebSocketLink::PolicyViolated, QStringLiteral("The code changed"));
+            shutOut.push_back(link);
+    for (WebSocketLink *link : shutOut) {
+        link->close(WebSocketLink::PolicyViolated, QStringLiteral("The code changed"));
+        dropListener(link);
+    }
 }
 
 void RemoteServer::setHostNames(const QStringList &names)
@@ -302,8 +324,7 @@ void RemoteServer::accept(QTcpServer &server)
             qCInfo(remoteLog, "%s: %d %s", qUtf8Printable(peer), refused.status, refused.reason.c_str());
             socket->setParent(this);
             connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-            socket->write(refusal(refused));
-            socket->disconnectFromHost();
+            answerAndClose(*socket, refusal(refused));
             // One that never reads its answer is cut off.
             QTimer::singleShot(kRefusedLingerMs, socket, &QTcpSocket::abort);
             continue;
@@ -318,7 +339,7 @@ void RemoteServer::accept(QTcpServer &server)
         connect(socket, &QTcpSocket::readyRead, connection, [this, connection] { readFrom(*connection); });
         connect(socket, &QTcpSocket::disconnected, connection, [this, connection] { drop(*connection); });
         connect(&connection->idle, &QTimer::timeout, connection, [this, connection] { drop(*connection); });
-        connection->idle.start(kIdleMs);
+        connection->idle.start(m_timing.idleMs);
         m_connections[socket] = connection;
         devicesChangedSoon();
         if (socket->bytesAvailable() > 0)
@@ -362,7 +383,7 @@ void RemoteServer::readFrom(Connection &connection)
         }
         socket->skip(connection.fed);
         connection.fed = 0;
-        connection.idle.start(kIdleMs);
+        connection.idle.start(m_timing.idleMs);
         connection.answeredLast = !request.keepAlive;
         connection.reader.startNext();
         if (verdict.wrongCode) {
@@ -406,9 +427,10 @@ void RemoteServer::answer(Connection &connection, const Verdict &verdict)
     case Verdict::Kind::Act: act(connection, verdict); return;
     case Verdict::Kind::WebSocket: return;
     }
-    connection.socket->write(reply);
     if (connection.answeredLast)
-        connection.socket->disconnectFromHost();
+        answerAndClose(*connection.socket, reply);
+    else
+        connection.socket->write(reply);
 }
 
 void RemoteServer::act(Connection &connection, const Verdict &verdict)
@@ -441,9 +463,11 @@ void RemoteServer::act(Connection &connection, const Verdict &verdict)
         if (!alive || connection.dropped)
             return;
     }
-    connection.socket->write(response(status, "application/json", stateJson(m_match), !connection.answeredLast));
+    const QByteArray reply = response(status, "application/json", stateJson(m_match), !connection.answeredLast);
     if (connection.answeredLast)
-        connection.socket->disconnectFromHost();
+        answerAndClose(*connection.socket, reply);
+    else
+        connection.socket->write(reply);
 }
 
 void RemoteServer::answerSlowly(Connection &connection, const Verdict &verdict)
@@ -451,7 +475,7 @@ void RemoteServer::answerSlowly(Connection &connection, const Verdict &verdict)
     // Guessing the code takes longer at each wrong guess from the same
     // address, until it gives a right one.
     const int wrong = m_wrongCodes[connection.peer]++;
-    const int delay = std::min(kFirstWrongCodeDelayMs << std::min(wrong, 8), kLongestWrongCodeDelayMs);
+    const int delay = m_timing.wrongCodeDelayMs << std::min(wrong, kWrongCodeDelayDoublings);
     connection.answeredLast = true;
     connection.idle.stop();
     QTimer::singleShot(delay, &connection, [this, &connection, verdict] {
@@ -509,6 +533,8 @@ void RemoteServer::dropListener(WebSocketLink *link)
     if (m_webSocketListeners.erase(link) == 0)
         return;
     link->disconnect(this);
+    // Whatever it was sent last (a close frame) goes out first.
+    link->flush();
     link->abort();
     link->deleteLater();
     if (m_webSocketListeners.empty())

@@ -20,6 +20,14 @@ class QTcpServer;
 class QTcpSocket;
 class WebSocketLink;
 
+// How long the server's waits are; tests make them short.
+struct RemoteServerTiming
+{
+    int idleMs = 15000;          // a connection without a whole request
+    int heartbeatMs = 4000;      // a WebSocket that misses one is closed at the next
+    int wrongCodeDelayMs = 1000; // the first; it doubles at each wrong code up to 16 times that
+};
+
 // The remote control's server: the pages, the API and the WebSocket, on the
 // match's own thread. A request is read with HttpRequestReader, judged by
 // JudgeRequest, and an action runs the match's operation with the device's
@@ -54,7 +62,9 @@ public:
         bool keptOut = false;
     };
 
-    explicit RemoteServer(Match &match, QObject *parent = nullptr);
+    using Timing = RemoteServerTiming;
+
+    explicit RemoteServer(Match &match, Timing timing = {}, QObject *parent = nullptr);
     ~RemoteServer() override;
 
     // Listens at `port` (0: a free one) on each address. What was served
@@ -113,6 +123,7 @@ private:
     RemoteAccess access() const;
 
     Match &m_match;
+    const Timing m_timing;
     std::vector<std::unique_ptr<QTcpServer>> m_listeners;
     std::map<QTcpSocket *, Connection *> m_connections;       // children, deleted later when dropped
     std::map<WebSocketLink *, Listener> m_webSocketListeners; // children, deleted later when dropped

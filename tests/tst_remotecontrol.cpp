@@ -1,0 +1,155 @@
+#include "remote/RemoteControl.h"
+#include "remote/RemoteServer.h"
+#include "support/MatchOnFakes.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTcpServer>
+#include <QTest>
+
+Q_DECLARE_METATYPE(std::function<QString(quint16)>)
+
+namespace {
+// A port no program listens on now.
+quint16 freePort()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost);
+    return probe.serverPort();
+}
+
+QWidget *remoteWindow()
+{
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window->objectName() == QLatin1String("RemoteWindow"))
+            return window;
+    return nullptr;
+}
+} // namespace
+
+class TestRemoteControl : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // The choices and the codes survive a restart: a stream deck's buttons
+    // keep working. Values edited by hand into nonsense read as defaults,
+    // and an unusable code is made anew.
+    void choicesAndCodesAreKept()
+    {
+        MatchOnFakes fakes;
+        QString control;
+        QString view;
+        {
+            RemoteSettings settings(fakes.settings);
+            QVERIFY(!settings.on());
+            QCOMPARE(settings.reach(), RemoteSettings::Reach::ThisComputer);
+            QCOMPARE(settings.port(), RemoteSettings::kDefaultPort);
+            QVERIFY(RemoteSettings::usableCode(settings.controlCode()));
+            QVERIFY(settings.viewCode() != settings.controlCode());
+            settings.setReach(RemoteSettings::Reach::LocalNetwork);
+            settings.setPort(9000);
+            control = settings.controlCode();
+            view = settings.viewCode();
+        }
+        {
+            RemoteSettings settings(fakes.settings);
+            QCOMPARE(settings.reach(), RemoteSettings::Reach::LocalNetwork);
+            QCOMPARE(settings.port(), quint16(9000));
+            QCOMPARE(settings.controlCode(), control);
+            QCOMPARE(settings.viewCode(), view);
+            settings.newControlCode();
+            QVERIFY(settings.controlCode() != control);
+            QCOMPARE(settings.viewCode(), view);
+        }
+        fakes.settings.setValue(QStringLiteral("Remote/port"), QStringLiteral("eighty"));
+        fakes.settings.setValue(QStringLiteral("Remote/controlCode"), QString());
+        fakes.settings.setValue(QStringLiteral("Remote/viewCode"), QStringLiteral("short"));
+        RemoteSettings edited(fakes.settings);
+        QCOMPARE(edited.port(), RemoteSettings::kDefaultPort);
+        QVERIFY(RemoteSettings::usableCode(edited.controlCode()));
+        QVERIFY(RemoteSettings::usableCode(edited.viewCode()));
+        QCOMPARE(RemoteSettings(fakes.settings).controlCode(), edited.controlCode());
+    }
+
+    // A port typed into the window that cannot be had is said, in words, and
+    // nothing changes: what is served stays served, and the kept port too.
+    void aPortThatCannotBeHad_data()
+    {
+        QTest::addColumn<std::function<QString(quint16)>>("typed"); // from a port another program holds
+        QTest::addColumn<QString>("said");
+
+        QTest::newRow("below 1024") << std::function<QString(quint16)>([](quint16) { return QStringLiteral("80"); })
+                                    << "Port \"80\": pick a number from 1024 to 65535.";
+        QTest::newRow("above 65535") << std::function<QString(quint16)>([](quint16) { return QStringLiteral("70000"); })
+                                     << "Port \"70000\": pick a number from 1024 to 65535.";
+        QTest::newRow("not a number") << std::function<QString(quint16)>([](quint16) { return QStringLiteral("http"); })
+                                      << "Port \"http\": pick a number from 1024 to 65535.";
+        QTest::newRow("taken by another program")
+            << std::function<QString(quint16)>([](quint16 taken) { return QString::number(taken); })
+            << "is in use by another program: pick another port, or end that program.";
+    }
+    void aPortThatCannotBeHad()
+    {
+        QFETCH(std::function<QString(quint16)>, typed);
+        QFETCH(QString, said);
+        MatchOnFakes fakes;
+        const quint16 port = freePort();
+        fakes.settings.setValue(QStringLiteral("Remote/port"), port);
+        RemoteControl control(*fakes.match, fakes.settings);
+        control.start(true);
+        QVERIFY(control.serving());
+        QWidget beside;
+        control.showWindow(&beside);
+        QWidget *window = remoteWindow();
+        QVERIFY(window);
+        QTcpServer another;
+        QVERIFY(another.listen(QHostAddress::LocalHost));
+
+        auto *field = window->findChild<QLineEdit *>(QStringLiteral("Port"));
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, typed(another.serverPort()));
+        QTest::keyClick(field, Qt::Key_Return);
+
+        const QString status = window->findChild<QLabel *>(QStringLiteral("Status"))->text();
+        QVERIFY2(status.contains(said), qPrintable(status));
+        QVERIFY2(status.contains(QStringLiteral("Serving at port %1").arg(port)), qPrintable(status));
+        QCOMPARE(control.server()->port(), port);
+        QCOMPARE(RemoteSettings(fakes.settings).port(), port);
+        QCOMPARE(window->findChild<QLineEdit *>(QStringLiteral("ControlAddress"))->text(),
+                 QStringLiteral("http://127.0.0.1:%1/remote?code=%2").arg(port).arg(control.settings().controlCode()));
+    }
+
+    // Off: nothing listens; "New code" in the window makes a new code, kept,
+    // and the addresses show it.
+    void theWindowsSwitchAndNewCode()
+    {
+        MatchOnFakes fakes;
+        fakes.settings.setValue(QStringLiteral("Remote/port"), freePort());
+        RemoteControl control(*fakes.match, fakes.settings);
+        control.start(false);
+        QVERIFY(!control.serving());
+        QWidget beside;
+        control.showWindow(&beside);
+        QWidget *window = remoteWindow();
+        window->findChild<QAbstractButton *>(QStringLiteral("On"))->click();
+        QVERIFY(control.serving());
+        QVERIFY(RemoteSettings(fakes.settings).on());
+        const QString before = control.settings().viewCode();
+        window->findChild<QPushButton *>(QStringLiteral("NewViewCode"))->click();
+        QVERIFY(control.settings().viewCode() != before);
+        QCOMPARE(RemoteSettings(fakes.settings).viewCode(), control.settings().viewCode());
+        QVERIFY(window->findChild<QLineEdit *>(QStringLiteral("OverlayAddress"))
+                    ->text()
+                    .endsWith(QStringLiteral("/overlay?code=") + control.settings().viewCode()));
+        window->findChild<QAbstractButton *>(QStringLiteral("On"))->click();
+        QVERIFY(!control.serving());
+        QVERIFY(!RemoteSettings(fakes.settings).on());
+    }
+};
+
+QTEST_MAIN(TestRemoteControl)
+#include "tst_remotecontrol.moc"

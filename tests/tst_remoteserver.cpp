@@ -1,0 +1,449 @@
+#include "remote/RemoteServer.h"
+#include "support/MatchOnFakes.h"
+
+#include <QElapsedTimer>
+#include <QLoggingCategory>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+
+namespace {
+const QByteArray kControl = "ctrlcode23";
+const QByteArray kView = "viewcode45";
+// Short, so that the rules that wait can be seen in a test.
+constexpr RemoteServer::Timing kQuick{400, 150, 300};
+
+// The match on fakes, served on a free loopback port.
+struct Served : MatchOnFakes
+{
+    explicit Served(RemoteServer::Timing timing = kQuick) : server(std::make_unique<RemoteServer>(*match, timing))
+    {
+        server->setCodes(QString::fromLatin1(kControl), QString::fromLatin1(kView));
+        server->setHostNames({QStringLiteral("localhost"), QStringLiteral("scorepc")});
+        if (!server->listen({QHostAddress(QHostAddress::LocalHost)}, 0))
+            qFatal("cannot listen: %s", qPrintable(server->problem()));
+    }
+
+    quint16 port() const { return server->port(); }
+    int left() const { return std::stoi(match->windowDigits()[0] + match->windowDigits()[1]); }
+
+    std::unique_ptr<RemoteServer> server;
+};
+
+// {port}, {control} and {view} in a request stand for the served port and the codes.
+QByteArray filledIn(QByteArray request, quint16 port)
+{
+    return request.replace("{port}", QByteArray::number(port)).replace("{control}", kControl).replace("{view}", kView);
+}
+
+struct Reply
+{
+    int status = 0;
+    QByteArray head;
+    QByteArray body;
+    bool closed = false;
+};
+
+// Reads one response from the client; the server runs on this thread, so
+// the loop turns while waiting.
+Reply readReply(QTcpSocket &client, int timeoutMs = 5000)
+{
+    QByteArray got;
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < timeoutMs) {
+        got += client.readAll();
+        const qsizetype end = got.indexOf("\r\n\r\n");
+        if (end >= 0) {
+            Reply reply;
+            reply.head = got.left(end);
+            reply.status = got.mid(9, 3).toInt();
+            const qsizetype length = reply.head.indexOf("Content-Length: ");
+            const qsizetype bodySize = length < 0 ? 0 : reply.head.mid(length + 16).split('\r').first().toInt();
+            if (got.size() >= end + 4 + bodySize) {
+                reply.body = got.mid(end + 4, bodySize);
+                return reply;
+            }
+        }
+        if (client.state() == QAbstractSocket::UnconnectedState && client.bytesAvailable() == 0)
+            break;
+        QTest::qWait(2);
+    }
+    return {};
+}
+
+Reply exchange(quint16 port, const QByteArray &request)
+{
+    QTcpSocket client;
+    client.connectToHost(QHostAddress::LocalHost, port);
+    client.write(request);
+    Reply reply = readReply(client);
+    QElapsedTimer waited;
+    waited.start();
+    while (reply.status >= 400 && client.state() == QAbstractSocket::ConnectedState && waited.elapsed() < 1000)
+        QTest::qWait(2);
+    reply.closed = client.state() != QAbstractSocket::ConnectedState;
+    return reply;
+}
+
+QByteArray get(const QByteArray &target, const QByteArray &more = {})
+{
+    return "GET " + target + " HTTP/1.1\r\nHost: 127.0.0.1:{port}\r\n" + more + "\r\n";
+}
+
+QByteArray post(const QByteArray &target, const QByteArray &more = {})
+{
+    return "POST " + target + " HTTP/1.1\r\nHost: 127.0.0.1:{port}\r\nContent-Length: 0\r\n" + more + "\r\n";
+}
+
+const QByteArray kUpgrade = "Connection: Upgrade\r\nUpgrade: websocket\r\nSec-WebSocket-Version: 13\r\n"
+                            "Sec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\n";
+
+// A WebSocket client's end, made by hand: the handshake, and the server's
+// unmasked frames read back.
+struct WebSocketClient
+{
+    QTcpSocket socket;
+    QByteArray buffer;
+
+    bool open(quint16 port, const QByteArray &code)
+    {
+        socket.connectToHost(QHostAddress::LocalHost, port);
+        socket.write(filledIn(get("/ws?code=" + code, kUpgrade), port));
+        QElapsedTimer waited;
+        waited.start();
+        while (!buffer.contains("\r\n\r\n") && waited.elapsed() < 3000) {
+            QTest::qWait(2);
+            buffer += socket.readAll();
+        }
+        const bool upgraded = buffer.startsWith("HTTP/1.1 101 ");
+        buffer.remove(0, buffer.indexOf("\r\n\r\n") + 4); // frames may follow at once
+        return upgraded;
+    }
+    // The next state message; empty when none came in time.
+    QByteArray nextState() { return next(false); }
+    // The next text message, a heartbeat or a state.
+    QByteArray next(bool heartbeats = true, int timeoutMs = 3000)
+    {
+        QElapsedTimer waited;
+        waited.start();
+        while (waited.elapsed() < timeoutMs) {
+            buffer += socket.readAll();
+            // A state is under 64 KiB: a 7-bit length, or 126 and 16 bits.
+            const int head = buffer.size() >= 2 && (quint8(buffer[1]) & 0x7F) == 126 ? 4 : 2;
+            const int length = buffer.size() < head ? -1
+                               : head == 4          ? quint8(buffer[2]) << 8 | quint8(buffer[3])
+                                                    : quint8(buffer[1]) & 0x7F;
+            if (length >= 0 && buffer.size() >= head + length) {
+                const int opcode = quint8(buffer[0]) & 0x0F;
+                const QByteArray payload = buffer.mid(head, length);
+                buffer.remove(0, head + length);
+                if (opcode == 0x1 && (heartbeats || !payload.contains("heartbeat")))
+                    return payload;
+                continue; // a ping: this client does not answer
+            }
+            if (socket.state() == QAbstractSocket::UnconnectedState)
+                return {};
+            QTest::qWait(2);
+        }
+        return {};
+    }
+};
+} // namespace
+
+class TestRemoteServer : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Every kind of request and what it gets: the rules of who may do what,
+    // each broken one way per row. `left` is the left score after it, from 0.
+    void requests_data()
+    {
+        QTest::addColumn<QByteArray>("request");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<int>("left");
+
+        QTest::newRow("the remote page, no code needed") << get("/remote") << 200 << 0;
+        QTest::newRow("the overlay page") << get("/overlay") << 200 << 0;
+        QTest::newRow("the state with the view code") << get("/api/v1/state?code={view}") << 200 << 0;
+        QTest::newRow("the state with the control code") << get("/api/v1/state?code={control}") << 200 << 0;
+        QTest::newRow("the state without a code") << get("/api/v1/state") << 403 << 0;
+        QTest::newRow("the state with a wrong code") << get("/api/v1/state?code=guess") << 403 << 0;
+        QTest::newRow("plus with the control code") << post("/api/v1/left/plus?code={control}") << 200 << 1;
+        QTest::newRow("plus with the control code, percent-encoded")
+            << post("/api/v1/left/plus?code=%63trlcode23") << 200 << 1;
+        QTest::newRow("minus wraps to 99") << post("/api/v1/left/minus?code={control}") << 200 << 99;
+        QTest::newRow("plus with the view code") << post("/api/v1/left/plus?code={view}") << 403 << 0;
+        QTest::newRow("plus without a code, also from this computer") << post("/api/v1/left/plus") << 403 << 0;
+        QTest::newRow("plus with a wrong code") << post("/api/v1/left/plus?code=ctrlcode2") << 403 << 0;
+        QTest::newRow("plus as a plain GET") << get("/api/v1/left/plus?code={control}") << 405 << 0;
+        QTest::newRow("plus by GET .../action") << get("/api/v1/left/plus/action?code={control}") << 200 << 1;
+        QTest::newRow(".../action by POST") << post("/api/v1/left/plus/action?code={control}") << 405 << 0;
+        QTest::newRow(".../action with the view code") << get("/api/v1/left/plus/action?code={view}") << 403 << 0;
+        QTest::newRow("another method") << QByteArray("DELETE /api/v1/left/plus?code={control} HTTP/1.1\r\nHost: "
+                                                      "127.0.0.1:{port}\r\n\r\n")
+                                        << 405 << 0;
+        QTest::newRow("Host: localhost") << QByteArray("POST /api/v1/left/plus?code={control} HTTP/1.1\r\nHost: "
+                                                       "localhost:{port}\r\nContent-Length: 0\r\n\r\n")
+                                         << 200 << 1;
+        QTest::newRow("Host: the host name, in capitals")
+            << QByteArray("GET /api/v1/state?code={view} HTTP/1.1\r\nHost: ScorePC:{port}\r\n\r\n") << 200 << 0;
+        QTest::newRow("a foreign Host (DNS rebinding)")
+            << QByteArray("POST /api/v1/left/plus?code={control} HTTP/1.1\r\nHost: evil.example:{port}\r\n"
+                          "Content-Length: 0\r\n\r\n")
+            << 403 << 0;
+        QTest::newRow("a foreign Host, reading")
+            << QByteArray("GET /api/v1/state?code={view} HTTP/1.1\r\nHost: evil.example:{port}\r\n\r\n") << 403 << 0;
+        QTest::newRow("our name at another port")
+            << QByteArray("GET /api/v1/state?code={view} HTTP/1.1\r\nHost: 127.0.0.1:1\r\n\r\n") << 403 << 0;
+        QTest::newRow("no Host") << QByteArray("GET /api/v1/state?code={view} HTTP/1.0\r\n\r\n") << 400 << 0;
+        QTest::newRow("Host twice") << QByteArray(
+                                           "GET /api/v1/state?code={view} HTTP/1.1\r\nHost: 127.0.0.1:{port}\r\nHost: "
+                                           "evil.example\r\n\r\n")
+                                    << 400 << 0;
+        QTest::newRow("our own page's Origin")
+            << post("/api/v1/left/plus?code={control}", "Origin: http://127.0.0.1:{port}\r\n") << 200 << 1;
+        QTest::newRow("a foreign Origin")
+            << post("/api/v1/left/plus?code={control}", "Origin: http://evil.example\r\n") << 403 << 0;
+        QTest::newRow("a foreign Origin on .../action")
+            << get("/api/v1/left/plus/action?code={control}", "Origin: http://evil.example\r\n") << 403 << 0;
+        QTest::newRow("Origin null (a sandboxed or local file)")
+            << post("/api/v1/left/plus?code={control}", "Origin: null\r\n") << 403 << 0;
+        QTest::newRow("our name and port over https")
+            << post("/api/v1/left/plus?code={control}", "Origin: https://127.0.0.1:{port}\r\n") << 403 << 0;
+        QTest::newRow("a WebSocket with the view code") << get("/ws?code={view}", kUpgrade) << 101 << 0;
+        QTest::newRow("a WebSocket without a code") << get("/ws", kUpgrade) << 403 << 0;
+        QTest::newRow("a WebSocket from a foreign Origin")
+            << get("/ws?code={view}", kUpgrade + "Origin: http://evil.example\r\n") << 403 << 0;
+        QTest::newRow("a WebSocket elsewhere") << get("/remote?code={view}", kUpgrade) << 400 << 0;
+        QTest::newRow("/ws without the upgrade") << get("/ws?code={view}") << 426 << 0;
+        QTest::newRow("no such page") << get("/etc/passwd") << 404 << 0;
+        QTest::newRow("a request id at its limit")
+            << post("/api/v1/left/plus?code={control}&id=" + QByteArray(64, 'a')) << 200 << 1;
+        QTest::newRow("a request id over its limit")
+            << post("/api/v1/left/plus?code={control}&id=" + QByteArray(65, 'a')) << 400 << 0;
+        QTest::newRow("a head over 8 KiB")
+            << get("/api/v1/state?code={view}", "X-Filler: " + QByteArray(8200, 'x') + "\r\n") << 431 << 0;
+        QTest::newRow("a head that never ends")
+            << QByteArray("GET / HTTP/1.1\r\nX: ") + QByteArray(9000, 'x') << 431 << 0;
+        QTest::newRow("a body over 1 KiB") << QByteArray("POST /api/v1/left/plus?code={control} HTTP/1.1\r\nHost: "
+                                                         "127.0.0.1:{port}\r\nContent-Length: 1025\r\n\r\n") +
+                                                  QByteArray(1025, 'x')
+                                           << 413 << 0;
+        QTest::newRow("a chunked body over 1 KiB")
+            << QByteArray(
+                   "POST /api/v1/left/plus?code={control} HTTP/1.1\r\nHost: 127.0.0.1:{port}\r\nTransfer-Encoding: "
+                   "chunked\r\n\r\n401\r\n") +
+                   QByteArray(1025, 'x') + "\r\n0\r\n\r\n"
+            << 413 << 0;
+        QTest::newRow("not HTTP") << QByteArray("\x16\x03\x01\x02\x00\x01\x00\x01\xfc\x03\x03", 11) << 400 << 0;
+        QTest::newRow("an absolute target")
+            << QByteArray("GET http://127.0.0.1:{port}/api/v1/state?code={view} HTTP/1.1\r\nHost: "
+                          "127.0.0.1:{port}\r\n\r\n")
+            << 400 << 0;
+    }
+    void requests()
+    {
+        QFETCH(QByteArray, request);
+        QFETCH(int, status);
+        QFETCH(int, left);
+        Served served;
+        const Reply reply = exchange(served.port(), filledIn(request, served.port()));
+        QCOMPARE(reply.status, status);
+        QCOMPARE(served.left(), left);
+        // A plain status and a short reason; never a door left open to other sites.
+        QVERIFY(!reply.head.contains("Access-Control-Allow-Origin"));
+        if (status >= 400) {
+            QVERIFY2(reply.body.size() > 3 && reply.body.size() < 80 && !reply.body.contains('<'), reply.body);
+            QVERIFY2(reply.closed, "a refused connection is closed");
+        }
+    }
+
+    // The four buttons, Update and Reset run the match's operations, as the
+    // window's buttons do, and the status line says where they came from.
+    void actionsRunTheMatchsOperations()
+    {
+        Served served;
+        const auto act = [&](const QByteArray &action) {
+            return exchange(served.port(), filledIn(post("/api/v1/" + action + "?code={control}"), served.port()));
+        };
+        for (const QByteArray action : {"left/plus", "left/plus", "right/plus", "right/minus", "right/minus"})
+            QCOMPARE(act(action).status, 200);
+        QCOMPARE(served.match->windowDigits(), (ScoreKeeper::DigitCells{"0", "2", "9", "9"}));
+        QVERIFY(served.link->writes.empty());
+        const Reply updated = act("update");
+        QCOMPARE(updated.status, 200);
+        QCOMPARE(served.link->writes.size(), std::size_t(5));
+        QVERIFY2(served.match->status().startsWith(QStringLiteral("Update from 127.0.0.1: Board shows 02 99")),
+                 qPrintable(served.match->status()));
+        QVERIFY2(updated.body.contains(R"("boardLeft":2,"boardRight":99,)") && updated.body.contains(R"("left":2,)") &&
+                     updated.body.contains(R"("behind":false)") && updated.body.contains(R"("port":1,)"),
+                 updated.body);
+        QCOMPARE(act("reset").status, 200);
+        QCOMPARE(served.match->windowDigits(), (ScoreKeeper::DigitCells{"0", "0", "0", "0"}));
+        QCOMPARE(served.link->writes.size(), std::size_t(10));
+    }
+
+    // A retry of a request whose answer was lost is carried out once.
+    void aRetriedRequestIsCarriedOutOnce()
+    {
+        Served served;
+        const QByteArray plus = filledIn(post("/api/v1/left/plus?code={control}&id=press-1"), served.port());
+        QCOMPARE(exchange(served.port(), plus).status, 200);
+        const Reply again = exchange(served.port(), plus);
+        QCOMPARE(again.status, 200);
+        QCOMPARE(served.left(), 1);
+        QVERIFY2(again.body.contains(R"("left":1,)"), again.body);
+        QCOMPARE(exchange(served.port(), filledIn(post("/api/v1/left/plus?code={control}&id=press-2"), served.port()))
+                     .status,
+                 200);
+        QCOMPARE(served.left(), 2);
+    }
+
+    // Guessing costs time, more at each wrong guess; the right code does not.
+    void aWrongCodeIsAnsweredSlowly()
+    {
+        Served served;
+        QElapsedTimer took;
+        took.start();
+        QCOMPARE(exchange(served.port(), filledIn(get("/api/v1/state?code=guess1"), served.port())).status, 403);
+        QVERIFY2(took.elapsed() >= kQuick.wrongCodeDelayMs, qPrintable(QString::number(took.elapsed())));
+        took.restart();
+        QCOMPARE(exchange(served.port(), filledIn(get("/api/v1/state?code=guess2"), served.port())).status, 403);
+        QVERIFY2(took.elapsed() >= 2 * kQuick.wrongCodeDelayMs, qPrintable(QString::number(took.elapsed())));
+    }
+
+    void theCodeNeverAppearsInTheLog()
+    {
+        static QStringList logged;
+        logged.clear();
+        QLoggingCategory::setFilterRules(QStringLiteral("scoreboard.*=true"));
+        const QtMessageHandler previous =
+            qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &text) { logged << text; });
+        {
+            Served served;
+            for (const QByteArray &request :
+                 {get("/api/v1/state?code={view}"), post("/api/v1/left/plus?code={control}&id=1"),
+                  post("/api/v1/update?code={view}"), get("/api/v1/left/plus/action?code={control}"),
+                  get("/ws?code={control}", kUpgrade), get("/remote?code={control}")})
+                exchange(served.port(), filledIn(request, served.port()));
+        }
+        qInstallMessageHandler(previous);
+        QLoggingCategory::setFilterRules(QString());
+        QVERIFY(logged.size() >= 6);
+        for (const QString &line : logged)
+            QVERIFY2(!line.contains(QString::fromLatin1(kControl)) && !line.contains(QString::fromLatin1(kView)),
+                     qPrintable(line));
+    }
+
+    // 64 links at most, WebSockets included: the 65th is refused, and a
+    // place that frees up is taken again.
+    void sixtyFiveConnections()
+    {
+        Served served({60000, 60000, 300}); // none closed for being idle or silent meanwhile
+        std::vector<std::unique_ptr<WebSocketClient>> listening;
+        std::vector<std::unique_ptr<QTcpSocket>> idle;
+        for (int i = 0; i < 8; ++i) {
+            listening.push_back(std::make_unique<WebSocketClient>());
+            QVERIFY(listening.back()->open(served.port(), kView));
+        }
+        for (int i = 8; i < RemoteServer::kConnectionLimit; ++i) {
+            idle.push_back(std::make_unique<QTcpSocket>());
+            idle.back()->connectToHost(QHostAddress::LocalHost, served.port());
+        }
+        QTRY_COMPARE(served.server->devices().front().links, RemoteServer::kConnectionLimit);
+        const QByteArray state = filledIn(get("/api/v1/state?code={view}"), served.port());
+        const Reply refused = exchange(served.port(), state);
+        QCOMPARE(refused.status, 503);
+        QVERIFY(refused.closed);
+        idle.pop_back();
+        QTRY_COMPARE(served.server->devices().front().links, RemoteServer::kConnectionLimit - 1);
+        QCOMPARE(exchange(served.port(), state).status, 200);
+    }
+
+    // A connection that brings no whole request in time is closed; one that
+    // keeps asking stays.
+    void idleConnectionsAreClosed()
+    {
+        Served served;
+        QTcpSocket silent;
+        silent.connectToHost(QHostAddress::LocalHost, served.port());
+        silent.write("GET /api/v1/state?code=");
+        QTcpSocket asking;
+        asking.connectToHost(QHostAddress::LocalHost, served.port());
+        QElapsedTimer waited;
+        waited.start();
+        while (waited.elapsed() < 3 * kQuick.idleMs) {
+            asking.write(filledIn(get("/api/v1/state?code={view}"), served.port()));
+            QCOMPARE(readReply(asking).status, 200);
+            QTest::qWait(kQuick.idleMs / 4);
+        }
+        QCOMPARE(silent.state(), QAbstractSocket::UnconnectedState);
+        QCOMPARE(asking.state(), QAbstractSocket::ConnectedState);
+    }
+
+    // The whole state when the WebSocket opens and after every change; a
+    // heartbeat while nothing changes; closed when it stops answering pings.
+    void theWebSocketFollowsTheMatch()
+    {
+        Served served;
+        WebSocketClient client;
+        QVERIFY(client.open(served.port(), kView));
+        QVERIFY(client.nextState().contains(R"("left":0,)"));
+        served.match->step(Side::Left, Direction::Up);
+        const QByteArray changed = client.nextState();
+        QVERIFY2(changed.contains(R"("left":1,)") && changed.contains("Not on the board yet"), changed.constData());
+        QCOMPARE(client.next(), QByteArray(R"({"heartbeat":true})"));
+        // This client never answers a ping.
+        QTRY_COMPARE_WITH_TIMEOUT(client.socket.state(), QAbstractSocket::UnconnectedState, 3 * kQuick.heartbeatMs);
+    }
+
+    // New codes close the links let in with the old one of the same kind.
+    void aNewCodeShutsOutTheOldOne()
+    {
+        Served served({60000, 60000, 300});
+        WebSocketClient viewer;
+        WebSocketClient controller;
+        QVERIFY(viewer.open(served.port(), kView));
+        QVERIFY(controller.open(served.port(), kControl));
+        served.server->setCodes(QStringLiteral("newcontrol"), QString::fromLatin1(kView));
+        QTRY_COMPARE(controller.socket.state(), QAbstractSocket::UnconnectedState);
+        QCOMPARE(viewer.socket.state(), QAbstractSocket::ConnectedState);
+        QCOMPARE(exchange(served.port(), filledIn(post("/api/v1/left/plus?code={control}"), served.port())).status,
+                 403);
+        QCOMPARE(exchange(served.port(), filledIn(post("/api/v1/left/plus?code=newcontrol"), served.port())).status,
+                 200);
+    }
+
+    void aDisconnectedDeviceIsKeptOutUntilLetIn()
+    {
+        Served served;
+        WebSocketClient client;
+        QVERIFY(client.open(served.port(), kView));
+        QTRY_COMPARE(served.server->devices().size(), std::size_t(1));
+        served.server->disconnectDevice(QStringLiteral("127.0.0.1"));
+        QTRY_COMPARE(client.socket.state(), QAbstractSocket::UnconnectedState);
+        const QByteArray state = filledIn(get("/api/v1/state?code={view}"), served.port());
+        QCOMPARE(exchange(served.port(), state).status, 403);
+        QVERIFY(served.server->devices().front().keptOut);
+        served.server->letIn(QStringLiteral("127.0.0.1"));
+        QCOMPARE(exchange(served.port(), state).status, 200);
+    }
+
+    // Another program holds the port: said, and what was served stays served.
+    void aPortTakenByAnotherProgram()
+    {
+        Served served;
+        QTcpServer another;
+        QVERIFY(another.listen(QHostAddress::LocalHost));
+        QVERIFY(!served.server->listen({QHostAddress(QHostAddress::LocalHost)}, another.serverPort()));
+        QVERIFY2(served.server->problem().contains(
+                     QStringLiteral("Port %1 is in use by another program").arg(another.serverPort())),
+                 qPrintable(served.server->problem()));
+        QCOMPARE(exchange(served.port(), filledIn(get("/api/v1/state?code={view}"), served.port())).status, 200);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRemoteServer)
+#include "tst_remoteserver.moc"
