@@ -56,11 +56,14 @@ class StandInPort:
     real-time priority (where allowed) the window stays about a millisecond
     wide with every CPU busy."""
 
-    def __init__(self, port, usb=None):
+    def __init__(self, port, usb=None, access=None):
         """`usb`, when given, is what the kernel would say of the adapter:
-        idVendor, idProduct, serial, manufacturer, product."""
+        idVendor, idProduct, serial, manufacturer, product, and its socket.
+        `access`, when given, is who may use the device node: "root:dialout
+        660"."""
         self.port = port
         self.usb = usb
+        self.access = access
         self.master, self.slave = pty.openpty()
         self.slave_path = os.ttyname(self.slave)
         self.chunks = []  # (monotonic seconds when read, bytes)
@@ -142,6 +145,9 @@ def run_with_ports(command, ports, env, **popen):
         target = device_path(stand_in.port)
         setup += _describe(stand_in)
         setup.append(f"touch {target}; mount --bind {stand_in.slave_path} {target}")
+        if getattr(stand_in, "access", None):
+            owner, mode = stand_in.access.split()
+            setup.append(f"chown {owner} {target}; chmod {mode} {target}")
     setup += [f"umount -l {real}", 'exec "$@"']
     return subprocess.Popen(["unshare", "-m", "bash", "-c", "\n".join(setup), "e2e"] + command, env=env, **popen)
 

@@ -264,6 +264,23 @@ def finding_the_adapter(x, program):
         port.close()
 
 
+def outside_the_dialout_group(program):
+    """A user in no group: the adapter of the dialout group says to join it,
+    one only root may use says an administrator must allow it."""
+    ports = [harness.StandInPort(33, FTDI, access="root:dialout 660"),
+             harness.StandInPort(34, dict(PROLIFIC, socket="1-2"), access="root:root 600")]
+    nobody = ["setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"]
+    listing = harness.run_with_ports(nobody + [program, "--list-ports"], ports, dict(os.environ), stdout=subprocess.PIPE,
+                                     text=True)
+    printed, _ = listing.communicate(timeout=10)
+    said = [line.split("\t")[-1] for line in printed.splitlines()]
+    assert said == ["no permission - join the dialout group",
+                    "no permission - owned by root - an administrator must allow you to use it"], printed
+    print("outside the dialout group:", *said, sep="\n    ")
+    for port in ports:
+        port.close()
+
+
 def twins_without_serial_numbers(x, program):
     """Two adapters of one model without serial numbers are told apart by their
     sockets only: at start, and when the one in use comes back."""
@@ -352,6 +369,7 @@ def main():
         interrupted_during_an_update(x, program, signal.SIGINT)
         the_monitor_as_the_board(x, program, monitor)
         finding_the_adapter(x, program)
+        outside_the_dialout_group(program)
         twins_without_serial_numbers(x, program)
         the_match_survives_any_end(x, program)
     finally:
