@@ -1,10 +1,10 @@
 #include "display/SendSequences.h"
 
 #include "display/DisplayPacket.h"
+#include "display/Pause.h"
 
 #include <array>
 #include <chrono>
-#include <thread>
 
 namespace {
 constexpr auto kPause = std::chrono::milliseconds(100);
@@ -77,8 +77,6 @@ LinkResult SendStartupCommand(SerialLink &link)
 void PauseTenth()
 {
     // steady_clock never steps (midnight, clock changes); sleeping keeps the
-    // CPU idle. sleep_until may return early on some systems, hence the loop.
-    const auto deadline = std::chrono::steady_clock::now() + kPause;
-    while (std::chrono::steady_clock::now() < deadline)
-        std::this_thread::sleep_until(deadline);
+    // CPU idle.
+    SleepUntil(std::chrono::steady_clock::now() + kPause);
 }
