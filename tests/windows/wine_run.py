@@ -41,8 +41,9 @@ def wine_env(prefix, dlls=(), base=None):
     for name, value in (os.environ if base is None else base).items():
         env["WINE" + name if name.startswith("QT_") else name] = value
     # Without a console window Qt logs, and QtTest reports, to the debugger.
-    env.update(WINEPREFIX=prefix, WINEDEBUG="-all", WINEDLLOVERRIDES="winemenubuilder.exe=d",
-               WINEQT_FORCE_STDERR_LOGGING="1")
+    # A test may put DLLs of its own before Wine's (WINEDLLOVERRIDES).
+    overrides = ";".join(filter(None, ["winemenubuilder.exe=d", env.get("WINEDLLOVERRIDES")]))
+    env.update(WINEPREFIX=prefix, WINEDEBUG="-all", WINEDLLOVERRIDES=overrides, WINEQT_FORCE_STDERR_LOGGING="1")
     if dlls:
         env["WINEPATH"] = ";".join("Z:" + os.path.abspath(d).replace("/", "\\") for d in dlls)
     return env

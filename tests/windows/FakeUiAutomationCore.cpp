@@ -1,0 +1,94 @@
+// Stands in for UIAutomationCore.dll in the screen reader's test under Wine,
+// whose own has no notification events: records each notification raised,
+// with the window that hosts the element it came from.
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
+#include <oleauto.h>
+#include <uiautomationcore.h>
+
+#include <string>
+
+namespace {
+std::wstring g_recorded;
+
+// The system's provider for a window, reduced to the window.
+class HostElement final : public IRawElementProviderSimple
+{
+public:
+    explicit HostElement(HWND hosted) : window(hosted) {}
+    const HWND window;
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void **object) override
+    {
+        *object = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++m_references; }
+    ULONG STDMETHODCALLTYPE Release() override
+    {
+        const ULONG left = --m_references;
+        if (left == 0)
+            delete this;
+        return left;
+    }
+    HRESULT STDMETHODCALLTYPE get_ProviderOptions(ProviderOptions *options) override
+    {
+        *options = ProviderOptions_ClientSideProvider;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetPatternProvider(PATTERNID, IUnknown **provider) override
+    {
+        *provider = nullptr;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetPropertyValue(PROPERTYID, VARIANT *value) override
+    {
+        value->vt = VT_EMPTY;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_HostRawElementProvider(IRawElementProviderSimple **host) override
+    {
+        *host = nullptr;
+        return S_OK;
+    }
+
+private:
+    ~HostElement() = default;
+    ULONG m_references = 1;
+};
+} // namespace
+
+extern "C" __declspec(dllexport) HRESULT WINAPI
+    UiaHostProviderFromHwnd(HWND window, IRawElementProviderSimple **provider)
+{
+    *provider = new HostElement(window);
+    return S_OK;
+}
+
+// One line per notification: "window 1245254 kind 4 processing 2 server-side
+// activity scoreboard.status: text".
+extern "C" __declspec(dllexport) HRESULT WINAPI
+    UiaRaiseNotificationEvent(IRawElementProviderSimple *provider, int kind, int processing, BSTR text, BSTR activity)
+{
+    ProviderOptions options{};
+    IRawElementProviderSimple *host = nullptr;
+    if (!provider || FAILED(provider->get_ProviderOptions(&options)) ||
+        FAILED(provider->get_HostRawElementProvider(&host)) || !host)
+        return E_INVALIDARG;
+    wchar_t line[128];
+    swprintf(line, 128, L"window %llu kind %d processing %d %ls activity %ls: ",
+             static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(static_cast<HostElement *>(host)->window)),
+             kind, processing, options & ProviderOptions_ServerSideProvider ? L"server-side" : L"client-side",
+             activity);
+    g_recorded += line + std::wstring(text, ::SysStringLen(text)) + L"\n";
+    host->Release();
+    return S_OK;
+}
+
+extern "C" __declspec(dllexport) const wchar_t *RecordedNotifications()
+{
+    return g_recorded.c_str();
+}
