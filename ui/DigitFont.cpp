@@ -2,6 +2,7 @@
 
 #include "ui/FontFitting.h"
 
+#include <QDir>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QStringList>
@@ -27,6 +28,21 @@ qreal digitsOverflow(const QFont &font, const QSize &box, const QPaintDevice *de
     }
     return overflow;
 }
+
+// The family of the font the program carries inside, where it carries one
+// (the Windows build, packaging/windows); loaded once.
+QString carriedFamily()
+{
+    static const QString family = [] {
+        for (const QString &file : QDir(QStringLiteral(":/fonts")).entryList(QDir::Files)) {
+            const int id = QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/") + file);
+            if (id >= 0 && !QFontDatabase::applicationFontFamilies(id).isEmpty())
+                return QFontDatabase::applicationFontFamilies(id).constFirst();
+        }
+        return QString();
+    }();
+    return family;
+}
 } // namespace
 
 QFont LargestDigitFont(const QFont &font, qreal fromPointSize, const QSize &box, const QPaintDevice *device)
@@ -42,9 +58,10 @@ bool DigitsFit(const QFont &font, const QSize &box, const QPaintDevice *device)
 
 QFont ChooseDigitFont(const QSize &box, const QPaintDevice *device)
 {
-    // Only the Windows build carries the font (packaging/windows); loaded once.
-    [[maybe_unused]] static const int carried =
-        QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/DSEG7Classic-Regular.ttf"));
+    // The carried font first: one installed under the name "LcdD" may be
+    // any font at all, and the digits must look the same on every machine.
+    if (const QString carried = carriedFamily(); !carried.isEmpty())
+        return LargestDigitFont(QFont(carried), kLargestFallbackPointSize, box, device);
     const QStringList families = QFontDatabase::families();
     if (families.contains(QStringLiteral("LcdD")))
         return LargestDigitFont(QFont(QStringLiteral("LcdD")), kLcdDPointSize, box, device);

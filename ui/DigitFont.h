@@ -5,7 +5,8 @@
 
 class QPaintDevice;
 
-// The font of the four big digits: "LcdD" 99 pt where installed, else the
+// The font of the four big digits: the one the program carries inside (under
+// :/fonts), where it carries one, else "LcdD" 99 pt where installed, else the
 // seven-segment "DSEG7 Classic", else a bold sans-serif; in each case no
 // larger than lets every digit, drawn from the top left of its box, lie
 // wholly inside the box.

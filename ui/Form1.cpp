@@ -48,7 +48,13 @@ const QKeySequence kRemoteControlKey(Qt::CTRL | Qt::SHIFT | Qt::Key_R);
 // only Arial Narrow's metrics (fonts-liberation, which the package
 // recommends) fit "COM-port" in its label; the condensed cut of Debian's
 // default face comes closest where that is missing.
-const char *const kNarrowerFamilies[] = {"Liberation Sans Narrow", "DejaVu Sans Condensed"};
+const char *const kNarrowerFamilies[] = {
+    "Liberation Sans Narrow",
+    "DejaVu Sans Condensed",
+    "Arial Narrow",              // on Windows where Office brought it
+    "Bahnschrift SemiCondensed", // Windows 10's own narrow face (1709 and later)
+    "Segoe UI",                  // Windows' face, where the desktop's is wider
+};
 
 // Pixels at the screen's dots per inch; Qt's high-DPI scaling comes on top.
 QRect placed(const QWidget &window, const TwipsRect &twips)
