@@ -67,7 +67,7 @@ void holdOrGiveUp(QtMsgType type, const QMessageLogContext &context, const QStri
 }
 } // namespace
 
-std::optional<int> HandleCommandLine(int argc, char *argv[], const SerialPlatform &platform)
+std::optional<int> HandleCommandLine(int argc, char *argv[], const SerialPlatform &platform, bool &remote)
 {
     // A plain core application: enough to parse and to list devices, and it
     // needs no display.
@@ -90,6 +90,11 @@ std::optional<int> HandleCommandLine(int argc, char *argv[], const SerialPlatfor
         QStringLiteral("Print one line per serial device: port number, device, description, USB identity, "
                        "and whether you may open it; then exit. Opens no device."));
     parser.addOption(listPortsOption);
+    const QCommandLineOption remoteOption(
+        QStringLiteral("remote"),
+        QStringLiteral("Turn the remote control on (kept on, like its switch in the Remote control window): the "
+                       "pages for phones, OBS and a screen in the hall, and the API for stream decks."));
+    parser.addOption(remoteOption);
     for (const auto &[name, takesValue] : kToolkitOptions) {
         QCommandLineOption option(QString::fromLatin1(name));
         if (takesValue)
@@ -119,6 +124,7 @@ std::optional<int> HandleCommandLine(int argc, char *argv[], const SerialPlatfor
     }
     if (parser.isSet(listPortsOption))
         return listPorts(platform);
+    remote = parser.isSet(remoteOption);
     return std::nullopt;
 }
 

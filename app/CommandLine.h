@@ -10,8 +10,9 @@ class SerialPlatform;
 // Reads the command line before anything opens a window or a port. Returns
 // the exit status when the program is done without a window: after --help,
 // --version or --list-ports (0), or a wrong argument (2, with a message on
-// stderr). Returns nothing when the window should open.
-std::optional<int> HandleCommandLine(int argc, char *argv[], const SerialPlatform &platform);
+// stderr). Returns nothing when the window should open; `remote` then says
+// whether --remote asked for the remote control to be on.
+std::optional<int> HandleCommandLine(int argc, char *argv[], const SerialPlatform &platform, bool &remote);
 
 // The application, on the desktop's display. Where there is none, the
 // toolkit would abort with its own advice ("Reinstalling the application may

@@ -3,6 +3,7 @@
 #include "display/SendSequences.h"
 #include "match/Match.h"
 #include "match/MatchMemory.h"
+#include "remote/RemoteControl.h"
 #include "serial/PortMemory.h"
 #include "serial/PortSession.h"
 #include "serial/SerialPlatform.h"
@@ -14,12 +15,14 @@
 #include <QStyleHints>
 
 // The one place the real parts are built: this system's serial platform and
-// link, the user's settings, the port session, the match and the window.
+// link, the user's settings, the port session, the match, the window and the
+// remote control.
 int main(int argc, char *argv[])
 {
     UseCallersTerminal();
     const std::unique_ptr<SerialPlatform> platform = MakeSystemSerialPlatform();
-    if (const std::optional<int> done = HandleCommandLine(argc, argv, *platform))
+    bool remoteAsked = false;
+    if (const std::optional<int> done = HandleCommandLine(argc, argv, *platform, remoteAsked))
         return *done;
 
     PrepareScreenReaderSupport();
@@ -39,6 +42,9 @@ int main(int argc, char *argv[])
     PortSession session(MakeSystemSerialLink(*platform), *platform, portMemory, SendStartupCommand);
     Match match(session, matchMemory);
     Form1 window(match);
+    RemoteControl remote(match, settings);
+    QObject::connect(&window, &Form1::remoteControlAsked, &remote, [&] { remote.showWindow(&window); });
+    remote.start(remoteAsked);
     window.show();
     return QApplication::exec();
 }

@@ -37,7 +37,7 @@ struct HttpRequest
 class HttpRequestReader
 {
 public:
-    static constexpr std::size_t kHeadLimit = 8 * 1024;
+    static constexpr std::size_t kHeadLimit = std::size_t(8) * 1024;
     static constexpr std::size_t kBodyLimit = 1024;
 
     enum class State { Reading, Complete, Refused };

@@ -28,7 +28,7 @@ constexpr int kRefusedLingerMs = 5000;
 constexpr std::size_t kRememberedRequestIds = 256;
 // A head and a body at their limits, and some room: a client that sends
 // faster than it is answered waits in the system's buffers, not in ours.
-constexpr qint64 kReadBuffer = 16 * 1024;
+constexpr qint64 kReadBuffer = qint64(16) * 1024;
 constexpr int kWebSocketMessageLimit = 1024;
 const QString kHeartbeatMessage = QStringLiteral(R"({"heartbeat":true})");
 
@@ -62,6 +62,7 @@ constexpr PageFile kPageFiles[] = {
     {"live.js", ":/remote/pages/live.js", "text/javascript; charset=utf-8"},
     {"remote.js", ":/remote/pages/remote.js", "text/javascript; charset=utf-8"},
     {"view.js", ":/remote/pages/view.js", "text/javascript; charset=utf-8"},
+    {"view-cache.js", ":/remote/pages/view-cache.js", "text/javascript; charset=utf-8"},
 };
 
 // The pages run only their own files; OBS adds its custom CSS as a style
@@ -271,6 +272,7 @@ std::vector<RemoteServer::Device> RemoteServer::devices() const
         byAddress[peer].keptOut = true;
     }
     std::vector<Device> devices;
+    devices.reserve(byAddress.size());
     for (auto &[peer, device] : byAddress)
         devices.push_back(device);
     return devices;

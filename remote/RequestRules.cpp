@@ -11,8 +11,13 @@ struct Page
     const char *name;
 };
 constexpr Page kPages[] = {
-    {"/remote", "remote"},   {"/overlay", "overlay"},     {"/board", "board"},
-    {"/live.js", "live.js"}, {"/remote.js", "remote.js"}, {"/view.js", "view.js"},
+    {"/remote", "remote"},
+    {"/overlay", "overlay"},
+    {"/board", "board"},
+    {"/live.js", "live.js"},
+    {"/remote.js", "remote.js"},
+    {"/view.js", "view.js"},
+    {"/view-cache.js", "view-cache.js"},
 };
 
 struct Action

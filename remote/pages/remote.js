@@ -17,9 +17,9 @@
         $("left").textContent = Live.twoDigits(state.left);
         $("right").textContent = Live.twoDigits(state.right);
         const known = state.boardLeft !== null && state.boardRight !== null;
-        $("board").textContent = known ? Live.twoDigits(state.boardLeft) + " " + Live.twoDigits(state.boardRight)
-                                       : "not known yet";
-        $("behind").hidden = !state.behind;
+        const board = known ? Live.twoDigits(state.boardLeft) + " " + Live.twoDigits(state.boardRight) : "not known";
+        $("board").textContent = state.behind ? board + " - the window is ahead" : board;
+        $("board").classList.toggle("behind", state.behind);
         $("port").textContent = state.port === null ? "none open" : "port " + state.port + " open";
         $("status").textContent = state.status;
         $("status").classList.toggle("failure", state.failure);
@@ -29,9 +29,12 @@
 
     function showLink(how) {
         const banner = $("link");
+        const refused = how === "refused" || how === "no code";
         banner.hidden = how === "live";
         banner.textContent = linkWords[how] || "";
-        banner.classList.toggle("refused", how === "refused" || how === "no code");
+        banner.classList.toggle("refused", refused);
+        for (const button of document.querySelectorAll("button"))
+            button.disabled = refused;
     }
 
     let confirmTimer = 0;

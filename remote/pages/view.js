@@ -50,4 +50,8 @@
     }
 
     Live.connect({state: show, link: showLink});
+    // Where the browser allows it (on this computer), the page is kept for a
+    // start while the program is away.
+    if ("serviceWorker" in navigator)
+        navigator.serviceWorker.register("/view-cache.js").catch(() => {});
 })();

@@ -100,7 +100,8 @@ if [ -n "${deb:-}" ]; then
     recommends=$(dpkg-deb -f "$deb" Recommends)
     echo "Depends: $depends"
     echo "Recommends: $recommends"
-    for needed in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6serialport6; do
+    for needed in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6serialport6 libqt6network6 \
+        libhttp-parser2.9 libqrcodegencpp1; do
         grep -q "\b$needed\b" <<<"$depends" || fail "$needed is not a dependency"
     done
     # The X11 platform plugin is in libqt6gui6; the program has a fallback font.
