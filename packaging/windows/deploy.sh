@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Lays out the Windows program with the DLLs it needs, and no more, and the
 # licence texts; then packs the portable zip and the installer from that.
-#   deploy.sh EXE QT_PREFIX CXX VERSION ICON OUT_DIR
+#   deploy.sh EXE COM QT_PREFIX CXX VERSION ICON OUT_DIR
 # Prints the paths of the zip and the installer.
 set -euo pipefail
-exe=$1 qt=$2 cxx=$3 version=$4 icon=$5 out=$6
+exe=$1 com=$2 qt=$3 cxx=$4 version=$5 icon=$6 out=$7
 here=$(cd "$(dirname "$0")" && pwd)
 top=$(cd "$here/../.." && pwd)
 triple=x86_64-w64-mingw32
@@ -16,43 +16,35 @@ setup=$out/$name-setup.exe
 rm -rf "$stage" "$zip" "$setup"
 mkdir -p "$stage/platforms" "$stage/styles" "$stage/licenses"
 
-# The program, Qt's three libraries it links, the two plugins Qt loads by
-# name (the window system, the native look), and the C++ runtime.
+# The program, its console companion, and the two plugins Qt loads by name
+# (the window system, the native look); then every DLL that any of these
+# imports from Qt or the compiler's runtime, and what those import, found by
+# following the imports: whatever Qt modules the program links come along,
+# and nothing else.
 cp "$exe" "$stage/scoreboard.exe"
-cp "$qt"/bin/Qt6{Core,Gui,Widgets}.dll "$stage/"
+cp "$com" "$stage/scoreboard.com"
 cp "$qt/plugins/platforms/qwindows.dll" "$stage/platforms/"
 cp "$qt/plugins/styles/qwindowsvistastyle.dll" "$stage/styles/"
-runtime_dirs=()
-for dll in libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll; do
+search=("$qt/bin")
+for dll in libstdc++-6.dll libwinpthread-1.dll; do
     found=$("$cxx" -print-file-name="$dll")
     [ -f "$found" ] || { echo "deploy: $dll not found by $cxx" >&2; exit 1; }
-    cp "$found" "$stage/"
-    runtime_dirs+=("$(dirname "$found")")
+    search+=("$(dirname "$(realpath "$found")")")
 done
-find "$stage" \( -name '*.exe' -o -name '*.dll' \) -exec "$triple-strip" --strip-unneeded {} +
-
-# Every DLL that a file here imports is here, or is Windows' own (not one of
-# Qt's or the compiler's); every DLL here is imported by something here.
 imports() { "$triple-objdump" -p "$1" | sed -n 's/^\s*DLL Name: //p'; }
-status=0
-needed=" "
-while IFS= read -r file; do
+queue=("$stage"/scoreboard.exe "$stage"/scoreboard.com "$stage"/platforms/*.dll "$stage"/styles/*.dll)
+while [ ${#queue[@]} -gt 0 ]; do
+    file=${queue[0]}
+    queue=("${queue[@]:1}")
     for dll in $(imports "$file"); do
-        needed+="${dll,,} "
-        [ -f "$stage/$dll" ] && continue
-        for dir in "$qt/bin" "${runtime_dirs[@]}"; do
-            if [ -n "$(find "$dir" -maxdepth 1 -iname "$dll" -print -quit)" ]; then
-                echo "deploy: ${file#"$stage"/} needs $dll, which is not laid out" >&2
-                status=1
-            fi
-        done
+        [ -n "$(find "$stage" -maxdepth 1 -iname "$dll" -print -quit)" ] && continue
+        found=$(find "${search[@]}" -maxdepth 1 -iname "$dll" -print -quit)
+        [ -n "$found" ] || continue # Windows' own
+        cp "$found" "$stage/"
+        queue+=("$stage/$(basename "$found")")
     done
-done < <(find "$stage" \( -name '*.exe' -o -name '*.dll' \))
-for dll in "$stage"/*.dll; do
-    base=$(basename "$dll")
-    [[ $needed == *" ${base,,} "* ]] || { echo "deploy: nothing needs $base" >&2; status=1; }
 done
-[ "$status" -eq 0 ] || exit 1
+find "$stage" \( -name '*.exe' -o -name '*.com' -o -name '*.dll' \) -exec "$triple-strip" --strip-unneeded {} +
 
 licenses=$stage/licenses
 cp "$top/LICENSE" "$licenses/scoreboard-MIT.txt"
@@ -62,9 +54,27 @@ cp "$qt/licenses/copyright" "$licenses/Qt-copyright.txt"
 cp /usr/share/doc/fonts-dseg/copyright "$licenses/DSEG-font-OFL-1.1.txt"
 cp /usr/share/doc/gcc-mingw-w64-x86-64-posix-runtime/copyright "$licenses/GCC-runtime.txt"
 cp /usr/share/doc/mingw-w64-x86-64-dev/copyright "$licenses/mingw-w64-winpthreads.txt"
+# The small libraries linked into the program, where it links them (its own
+# symbols say so; the copy laid out above is stripped).
+# (grep reads to the end: with -q its early exit fails the pipe.)
+linked() { "$triple-nm" -C "$exe" | grep "$1" >/dev/null; }
+inside=""
+if linked ' T http_parser_execute$'; then
+    cp "$qt/licenses/http-parser-LICENSE-MIT.txt" "$licenses/http-parser-MIT.txt"
+    inside+=$'http-parser, inside scoreboard.exe\n                          MIT License: http-parser-MIT.txt\n'
+fi
+if linked 'qrcodegen::QrCode::'; then
+    sed -n '/^License$/,$p' "$qt/licenses/qrcodegen-Readme.markdown" >"$licenses/qrcodegen-MIT.txt"
+    inside+=$'QR Code generator (qrcodegen), inside scoreboard.exe\n                          MIT License: qrcodegen-MIT.txt\n'
+fi
+qt_files=$(cd "$stage" && find . -maxdepth 2 \( -iname 'Qt6*.dll' -o -path './platforms/*' -o -path './styles/*' \) |
+    sed 's|^\./||; s|/|\\|g' | sort | paste -sd, | sed 's/,/, /g')
 qt_version=$(cat "$qt/licenses/debian-version")
 sed -e "s/@VERSION@/$version/g" -e "s/@QT_VERSION@/$qt_version/g" "$here/licenses-README.txt" |
-    sed 's/$/\r/' >"$licenses/README.txt"
+    QT_FILES=$qt_files INSIDE=$inside awk '
+        /@QT_FILES@/ { print ENVIRON["QT_FILES"]; next }
+        /@INSIDE@/ { printf "%s", ENVIRON["INSIDE"]; next }
+        { print }' | sed 's/$/\r/' >"$licenses/README.txt"
 
 # Portable: one folder, unpacked anywhere.
 (cd "$out/windows-stage" && cmake -E tar cf "$zip" --format=zip "$name")

@@ -28,6 +28,35 @@ VIAddVersionKey "FileVersion" "${VERSION}"
 VIAddVersionKey "ProductVersion" "${VERSION}"
 VIAddVersionKey "LegalCopyright" "Copyright (c) 2026 Scoreboard maintainers, MIT License"
 
+; A running Scoreboard holds its files, which Windows would then refuse to
+; replace or remove half-way. The program's hidden window, which hears device
+; changes, tells that it runs. Asked to close it first; in silent mode the
+; installer and the uninstaller stop at once, change nothing, and exit with
+; EXIT_RUNNING.
+!define RUNNING_WINDOW_CLASS "ScoreboardDeviceNotices"
+!define EXIT_RUNNING 3
+!macro StopWhileRunning
+    check:
+        FindWindow $0 "${RUNNING_WINDOW_CLASS}"
+        StrCmp $0 0 closed
+        IfSilent 0 ask
+        SetErrorLevel ${EXIT_RUNNING}
+        Quit
+    ask:
+        MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "Scoreboard is running. Close it, then choose Retry." IDRETRY check
+        SetErrorLevel 1
+        Quit
+    closed:
+!macroend
+
+Function .onInit
+    !insertmacro StopWhileRunning
+FunctionEnd
+
+Function un.onInit
+    !insertmacro StopWhileRunning
+FunctionEnd
+
 Page directory
 Page instfiles
 UninstPage uninstConfirm
@@ -59,4 +88,8 @@ Section "Uninstall"
     Delete "$SMPROGRAMS\Scoreboard.lnk"
     DeleteRegKey HKCU "${UNINSTALL_KEY}"
     DeleteRegKey HKCU "${SETTINGS_KEY}"
+    ; The status log, written when the program was started without a console.
+    Delete "$LOCALAPPDATA\scoreboard\status.log"
+    Delete "$LOCALAPPDATA\scoreboard\status.previous.log"
+    RMDir "$LOCALAPPDATA\scoreboard"
 SectionEnd
