@@ -3,17 +3,22 @@
 started on stand-in COM ports, clicked through a private X server with its
 bytes read from the far side, then uninstalled silently, leaving nothing.
 
-usage: windows_e2e.py SETUP.EXE ZIP
+usage: windows_e2e.py SETUP.EXE ZIP HELPER.EXE
 
 The COM ports are pseudo-terminals named in HKLM\\Software\\Wine\\Ports (COM5
-stands for a USB adapter); every Wine process runs where /dev holds no serial
-device, since Wine would otherwise map COM1 to the machine's own /dev/ttyS0.
-Each session has a prefix of its own, cloned from the one the program was
-installed into. The window's words come from its status log on stderr.
+stands for a USB adapter, described to the device set-up API as Windows
+describes one); every Wine process runs where /dev holds no serial device,
+since Wine would otherwise map COM1 to the machine's own /dev/ttyS0. Each
+session has a prefix of its own, cloned from the one the program was
+installed into. The window's words come from its status log: on standard
+error when it has one, else in its file. HELPER.EXE (windows_helper.cpp)
+broadcasts device changes as Windows does, and starts the program as the
+Start menu does.
 """
 import fcntl
 import glob
 import os
+import pty
 import queue
 import re
 import shutil
@@ -42,23 +47,46 @@ def expected_update(digits):
     return [pair(address, digit) for address, digit in enumerate(digits, start=1)] + [bytes.fromhex("0D 00 53 13 8D")]
 
 
-def check_update(port, digits):
-    """Exactly the update's five writes; each at least 0.1 s after the one
-    before as the reads prove, and none a second late."""
+def check_update(port, digits, since=0):
+    """Exactly the update's five writes, each starting at least 0.1 s after
+    the one before: the reads leave room for that however late the reader
+    wakes, and while it keeps up they show a shorter pause as too short (the
+    Linux end-to-end test's bound)."""
     want = expected_update(digits)
-    port.received(at_least=len(b"".join(want)))
-    bursts = port.bursts()
+    port.received(since=since, at_least=len(b"".join(want)))
+    bursts = port.bursts(since)
     assert [data for _, _, data in bursts] == want, f"the update: {[data.hex(' ') for _, _, data in bursts]}"
-    gaps = [((b[0] - a[1]) * 1000, (b[1] - a[0]) * 1000) for a, b in zip(bursts, bursts[1:])]
-    assert all(high >= 100 and low < 1000 for low, high in gaps), f"pauses between {gaps} ms"
-    print("update: 45 bytes in 5 writes,", ", ".join(f"{low:.0f}-{high:.0f}" for low, high in gaps), "ms apart")
+    longest = [(b[1] - a[0]) * 1000 for a, b in zip(bursts, bursts[1:])]
+    assert all(gap >= 100 for gap in longest), f"writes too close: at most {longest} ms apart"
+    print("update: 45 bytes in 5 writes, at most", ", ".join(f"{gap:.1f}" for gap in longest), "ms apart")
+
+
+def described_adapter():
+    """COM5 as the device set-up API describes a USB adapter without a serial
+    number, in a .reg file for "reg import": its instance, class, names, port
+    name and location path (a device property, of type string list)."""
+    def utf16(text, items=1):
+        return ",".join(f"{b:02x}" for b in (text.encode("utf-16-le") + b"\0\0" * (items + (items > 1))))
+    key = r"HKEY_LOCAL_MACHINE\System\CurrentControlSet\Enum\USB\VID_067B&PID_2303\5&2B5FF7B&0&2"
+    return "\r\n".join([
+        "Windows Registry Editor Version 5.00", "",
+        f"[{key}]", '"ClassGUID"="{4d36e978-e325-11ce-bfc1-08002be10318}"', '"Mfg"="Prolific"',
+        f'"FriendlyName"=hex(1):{utf16(ADAPTER_NAME + " (COM5)")}', "",
+        f"[{key}\\Device Parameters]", '"PortName"="COM5"', "",
+        f"[{key}\\Properties\\{{a45c254e-df1c-4efd-8020-67d146a850e0}}\\0025]",
+        f"@=hex(ffff2012):{utf16(ADAPTER_SOCKET, items=2)}", "", ""])
+
+
+ADAPTER_NAME = "Périphérique série USB"
+ADAPTER_SOCKET = "PCIROOT(0)#PCI(1400)#USBROOT(0)#USB(2)"
+ADAPTER_LINE = f"5\tCOM5\tProlific {ADAPTER_NAME}\tUSB 067b:2303 socket {ADAPTER_SOCKET}\tmay open"
 
 
 class Prefix(wine_run.Prefix):
     """A prefix whose sessions show on the test's X server and log the status line."""
 
     def __init__(self, path, x):
-        base = dict(x.env(), QT_LOGGING_RULES="scoreboard.status.info=true")
+        base = dict(x.env())
         del base["QT_QPA_PLATFORM"]  # the Unix side's; Windows has its own window plugin
         super().__init__(path, base)
         self.x = x
@@ -77,9 +105,29 @@ class Prefix(wine_run.Prefix):
         return Prefix(path, self.x)
 
     def installed(self, name=""):
+        return self.local_app_data("Programs\\Scoreboard" + (f"\\{name}" if name else ""))
+
+    def local_app_data(self, name):
         users = os.path.join(self.path, "drive_c", "users")
         user = next(name for name in sorted(os.listdir(users)) if name != "Public")
-        return f"C:\\users\\{user}\\AppData\\Local\\Programs\\Scoreboard" + (f"\\{name}" if name else "")
+        return f"C:\\users\\{user}\\AppData\\Local\\{name}"
+
+    def unix(self, windows_path):
+        return os.path.join(self.path, "drive_c", windows_path[3:].replace("\\", "/"))
+
+    def installed_files(self):
+        """Each installed file and when it was last written."""
+        folder = self.unix(self.installed())
+        return {os.path.join(f, name): os.stat(os.path.join(f, name)).st_mtime_ns
+                for f, _, names in os.walk(folder) for name in names}
+
+
+def shown_window(x):
+    window = x.find_window("Scoreboard", timeout=30)
+    size = re.search(r"Geometry: (\d+)x(\d+)", x.xdotool("getwindowgeometry", str(window)).stdout)
+    assert size.groups() == ("443", "269"), f"the window at 96 dpi: {size.group(0)}"
+    time.sleep(0.3)  # shown is not yet drawn
+    return window
 
 
 class Program:
@@ -87,7 +135,8 @@ class Program:
 
     def __init__(self, prefix, *args):
         self.x = prefix.x
-        self.process = prefix.wine(prefix.installed("scoreboard.exe"), *args, stderr=subprocess.PIPE, text=True)
+        self.process = prefix.wine(prefix.installed("scoreboard.exe"), *args, stderr=subprocess.PIPE,
+                                   encoding="utf-8")
         self.lines, self.log = queue.Queue(), []
         threading.Thread(target=lambda: [self.lines.put(line.rstrip()) for line in self.process.stderr],
                          daemon=True).start()
@@ -107,11 +156,7 @@ class Program:
         raise AssertionError(f"no status matching {pattern!r}: {self.log}")
 
     def window(self):
-        window = self.x.find_window("Scoreboard", timeout=30)
-        size = re.search(r"Geometry: (\d+)x(\d+)", self.x.xdotool("getwindowgeometry", str(window)).stdout)
-        assert size.groups() == ("443", "269"), f"the window at 96 dpi: {size.group(0)}"
-        time.sleep(0.3)  # shown is not yet drawn
-        return window
+        return shown_window(self.x)
 
     def close(self, window):
         self.x.close_window(window)
@@ -128,9 +173,86 @@ STARTUPS = [
 ]
 
 
-def start_up(prefix, name, present, says, com1_hears):
+def replug_during_an_update(prefix, program, window, port, helper):
+    """COM1 unplugged and plugged back while an update keeps the program busy:
+    both notices, broadcast to every top-level window as Windows does, are
+    handled together after it, and the port is opened afresh; the next
+    update reaches it."""
+    replug = prefix.wine(helper, "replug", "COM1", stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
+    assert replug.stdout.readline().strip() == "ready", "the helper did not start"
+    since = len(port.chunks)
+    prefix.x.click(window, *UPDATE)
+    time.sleep(0.05)
+    replug.stdin.write("go\n")
+    replug.stdin.flush()
+    check_update(port, [0, 1, 0, 0], since)
+    print("unplugged and back during an update:", program.status(r"plugged in again"))
+    assert replug.wait(timeout=30) == 0, "the broadcasts were not answered"
+    since = len(port.chunks)
+    prefix.x.click(window, *UPDATE)
+    check_update(port, [0, 1, 0, 0], since)
+
+
+def list_ports(prefix):
+    """scoreboard --list-ports typed in a Command Prompt runs scoreboard.com:
+    redirected, the lines come as UTF-8; on a console (here Wine's, on a
+    pseudo-terminal, which shows what the console holds in UTF-8), as text."""
+    command = prefix.installed("scoreboard.com")
+    redirected = prefix.wine(command, "--list-ports", stdout=subprocess.PIPE)
+    lines = redirected.communicate(timeout=30)[0].decode("utf-8").splitlines()
+    assert redirected.returncode == 0 and [line.split("\t")[1] for line in lines] == ["COM1", "COM2", "COM5"], lines
+    assert lines[2] == ADAPTER_LINE, lines[2]
+    master, slave = pty.openpty()
+    console = prefix.wine(command, "--list-ports", stdin=slave, stdout=slave, stderr=slave)
+    os.close(slave)
+    shown = b""
+    while True:
+        try:
+            chunk = os.read(master, 4096)
+        except OSError:
+            break
+        if not chunk:
+            break
+        shown += chunk
+    os.close(master)
+    assert console.wait(timeout=30) == 0, "scoreboard.com --list-ports on a console"
+    shown = re.sub(r"\x1b\[[0-9;?]*[A-Za-z]", "", shown.decode("utf-8"))
+    assert f"Prolific {ADAPTER_NAME}" in shown, f"on a console: {shown!r}"
+    print("--list-ports:", "; ".join(line.replace("\t", " ") for line in lines))
+
+
+def running_blocks_setup(prefix, setup):
+    """A silent install while the program runs stops at once, changes
+    nothing, and says why in its exit status."""
+    before = prefix.installed_files()
+    status = prefix.wine(setup, "/S").wait(timeout=120)
+    assert status == 3, f"a silent install beside the running program: exit status {status}"
+    assert prefix.installed_files() == before, "a silent install beside the running program changed files"
+    print("silent install while it runs: exit status 3, nothing changed")
+
+
+def status_file_from_the_start_menu(prefix, helper):
+    """Started as the Start menu starts it, without standard error, the
+    program writes its status lines to a file, each with its time."""
+    process = prefix.wine(helper, "start", prefix.installed("scoreboard.exe"))
+    window = shown_window(prefix.x)
+    log = prefix.unix(prefix.local_app_data("scoreboard\\status.log"))
+    deadline = time.monotonic() + 30
+    while not (os.path.exists(log) and "Port 1 (COM1) open" in open(log, encoding="utf-8").read()):
+        assert time.monotonic() < deadline, "no status log"
+        time.sleep(0.1)
+    prefix.x.close_window(window)
+    assert process.wait(timeout=20) == 0, "closing the window started from the Start menu"
+    lines = open(log, encoding="utf-8").read().splitlines()
+    assert all(re.match(r"\d{4}-\d\d-\d\d \d\d:\d\d:\d\d \S", line) for line in lines), lines
+    print("status log without a console:", lines[0])
+
+
+def start_up(prefix, name, present, says, com1_hears, setup, helper):
     """Started on these ports, then, with both there, "+" and "Update
-    scoreboard", COM1 failing under the next update, and --list-ports."""
+    scoreboard", an unplug and re-plug during an update, a silent install
+    while it runs, COM1 failing under the next update, --list-ports, and a
+    start from the Start menu."""
     ports = {number: harness.StandInPort(number) for number in present}
     for number, how in present.items():
         if how == "locked":
@@ -149,15 +271,20 @@ def start_up(prefix, name, present, says, com1_hears):
             prefix.x.click(window, *UPDATE)
             check_update(ports[1], [0, 1, 0, 0])
             print("   ", program.status("Board shows"))
+            replug_during_an_update(prefix, program, window, ports[1], helper)
+            running_blocks_setup(prefix, setup)
+            list_ports(prefix)
             ports.pop(1).close()  # the far side hangs up: the next write fails
             prefix.x.click(window, *UPDATE)
             print("COM1 failing:", program.status("Not sent"))
-            listing = prefix.wine(prefix.installed("scoreboard.exe"), "--list-ports", stdout=subprocess.PIPE, text=True)
-            printed = listing.communicate(timeout=30)[0]
-            assert [line.split("\t")[1] for line in printed.splitlines()] == ["COM1", "COM2", "COM5"], printed
-            print("--list-ports:", printed.replace("\t", " ").replace("\n", "; "))
         program.close(window)
         assert all(port.received() == b"" for number, port in ports.items() if number != 1), f"{name}: bytes sent"
+        if name == "both":
+            ports[1] = harness.StandInPort(1)
+            prefix.stop()
+            prefix.set_ports({number: port.slave_path for number, port in ports.items()})
+            prefix.start()
+            status_file_from_the_start_menu(prefix, helper)
     finally:
         prefix.stop()
         for port in ports.values():
@@ -175,6 +302,14 @@ def install(prefix, setup, zip_path):
                                                "Programs/Scoreboard.lnk")), "no Start-menu entry"
     assert any("uninstall\\\\scoreboard]" in key.lower() for key in prefix.registry_keys("scoreboard")), "not in Apps"
     print(f"installed: {len(files)} files as in the zip, a Start-menu entry, listed under Apps")
+    # A USB adapter at COM5, as the device set-up API describes one, for every session after this.
+    with open(os.path.join(prefix.path, "drive_c", "adapter.reg"), "w", encoding="utf-16") as f:
+        f.write(described_adapter())
+    prefix.start()
+    assert prefix.wine("reg", "import", "C:\\adapter.reg", stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL).wait(timeout=60) == 0, "reg import"
+    prefix.stop()
+    os.unlink(os.path.join(prefix.path, "drive_c", "adapter.reg"))
 
 
 def uninstall(prefix, before):
@@ -186,7 +321,7 @@ def uninstall(prefix, before):
 
 
 def main():
-    setup, zip_path = (os.path.abspath(path) for path in sys.argv[1:3])
+    setup, zip_path, helper = (os.path.abspath(path) for path in sys.argv[1:4])
     harness.require_namespace_support()
     x = harness.XServer()
     work = tempfile.mkdtemp(prefix="scoreboard-windows-e2e-")
@@ -199,7 +334,7 @@ def main():
         for name, present, says, com1_hears in reversed(STARTUPS):
             # "both" last and in the installed prefix: it leaves settings for the uninstaller.
             prefix = installed if name == "both" else installed.clone(os.path.join(work, name.replace(" ", "-")))
-            start_up(prefix, name, present, says, com1_hears)
+            start_up(prefix, name, present, says, com1_hears, setup, helper)
         uninstall(installed, before)
     finally:
         x.close()
