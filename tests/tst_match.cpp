@@ -71,8 +71,8 @@ private slots:
     {
         QTest::addColumn<QString>("keptBoard"); // in the settings before the run; "": none
         QTest::addColumn<QString>("keptWindow");
-        QTest::addColumn<QStringList>("actions");
-        QTest::addColumn<QString>("offer"); // at the next start
+        QTest::addColumn<QStringList>("actions"); // then the program is killed, or closed after "close"
+        QTest::addColumn<QString>("offer");       // at the next start
         QTest::addColumn<QString>("restored");
 
         QTest::newRow("clicks, then killed")
@@ -90,7 +90,7 @@ private slots:
             << "0815";
         QTest::newRow("a start that touches nothing keeps the offer")
             << "0815"
-            << "0816" << QStringList{} << "Last match: board showed 08 15 at HH:MM, window 08 16 - Restore"
+            << "0816" << QStringList{"close"} << "Last match: board showed 08 15 at HH:MM, window 08 16 - Restore"
             << "0816";
         QTest::newRow("restored, then killed")
             << "0815"
@@ -122,12 +122,16 @@ private slots:
                 QVERIFY(memory.windowChanged(cells(keptWindow)));
         }
 
-        TestMatch run({}, {}, folder.path());
-        run.match->start();
-        for (const QString &action : actions)
-            act(*run.match, action);
-        // Killed here: the next start reads the file as it is now, while this
-        // run still holds its settings unwritten.
+        auto run = std::make_unique<TestMatch>(TestMatch::Prepare{}, TestMatch::MakeLink{}, folder.path());
+        run->match->start();
+        for (const QString &action : actions) {
+            if (action == QLatin1String("close"))
+                run.reset();
+            else
+                act(*run->match, action);
+        }
+        // Killed here, unless closed: the next start reads the file as it is
+        // now, while this run still holds its settings unwritten.
         TestMatch next({}, {}, folder.path());
         next.match->start();
         QCOMPARE(offerOf(*next.match), offer);
@@ -180,7 +184,7 @@ private slots:
         TestMatch run;
         QSignalSpy said(run.match.get(), &Match::announce);
         run.match->start();
-        QCOMPARE(said.count(), 1);
+        QTRY_COMPARE(said.count(), 1); // once the views are up
         QCOMPARE(said.takeFirst().at(0).toString(), run.match->status()); // how the start went
         for (int i = 0; i < 10; ++i) {
             run.match->step(Side::Left, Direction::Up);

@@ -168,6 +168,8 @@ private slots:
             "prolific@33/1-3 prolific@34/1-1", {}, "RememberedOpened 34", 34);
         row("no serial number, kept without a socket: never opened on its own", "prolific@33", "prolific@33/1-1", {},
             "RememberedReplaced 33", 0);
+        row("no serial number, no socket known on either side: never the same", "prolific@33", "prolific@33", {},
+            "RememberedReplaced 33", 0);
         row("remembered absent", "ftdi@33", "", {}, "NoPortFound NoSuchDevice NoSuchDevice", 0);
         row("remembered replaced by another device", "ftdi@33", "prolific@33/1-1", {}, "RememberedReplaced 33", 0);
         row("remembered plugged in later", "ftdi@33", "", {"plug ftdi@34"}, none + "RememberedOpened 34", 34);
