@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """The scoreboard's benchmark: prints figures, never fails on a slow machine.
 
-usage: run.py BUILD_DIR [--updates N] [--starts N] [--idle-runs N]
+usage: run.py BUILD_DIR [--updates N] [--starts N] [--idle-runs N] [--release BUILD_DIR]
 
 1. scoreboard-bench-update: "Update scoreboard" clicked in the window built
    offscreen, bytes read from pseudo-terminals; each update beside a plain
@@ -13,12 +13,18 @@ usage: run.py BUILD_DIR [--updates N] [--starts N] [--idle-runs N]
    bare-window (empty, and with one line of text); updates clicked through
    XTest; CPU and wake-ups while idle.
 
+3. With --release, the same figures for another build of the program (the
+   release before, say), measured in the same run, interleaved, beside this
+   one's; and the disk syncs the program makes per click and per update,
+   counted with strace.
+
 Prints a markdown table: min, median and worst of each figure over the runs,
 its goal, and whether the median (or, where the goal says so, the worst) meets
 it.
 """
 import argparse
 import os
+import shutil
 import statistics
 import subprocess
 import sys
@@ -33,6 +39,7 @@ import xwatch  # noqa: E402
 
 WINDOW_SIZE = (443, 269)
 UPDATE_BUTTON = (160 + 52, 184 + 16)  # centre of "Update scoreboard", client-area pixels
+LEFT_PLUS_BUTTON = (128 + 20, 144 + 16)
 # What one update puts on port 1 with both scores at 0.
 UPDATE_WRITES = [bytes.fromhex(text) for text in (
     "0D 01 41 30 81 0D 01 41 30 81",
@@ -203,18 +210,60 @@ def runtime_dir():
     return _runtime
 
 
+def count_syncs(command, ports, x, watch, env, rounds=5):
+    """Disk syncs (fsync, fdatasync and the like) per click of "+" and per
+    update that changes the board: three runs under strace (starting and
+    closing only; then clicks; then a click and an update each round), the
+    first subtracted from the others."""
+    def run(presses):
+        trace = tempfile.NamedTemporaryFile(prefix="scoreboard-bench-strace-", delete=False).name
+        traced = ["strace", "-f", "-qq", "-o", trace, "-e", "trace=fsync,fdatasync,syncfs,sync,sync_file_range,msync",
+                  *command]
+        started = start(traced, ports, x, watch, env)
+        time.sleep(0.5)
+        for place in presses:
+            since = len(ports[0].chunks)
+            watch.click(started.window, *place)
+            if place == UPDATE_BUTTON:
+                write_starts_any(ports[0], since)
+            time.sleep(0.1)
+        time.sleep(0.3)
+        stop(started, x)
+        with open(trace) as lines:
+            count = sum(1 for line in lines if "(" in line and "resumed>" not in line)
+        os.unlink(trace)
+        return count
+    base = run([])
+    per_click = (run([LEFT_PLUS_BUTTON] * rounds) - base) / rounds
+    per_round = (run([LEFT_PLUS_BUTTON, UPDATE_BUTTON] * rounds) - base) / rounds
+    return per_click, per_round - per_click
+
+
+def write_starts_any(port, since, timeout=3):
+    """Waits for one whole update (45 bytes) after chunk `since`, whatever its digits."""
+    deadline = time.monotonic() + timeout
+    while sum(len(data) for _, data in port.chunks[since:]) < 45 and time.monotonic() < deadline:
+        time.sleep(0.01)
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("build", help="the CMake build folder")
     parser.add_argument("--updates", type=int, default=20)
     parser.add_argument("--starts", type=int, default=20, help="start-ups of each program, interleaved")
     parser.add_argument("--idle-runs", type=int, default=3, help="10-second idle periods")
+    parser.add_argument("--release", help="another build of the program, measured beside this one")
     args = parser.parse_args()
     build = os.path.abspath(args.build)
     scoreboard = [os.path.join(build, "scoreboard")]
     bare = [os.path.join(build, "bench", "bare-window")]
     programs = {"scoreboard": scoreboard, "bare": bare, "bare+text": bare + ["--text"]}
     titles = {"scoreboard": "Scoreboard", "bare": "Bare window", "bare+text": "Bare window"}
+    # The programs whose updates and idle time are measured.
+    measured_programs = {"scoreboard": scoreboard}
+    if args.release:
+        programs["release"] = measured_programs["release"] = [os.path.join(os.path.abspath(args.release), "scoreboard")]
+        titles["release"] = "Scoreboard"
 
     harness.require_namespace_support()
     load_before = os.getloadavg()
@@ -227,9 +276,12 @@ def main():
     # Settings of its own: no port or match remembered from the user's runs.
     env = dict(x.env(), XDG_RUNTIME_DIR=runtime_dir(), XDG_CONFIG_HOME=tempfile.mkdtemp(prefix="scoreboard-bench-config-"))
     startup = {name: [] for name in programs}
-    ratios = {"frame": [], "rss": [], "frame_text": [], "rss_text": []}
-    xvfb_click, xvfb_gaps, xvfb_cpu = [], [], []
-    idle = {"unfocused": [], "focused": []}
+    ratios = {"frame": [], "rss": [], "frame_text": [], "rss_text": [], "frame_release": [], "rss_release": []}
+    xvfb_click = {name: [] for name in measured_programs}
+    xvfb_gaps = {name: [] for name in measured_programs}
+    xvfb_cpu = {name: [] for name in measured_programs}
+    idle = {(name, focus): [] for name in measured_programs for focus in ("unfocused", "focused")}
+    syncs = {}
     try:
         print(f"Xvfb: {args.starts} start-ups of each program, interleaved ...", file=sys.stderr)
         # One start of each first, unmeasured: it loads the libraries from disk.
@@ -239,7 +291,7 @@ def main():
         for run in range(args.starts):
             # Rotate the order, so that none always follows the same one.
             measured = {}
-            for name in names[run % 3:] + names[:run % 3]:
+            for name in names[run % len(names):] + names[:run % len(names)]:
                 started = start(programs[name], ports, x, watch, env)
                 title = watch.title(started.window)
                 if title != titles[name]:
@@ -249,45 +301,54 @@ def main():
                 stop(started, x)
             for name in measured:
                 startup[name].append(measured[name])
-            for suffix, yardstick in (("", "bare"), ("_text", "bare+text")):
-                ratios["frame" + suffix].append(measured["scoreboard"][0] / measured[yardstick][0])
-                ratios["rss" + suffix].append(measured["scoreboard"][1] / measured[yardstick][1])
+            for suffix, yardstick in (("", "bare"), ("_text", "bare+text"), ("_release", "release")):
+                if yardstick in measured:
+                    ratios["frame" + suffix].append(measured["scoreboard"][0] / measured[yardstick][0])
+                    ratios["rss" + suffix].append(measured["scoreboard"][1] / measured[yardstick][1])
 
-        print(f"Xvfb: {args.updates} updates clicked in the real program ...", file=sys.stderr)
-        started = start(scoreboard, ports, x, watch, env)
-        pid = started.process.pid
         port1 = ports[0]
-        time.sleep(0.3)
-        for run in range(args.updates + 1):  # the first warms up
-            since = len(port1.chunks)
-            cpu_before, _ = cpu_ns_and_wakeups(pid)
-            released = watch.click(started.window, *UPDATE_BUTTON)
-            starts = write_starts(port1, since)
-            time.sleep(0.1)  # repaints after the update belong to it
-            cpu_after, _ = cpu_ns_and_wakeups(pid)
-            if run == 0:
-                continue
-            xvfb_click.append((starts[0] - released) * 1e3)
-            xvfb_gaps += [(b - a) * 1e3 for a, b in zip(starts, starts[1:])]
-            xvfb_cpu.append((cpu_after - cpu_before) / 1e6)
+        for program, command in measured_programs.items():
+            print(f"Xvfb: {args.updates} updates clicked in {program} ...", file=sys.stderr)
+            started = start(command, ports, x, watch, env)
+            pid = started.process.pid
+            time.sleep(0.3)
+            for run in range(args.updates + 1):  # the first warms up
+                since = len(port1.chunks)
+                cpu_before, _ = cpu_ns_and_wakeups(pid)
+                released = watch.click(started.window, *UPDATE_BUTTON)
+                starts = write_starts(port1, since)
+                time.sleep(0.1)  # repaints after the update belong to it
+                cpu_after, _ = cpu_ns_and_wakeups(pid)
+                if run == 0:
+                    continue
+                xvfb_click[program].append((starts[0] - released) * 1e3)
+                xvfb_gaps[program] += [(b - a) * 1e3 for a, b in zip(starts, starts[1:])]
+                xvfb_cpu[program].append((cpu_after - cpu_before) / 1e6)
+            stop(started, x)
 
-        stop(started, x)
+        for program, command in measured_programs.items():
+            print(f"Xvfb: CPU of {program} while idle, {args.idle_runs} x (10 s without focus, 10 s with) ...",
+                  file=sys.stderr)
+            # A fresh window: the clicks above moved the keyboard focus to a button.
+            started = start(command, ports, x, watch, env)
+            pid = started.process.pid
+            for _ in range(args.idle_runs):
+                # Any window manager gives a new window the input focus; a bare X
+                # server, as in the end-to-end test, leaves it without.
+                for focus, target in (("unfocused", watch.root), ("focused", started.window)):
+                    watch.focus(target)
+                    time.sleep(1)
+                    before = (cpu_ticks(pid), *cpu_ns_and_wakeups(pid))
+                    time.sleep(10)
+                    after = (cpu_ticks(pid), *cpu_ns_and_wakeups(pid))
+                    idle[program, focus].append(
+                        (after[0] - before[0], (after[1] - before[1]) / 1e6, after[2] - before[2]))
+            stop(started, x)
 
-        print(f"Xvfb: CPU while idle, {args.idle_runs} x (10 s without focus, 10 s with) ...", file=sys.stderr)
-        # A fresh window: the clicks above moved the keyboard focus to a button.
-        started = start(scoreboard, ports, x, watch, env)
-        pid = started.process.pid
-        for _ in range(args.idle_runs):
-            # Any window manager gives a new window the input focus; a bare X
-            # server, as in the end-to-end test, leaves it without.
-            for name, target in (("unfocused", watch.root), ("focused", started.window)):
-                watch.focus(target)
-                time.sleep(1)
-                before = (cpu_ticks(pid), *cpu_ns_and_wakeups(pid))
-                time.sleep(10)
-                after = (cpu_ticks(pid), *cpu_ns_and_wakeups(pid))
-                idle[name].append((after[0] - before[0], (after[1] - before[1]) / 1e6, after[2] - before[2]))
-        stop(started, x)
+        if shutil.which("strace"):
+            for program, command in measured_programs.items():
+                print(f"strace: disk syncs of {program} per click and per update ...", file=sys.stderr)
+                syncs[program] = count_syncs(command, ports, x, watch, env)
         if ports[1].received(quiet=0.1) != b"":
             raise RuntimeError("port 2 received bytes")
     finally:
@@ -301,26 +362,49 @@ def main():
     figures += gap_figures("Offscreen, in-process", [g for row in offscreen["update"] for g in row[1:5]])
     figures += [Figure("Noise: plain write() + PauseTenth(), same terminal, same run: deviation from 100 ms",
                        deviations([g for row in offscreen["baseline"] for g in row[1:5]]), "ms")]
-    figures += gap_figures("Xvfb, real program", xvfb_gaps)
+    figures += gap_figures("Xvfb, real program", xvfb_gaps["scoreboard"])
     figures += [
         Figure("Offscreen: click (QTest) to first byte", [row[0] for row in offscreen["update"]], "ms",
                "median < 5", lambda v: statistics.median(v) < 5),
-        Figure("Xvfb: click (XTest release sent) to first byte", xvfb_click, "ms",
-               "median < 5", lambda v: statistics.median(v) < 5),
         Figure("Offscreen: CPU of the program per update", [row[5] for row in offscreen["update"]], "ms",
                "< 5", lambda v: statistics.median(v) < 5),
-        Figure("Xvfb: CPU of the real program per update", xvfb_cpu, "ms",
-               "< 5", lambda v: statistics.median(v) < 5),
-        Figure("Xvfb, window focused as by a window manager: idle 10 s, utime+stime",
-               [run[0] for run in idle["focused"]], "ticks", "0", lambda v: statistics.median(v) == 0),
-        Figure("Xvfb, window focused: idle 10 s, CPU (scheduler's count)", [run[1] for run in idle["focused"]],
-               "ms", "0", lambda v: statistics.median(v) == 0),
-        Figure("Xvfb, window focused: idle 10 s, wake-ups (context switches)", [run[2] for run in idle["focused"]],
-               "switches", "0", lambda v: statistics.median(v) == 0),
-        Figure("Xvfb, window without focus (no window manager): idle 10 s, CPU",
-               [run[1] for run in idle["unfocused"]], "ms"),
-        Figure("Xvfb, window without focus: idle 10 s, wake-ups", [run[2] for run in idle["unfocused"]],
-               "switches"),
+    ]
+    for program in measured_programs:
+        name = "real program" if program == "scoreboard" else "release"
+        figures += [
+            Figure(f"Xvfb, {name}: click (XTest release sent) to first byte", xvfb_click[program], "ms",
+                   "median < 5", lambda v: statistics.median(v) < 5),
+            Figure(f"Xvfb, {name}: CPU per update", xvfb_cpu[program], "ms",
+                   "< 5", lambda v: statistics.median(v) < 5),
+            Figure(f"Xvfb, {name}, window focused as by a window manager: idle 10 s, utime+stime",
+                   [run[0] for run in idle[program, "focused"]], "ticks", "0", lambda v: statistics.median(v) == 0),
+            Figure(f"Xvfb, {name}, window focused: idle 10 s, CPU (scheduler's count)",
+                   [run[1] for run in idle[program, "focused"]], "ms", "0", lambda v: statistics.median(v) == 0),
+            Figure(f"Xvfb, {name}, window focused: idle 10 s, wake-ups (context switches)",
+                   [run[2] for run in idle[program, "focused"]], "switches", "0",
+                   lambda v: statistics.median(v) == 0),
+            Figure(f"Xvfb, {name}, window without focus (no window manager): idle 10 s, CPU",
+                   [run[1] for run in idle[program, "unfocused"]], "ms"),
+            Figure(f"Xvfb, {name}, window without focus: idle 10 s, wake-ups",
+                   [run[2] for run in idle[program, "unfocused"]], "switches"),
+        ]
+        if program in syncs:
+            figures += [Figure(f"{name}: disk syncs per click of + (strace)", [syncs[program][0]], "syncs"),
+                        Figure(f"{name}: disk syncs per update that changes the board (strace)",
+                               [syncs[program][1]], "syncs")]
+    if args.release:
+        figures += [
+            Figure("Xvfb: CPU per update, this build / release, median over median",
+                   [statistics.median(xvfb_cpu["scoreboard"]) / statistics.median(xvfb_cpu["release"])], "x",
+                   "<= 1.05x", lambda v: v[0] <= 1.05),
+            Figure("Start-up to first frame: this build / release, run by run", ratios["frame_release"], "x",
+                   "<= 1.05x", lambda v: statistics.median(v) <= 1.05),
+            Figure("Resident memory: this build / release, run by run", ratios["rss_release"], "x",
+                   "<= 1.03x", lambda v: statistics.median(v) <= 1.03),
+            Figure("Start-up to first frame drawn: release", [s[0] for s in startup["release"]], "ms"),
+            Figure("Resident memory: release", [s[1] for s in startup["release"]], "KiB"),
+        ]
+    figures += [
         Figure("Start-up to first frame drawn: scoreboard", [s[0] for s in startup["scoreboard"]], "ms"),
         Figure("Start-up to first frame drawn: bare window", [s[0] for s in startup["bare"]], "ms"),
         Figure("Start-up to first frame drawn: bare window with one line of text",
