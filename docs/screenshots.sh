@@ -17,12 +17,15 @@ if [ "${1:-}" != --inside ]; then
 fi
 program=$2
 
-# What the kernel would say of port 33: an FTDI adapter.
+# What the kernel would say of port 33: an FTDI adapter in USB socket 1-1,
+# laid out as the kernel lays it out.
 mount -t tmpfs tmpfs /sys/class/tty
-usb=/sys/class/tty/.usb-ttyUSB0
-mkdir -p /sys/class/tty/ttyUSB0 "$usb/1-1:1.0"
-stat -L -c '%Hr:%Lr' /dev/ttyUSB0 >/sys/class/tty/ttyUSB0/dev
-ln -s "$usb/1-1:1.0" /sys/class/tty/ttyUSB0/device
+usb=/sys/class/tty/.devices/pci0000:00/usb1/1-1
+tty=$usb/1-1:1.0/ttyUSB0/tty/ttyUSB0
+mkdir -p "$tty"
+stat -L -c '%Hr:%Lr' /dev/ttyUSB0 >"$tty/dev"
+ln -s "$usb/1-1:1.0/ttyUSB0" "$tty/device"
+ln -s "$tty" /sys/class/tty/ttyUSB0
 echo 0403 >"$usb/idVendor"
 echo 6001 >"$usb/idProduct"
 echo A50285BI >"$usb/serial"
@@ -109,6 +112,9 @@ shoot screenshot-restore none QT_ENABLE_HIGHDPI_SCALING=0 QT_FONT_DPI=96 XDG_CON
 chmod 777 "$config"
 umount /dev/ttyS1
 rm /dev/ttyS1
+# As Debian's serial devices are: the dialout group may use them.
+chown root:dialout /dev/ttyS0 /dev/ttyUSB0
+chmod 660 /dev/ttyS0 /dev/ttyUSB0
 as_user="setpriv --reuid=65534 --regid=65534 --clear-groups"
 shoot screenshot-no-dialout none QT_ENABLE_HIGHDPI_SCALING=0 QT_FONT_DPI=96 XDG_CONFIG_HOME="$config/nobody"
 rm -r "$themes" "$config"

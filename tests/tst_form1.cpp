@@ -620,7 +620,7 @@ private slots:
         }
         Window window({}, {}, settings.path());
         window.showActive();
-        auto *link = window.control<QPushButton>("RestoreLink");
+        auto *link = window.control<QAbstractButton>("RestoreLink");
         QVERIFY(link->isVisible());
         QVERIFY(window.control("StatusLine")->geometry().bottom() < link->geometry().top());
         QCOMPARE(window.control("StatusLine")->focusPolicy(), Qt::NoFocus);

@@ -259,7 +259,7 @@ void Form1::wireEvents()
     connect(m_command6, &QPushButton::clicked, this, &Form1::Command6_Click);
     connect(m_combo1, &PortComboBox::typed, this, &Form1::Combo1_Change);
     connect(m_combo1, &PortComboBox::picked, this, &Form1::Combo1_Click);
-    connect(m_restoreLink, &QPushButton::clicked, &m_match, [this] { m_match.restore(); });
+    connect(m_restoreLink, &QAbstractButton::clicked, &m_match, [this] { m_match.restore(); });
     connect(m_restoreShortcut, &QShortcut::activated, &m_match, [this] { m_match.restore(); });
 
     connect(&m_match, &Match::cellChanged, this, &Form1::showCell);
@@ -302,10 +302,12 @@ void Form1::showStatus()
 {
     const QString &offer = m_match.offer();
     const bool offering = !offer.isEmpty();
-    // The offer's last word is the link under the text.
+    // The offer's last word is the link under the text: "... at 20:31 -
+    // Restore" reads "... at 20:31", then the link.
     const QString linkWord = offer.section(QLatin1Char(' '), -1);
-    const QString shown = offering ? StatusText::followedBy(m_match.status(), offer.chopped(linkWord.size()).trimmed())
-                                   : m_match.status();
+    const QString shown = offering
+                              ? StatusText::followedBy(m_match.status(), offer.section(QStringLiteral(" - "), 0, -2))
+                              : m_match.status();
     const QString full = offering ? StatusText::followedBy(m_match.status(), offer) +
                                         QStringLiteral(" (%1)").arg(kRestoreKey.toString(QKeySequence::NativeText))
                                   : m_match.status();

@@ -12,6 +12,7 @@ class PortComboBox;
 class QLabel;
 class QPushButton;
 class QShortcut;
+class RestoreLink;
 
 // The operator's one window. It shows the match (Match) and forwards its
 // controls to it; the match keeps the scores, sends through the port session
@@ -69,7 +70,7 @@ private:
     QLabel *m_label1 = nullptr;
     PortComboBox *m_combo1 = nullptr;
     QLabel *m_statusLine = nullptr;
-    QPushButton *m_restoreLink = nullptr;
+    RestoreLink *m_restoreLink = nullptr;
     QShortcut *m_restoreShortcut = nullptr;
     Announcer *m_announcer = nullptr;
 };

@@ -2,8 +2,14 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QKeyEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 namespace {
+// Room for the focus frame around the text.
+constexpr int kFrame = 2;
+
 class AccessibleLink : public QAccessibleWidget
 {
 public:
@@ -12,14 +18,14 @@ public:
     QString text(QAccessible::Text kind) const override
     {
         if (kind == QAccessible::Name && widget()->accessibleName().isEmpty())
-            return static_cast<QPushButton *>(widget())->text();
+            return static_cast<QAbstractButton *>(widget())->text();
         return QAccessibleWidget::text(kind);
     }
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString &name) override
     {
         if (name == pressAction())
-            static_cast<QPushButton *>(widget())->click();
+            static_cast<QAbstractButton *>(widget())->click();
     }
 };
 
@@ -31,21 +37,48 @@ QAccessibleInterface *accessibleLink(const QString &className, QObject *object)
 }
 } // namespace
 
-RestoreLink::RestoreLink(QWidget *parent) : QPushButton(parent)
+RestoreLink::RestoreLink(QWidget *parent) : QAbstractButton(parent)
 {
     static const bool installed = [] {
         QAccessible::installFactory(accessibleLink);
         return true;
     }();
     Q_UNUSED(installed);
-    setFlat(true);
-    setAutoDefault(true); // Enter presses it, as it does the other buttons
+    setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
-    QPalette linkColours = palette();
-    linkColours.setColor(QPalette::ButtonText, linkColours.color(QPalette::Link));
-    setPalette(linkColours);
+    setAccessibleName(QStringLiteral("Restore the last match"));
+}
+
+QSize RestoreLink::sizeHint() const
+{
+    const QSize text = fontMetrics().size(Qt::TextSingleLine, this->text());
+    return text + QSize(2 * kFrame, 2 * kFrame);
+}
+
+void RestoreLink::paintEvent(QPaintEvent *)
+{
+    QStylePainter painter(this);
     QFont underlined = font();
     underlined.setUnderline(true);
-    setFont(underlined);
-    setAccessibleName(QStringLiteral("Restore the last match"));
+    painter.setFont(underlined);
+    painter.setPen(palette().color(QPalette::Link));
+    const QRect textRect = rect().adjusted(kFrame, kFrame, -kFrame, -kFrame);
+    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter, text());
+    if (hasFocus()) {
+        QStyleOptionFocusRect frame;
+        frame.initFrom(this);
+        frame.rect = rect();
+        frame.backgroundColor = palette().color(QPalette::Window);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, frame);
+    }
+}
+
+void RestoreLink::keyPressEvent(QKeyEvent *event)
+{
+    // Space is a button's own key; Enter presses every button here too.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        click();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
 }
