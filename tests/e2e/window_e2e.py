@@ -208,6 +208,18 @@ def stop(x, process, window):
     assert process.wait(timeout=10) == 0, "closing the window"
 
 
+def type_33_and_update(x, program, adapter, env, what):
+    """A run on `adapter` alone: port 33 typed, the update sent to it, closed."""
+    process, window = start(x, program, [adapter], env)
+    x.click(window, *COMBO_TEXT)
+    x.xdotool("key", "ctrl+a")
+    x.xdotool("type", "--delay", "50", "33")
+    time.sleep(0.2)
+    x.click(window, *UPDATE)
+    check_update(adapter, 0, [0, 0, 0, 0], what)
+    stop(x, process, window)
+
+
 def finding_the_adapter(x, program):
     """Only USB adapters present: the FTDI adapter typed and sent to, then
     another adapter at its number (named, never opened), then the FTDI adapter
@@ -221,14 +233,7 @@ def finding_the_adapter(x, program):
     assert listing.returncode == 0 and printed == "33\t/dev/ttyUSB0\tFTDI FT232R USB UART\tUSB 0403:6001 serial " \
         "A50285BI socket 1-1\tmay open\n", f"--list-ports: {printed!r}"
 
-    process, window = start(x, program, [adapter], env)
-    x.click(window, *COMBO_TEXT)
-    x.xdotool("key", "ctrl+a")
-    x.xdotool("type", "--delay", "50", "33")
-    time.sleep(0.2)
-    x.click(window, *UPDATE)
-    check_update(adapter, 0, [0, 0, 0, 0], "only port 33, typed")
-    stop(x, process, window)
+    type_33_and_update(x, program, adapter, env, "only port 33, typed")
 
     other = harness.StandInPort(33, PROLIFIC)
     process, window = start(x, program, [other], env)
@@ -286,14 +291,7 @@ def twins_without_serial_numbers(x, program):
     sockets only: at start, and when the one in use comes back."""
     env = dict(x.env(), XDG_CONFIG_HOME=tempfile.mkdtemp(prefix="scoreboard-e2e-config-"))
     a = harness.StandInPort(33, dict(PROLIFIC, socket="1-1"))
-    process, window = start(x, program, [a], env)
-    x.click(window, *COMBO_TEXT)
-    x.xdotool("key", "ctrl+a")
-    x.xdotool("type", "--delay", "50", "33")
-    time.sleep(0.2)
-    x.click(window, *UPDATE)
-    check_update(a, 0, [0, 0, 0, 0], "adapter A in socket 1-1, typed")
-    stop(x, process, window)
+    type_33_and_update(x, program, a, env, "adapter A in socket 1-1, typed")
 
     # Next start: B (socket 1-3) comes first as ttyUSB0, A is ttyUSB1.
     b, a_later = harness.StandInPort(33, dict(PROLIFIC, socket="1-3")), harness.StandInPort(34, dict(PROLIFIC, socket="1-1"))
