@@ -4,7 +4,6 @@
 
 #include <QTest>
 
-
 using namespace std::chrono_literals;
 
 namespace {

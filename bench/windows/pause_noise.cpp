@@ -21,7 +21,8 @@ int main(int argc, char *argv[])
         return 2;
     }
     const std::string name = std::string("\\\\.\\") + argv[1];
-    const HANDLE port = ::CreateFileA(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    const HANDLE port =
+        ::CreateFileA(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     if (port == INVALID_HANDLE_VALUE) {
         std::fprintf(stderr, "bench-pause-noise: cannot open %s\n", argv[1]);
         return 1;
