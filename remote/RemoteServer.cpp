@@ -24,7 +24,7 @@ namespace {
 // this side too.
 static_assert(2 * RemoteServer::Timing().heartbeatMs < 10000);
 constexpr int kWrongCodeDelayDoublings = 4;
-constexpr int kRefusedLingerMs = 5000;
+constexpr int kUnreadAnswerMs = 5000;
 constexpr std::size_t kRememberedRequestIds = 256;
 // A head and a body at their limits, and some room: a client that sends
 // faster than it is answered waits in the system's buffers, not in ours.
@@ -103,20 +103,19 @@ QString peerName(const QHostAddress &address)
     return ipv4 ? QHostAddress(v4).toString() : address.toString();
 }
 
-// Writes the last answer and closes once it is written. What the client sent
-// meanwhile is read and dropped: closing with bytes unread would reset the
-// connection, and the client could lose the answer with it.
-void answerAndClose(QTcpSocket &socket, const QByteArray &answer)
+// Writes the last answer, then reads and drops what the client sends until it
+// closes, or `lingerMs` pass: closing with bytes unread would reset the
+// connection, and the client could lose the answer with it. A client that
+// does not even read the answer is cut off later.
+void answerAndClose(QTcpSocket &socket, const QByteArray &answer, int lingerMs)
 {
-    const auto closeOnceWritten = [&socket] {
-        if (socket.bytesToWrite() > 0)
-            return;
-        socket.readAll();
-        socket.disconnectFromHost();
-    };
-    QObject::connect(&socket, &QTcpSocket::bytesWritten, &socket, closeOnceWritten);
     QObject::connect(&socket, &QTcpSocket::readyRead, &socket, [&socket] { socket.readAll(); });
     socket.write(answer);
+    QTimer::singleShot(lingerMs, &socket, [&socket] {
+        socket.readAll();
+        socket.disconnectFromHost();
+    });
+    QTimer::singleShot(lingerMs + kUnreadAnswerMs, &socket, &QTcpSocket::abort);
 }
 
 int twoDigits(const ScoreKeeper::DigitCells &cells, std::size_t tens)
@@ -326,9 +325,7 @@ void RemoteServer::accept(QTcpServer &server)
             qCInfo(remoteLog, "%s: %d %s", qUtf8Printable(peer), refused.status, refused.reason.c_str());
             socket->setParent(this);
             connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-            answerAndClose(*socket, refusal(refused));
-            // One that never reads its answer is cut off.
-            QTimer::singleShot(kRefusedLingerMs, socket, &QTcpSocket::abort);
+            answerAndClose(*socket, refusal(refused), m_timing.lingerMs);
             continue;
         }
 
@@ -430,7 +427,7 @@ void RemoteServer::answer(Connection &connection, const Verdict &verdict)
     case Verdict::Kind::WebSocket: return;
     }
     if (connection.answeredLast)
-        answerAndClose(*connection.socket, reply);
+        answerAndClose(*connection.socket, reply, m_timing.lingerMs);
     else
         connection.socket->write(reply);
 }
@@ -467,7 +464,7 @@ void RemoteServer::act(Connection &connection, const Verdict &verdict)
     }
     const QByteArray reply = response(status, "application/json", stateJson(m_match), !connection.answeredLast);
     if (connection.answeredLast)
-        answerAndClose(*connection.socket, reply);
+        answerAndClose(*connection.socket, reply, m_timing.lingerMs);
     else
         connection.socket->write(reply);
 }

@@ -26,6 +26,7 @@ struct RemoteServerTiming
     int idleMs = 15000;          // a connection without a whole request
     int heartbeatMs = 4000;      // a WebSocket that misses one is closed at the next
     int wrongCodeDelayMs = 1000; // the first; it doubles at each wrong code up to 16 times that
+    int lingerMs = 1000;         // after a last answer, for the client to close first
 };
 
 // The remote control's server: the pages, the API and the WebSocket, on the

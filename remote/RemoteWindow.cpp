@@ -28,7 +28,10 @@ QLineEdit *addressField(QWidget *parent, const QString &name)
     auto *field = new QLineEdit(parent);
     field->setReadOnly(true);
     field->setAccessibleName(name);
-    field->setMinimumWidth(field->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 46);
+    // Room for a whole address: "http://192.168.100.200:8321/overlay?code=..."
+    field->setMinimumWidth(
+        field->fontMetrics().horizontalAdvance(QStringLiteral("http://192.168.100.200:65535/overlay?code=") +
+                                               QString(RemoteSettings::kCodeLength, QLatin1Char('m'))));
     return field;
 }
 
@@ -120,6 +123,7 @@ void RemoteWindow::createControls()
     auto *controlLayout = new QVBoxLayout(controlBox);
     m_controlQr = new QLabel(controlBox);
     m_controlQr->setAccessibleName(QStringLiteral("QR code of the control address"));
+    m_controlQr->setToolTip(QStringLiteral("A phone's camera opens the remote control from this"));
     controlLayout->addWidget(m_controlQr, 0, Qt::AlignHCenter);
     m_controlAddress = addressField(controlBox, QStringLiteral("Control address"));
     m_controlAddress->setObjectName(QStringLiteral("ControlAddress"));
@@ -140,6 +144,7 @@ void RemoteWindow::createControls()
     auto *viewLayout = new QVBoxLayout(viewBox);
     m_viewQr = new QLabel(viewBox);
     m_viewQr->setAccessibleName(QStringLiteral("QR code of the hall screen address"));
+    m_viewQr->setToolTip(QStringLiteral("A tablet or a smart TV's browser opens the hall screen from this"));
     viewLayout->addWidget(m_viewQr, 0, Qt::AlignHCenter);
     m_overlayAddress = addressField(viewBox, QStringLiteral("Overlay address, for OBS"));
     m_overlayAddress->setObjectName(QStringLiteral("OverlayAddress"));
@@ -165,6 +170,7 @@ void RemoteWindow::createControls()
 
     auto *devicesBox = new QGroupBox(QStringLiteral("Connected now"), this);
     m_devices = new QGridLayout(devicesBox);
+    m_devices->setColumnStretch(0, 1);
     layout->addWidget(devicesBox);
     layout->addStretch();
 }
@@ -245,11 +251,13 @@ void RemoteWindow::showDevices()
     int row = 0;
     for (const RemoteServer::Device &device : devices) {
         QString what;
+        const QString who =
+            device.address == QLatin1String("127.0.0.1") ? QStringLiteral("127.0.0.1 (this computer)") : device.address;
         if (device.keptOut)
-            what = QStringLiteral("%1: disconnected, kept out").arg(device.address);
+            what = QStringLiteral("%1 - disconnected, kept out").arg(who);
         else
-            what = QStringLiteral("%1: %2, %3 link%4")
-                       .arg(device.address, device.controls ? QStringLiteral("controls") : QStringLiteral("views"))
+            what = QStringLiteral("%1 - %2, %3 connection%4")
+                       .arg(who, device.controls ? QStringLiteral("control code") : QStringLiteral("view only"))
                        .arg(device.links)
                        .arg(device.links == 1 ? "" : "s");
         auto *label = new QLabel(what, this);

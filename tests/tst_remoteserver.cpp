@@ -11,7 +11,7 @@ namespace {
 const QByteArray kControl = "ctrlcode23";
 const QByteArray kView = "viewcode45";
 // Short, so that the rules that wait can be seen in a test.
-constexpr RemoteServer::Timing kQuick{400, 150, 300};
+constexpr RemoteServer::Timing kQuick{400, 150, 300, 20};
 
 // The match on fakes, served on a free loopback port.
 struct Served : MatchOnFakes
@@ -80,7 +80,7 @@ Reply exchange(quint16 port, const QByteArray &request)
     Reply reply = readReply(client);
     QElapsedTimer waited;
     waited.start();
-    while (reply.status >= 400 && client.state() == QAbstractSocket::ConnectedState && waited.elapsed() < 1000)
+    while (reply.status >= 400 && client.state() == QAbstractSocket::ConnectedState && waited.elapsed() < 5000)
         QTest::qWait(2);
     reply.closed = client.state() != QAbstractSocket::ConnectedState;
     return reply;
@@ -341,7 +341,7 @@ private slots:
     // place that frees up is taken again.
     void sixtyFiveConnections()
     {
-        Served served({60000, 60000, 300}); // none closed for being idle or silent meanwhile
+        Served served({60000, 60000, 300, 20}); // none closed for being idle or silent meanwhile
         std::vector<std::unique_ptr<WebSocketClient>> listening;
         std::vector<std::unique_ptr<QTcpSocket>> idle;
         for (int i = 0; i < 8; ++i) {
@@ -402,7 +402,7 @@ private slots:
     // New codes close the links let in with the old one of the same kind.
     void aNewCodeShutsOutTheOldOne()
     {
-        Served served({60000, 60000, 300});
+        Served served({60000, 60000, 300, 20});
         WebSocketClient viewer;
         WebSocketClient controller;
         QVERIFY(viewer.open(served.port(), kView));

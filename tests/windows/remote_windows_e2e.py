@@ -1,0 +1,115 @@
+#!/usr/bin/env python3
+"""The Windows program's remote control under Wine: unpacked from the zip,
+started with --remote on stand-in COM ports, it serves /api/v1/state and
+carries out POST /api/v1/update from a client on this machine's loopback,
+and the update's exact bytes reach COM1.
+
+usage: remote_windows_e2e.py ZIP
+"""
+import os
+import shutil
+import socket
+import subprocess
+import sys
+import tempfile
+import time
+import zipfile
+
+here = os.path.dirname(os.path.abspath(__file__))
+sys.path[:0] = [os.path.join(here, "..", "e2e"), here]
+import harness  # noqa: E402
+import windows_e2e  # noqa: E402
+
+CONTROL, VIEW = "ctrkcxde23", "vyewcxde45"  # as the program makes them
+
+
+class UnpackedPrefix(windows_e2e.Prefix):
+    """A prefix with the portable zip unpacked into C:\\scoreboard."""
+
+    def installed(self, name=""):
+        return "C:\\scoreboard" + (f"\\{name}" if name else "")
+
+    def unpack(self, zip_path):
+        folder = self.unix(self.installed())
+        with zipfile.ZipFile(zip_path) as archive:
+            for member in archive.infolist():
+                inside = member.filename.split("/", 1)[1]  # below the zip's own top folder
+                if inside and not member.is_dir():
+                    os.makedirs(os.path.dirname(os.path.join(folder, inside)), exist_ok=True)
+                    with archive.open(member) as packed, open(os.path.join(folder, inside), "wb") as unpacked:
+                        shutil.copyfileobj(packed, unpacked)
+
+    def remote_settings(self, port):
+        """The remote control's choices as the program keeps them, in the registry."""
+        key = r"HKCU\Software\scoreboard\scoreboard\Remote"
+        for name, value in (("port", str(port)), ("controlCode", CONTROL), ("viewCode", VIEW)):
+            assert self.wine("reg", "add", key, "/v", name, "/t", "REG_SZ", "/d", value, "/f",
+                             stdout=subprocess.DEVNULL).wait(timeout=60) == 0
+
+
+def ask(port, raw, timeout=30):
+    """Sends raw bytes over loopback once the program listens; returns the
+    status and the body once it closes the connection."""
+    deadline = time.monotonic() + timeout
+    while True:
+        try:
+            connection = socket.create_connection(("127.0.0.1", port), timeout=10)
+            break
+        except ConnectionRefusedError:
+            assert time.monotonic() < deadline, f"nothing listens at port {port}"
+            time.sleep(0.2)
+    with connection:
+        connection.sendall(raw)
+        answer = b""
+        while part := connection.recv(65536):
+            answer += part
+    return int(answer[9:12]), answer.partition(b"\r\n\r\n")[2]
+
+
+def main():
+    zip_path = os.path.abspath(sys.argv[1])
+    harness.require_namespace_support()
+    x = harness.XServer()
+    work = tempfile.mkdtemp(prefix="scoreboard-windows-remote-e2e-")
+    ports = {number: harness.StandInPort(number) for number in (1, 2)}
+    with socket.socket() as probe:
+        probe.bind(("127.0.0.1", 0))
+        port = probe.getsockname()[1]
+    prefix = UnpackedPrefix(os.path.join(work, "prefix"), x)
+    try:
+        prefix.start()  # makes the prefix
+        prefix.stop()
+        prefix.unpack(zip_path)
+        prefix.set_ports({number: stand_in.slave_path for number, stand_in in ports.items()})
+        prefix.start()
+        prefix.remote_settings(port)
+        program = windows_e2e.Program(prefix, "--remote")
+        print(program.status(r"^Port 1 \(COM1\) open$"))
+        window = program.window()
+        host = f"Host: 127.0.0.1:{port}\r\nConnection: close\r\n".encode()
+
+        status, state = ask(port, b"GET /api/v1/state?code=" + VIEW.encode() + b" HTTP/1.1\r\n" + host + b"\r\n")
+        assert status == 200 and b'"port":1,' in state and b'"left":0,' in state, f"{status} {state!r}"
+        print("GET /api/v1/state:", state.decode())
+
+        for action in ("left/plus", "left/plus", "update"):
+            status, state = ask(port, f"POST /api/v1/{action}?code={CONTROL} HTTP/1.1\r\n".encode() + host +
+                                b"Content-Length: 0\r\n\r\n")
+            assert status == 200, f"POST /api/v1/{action}: {status} {state!r}"
+        windows_e2e.check_update(ports[1], [0, 2, 0, 0])
+        print("POST /api/v1/update:", program.status(r"^Update from 127\.0\.0\.1: Board shows 02 00"))
+        status, _ = ask(port, f"POST /api/v1/reset?code={VIEW} HTTP/1.1\r\n".encode() + host +
+                        b"Content-Length: 0\r\n\r\n")
+        assert status == 403, f"the view code changed the score: {status}"
+        program.close(window)
+        assert ports[2].received() == b"", "COM2 received bytes"
+    finally:
+        prefix.stop()
+        for stand_in in ports.values():
+            stand_in.close()
+        x.close()
+        shutil.rmtree(work, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    main()
