@@ -1,7 +1,7 @@
+#include "match/StatusText.h"
 #include "serial/linux/LinuxSerialLink.h"
 #include "support/PseudoTerminal.h"
 #include "support/TestWindow.h"
-#include "match/StatusText.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -97,8 +97,9 @@ private slots:
 
         QCOMPARE(ToHex(adapter->receivedBytes()).substr(45), std::string("0D 01 41 30 81 0D 01 41 30 81"));
         QVERIFY(!linkSeen->isOpen());
-        QVERIFY2(form.statusText().startsWith(QStringLiteral("Update cut off after 1 of 4 digits: port 1 was unplugged")),
-                 qPrintable(form.statusText()));
+        QVERIFY2(
+            form.statusText().startsWith(QStringLiteral("Update cut off after 1 of 4 digits: port 1 was unplugged")),
+            qPrintable(form.statusText()));
 
         // The program goes on: the scores still work, an update says why it cannot send.
         click(form, "Command2");

@@ -115,7 +115,8 @@ private slots:
             listed << QString::fromStdString(DeviceListLine(device));
         const QString dev = QString::fromStdString(system.dev);
         QCOMPARE(listed, (QStringList{
-                             "33\t" + dev + "/ttyUSB0\tFTDI FT232R USB UART\tUSB 0403:6001 serial A50285BI socket 1-1\tmay open",
+                             "33\t" + dev +
+                                 "/ttyUSB0\tFTDI FT232R USB UART\tUSB 0403:6001 serial A50285BI socket 1-1\tmay open",
                              "34\t" + dev + "/ttyUSB1\t-\t-\tmay open",
                              "65\t" + dev + "/ttyACM0\t-\t-\tmay open",
                          }));

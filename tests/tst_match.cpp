@@ -184,7 +184,7 @@ private slots:
         TestMatch run;
         QSignalSpy said(run.match.get(), &Match::announce);
         run.match->start();
-        QTRY_COMPARE(said.count(), 1); // once the views are up
+        QTRY_COMPARE(said.count(), 1);                                    // once the views are up
         QCOMPARE(said.takeFirst().at(0).toString(), run.match->status()); // how the start went
         for (int i = 0; i < 10; ++i) {
             run.match->step(Side::Left, Direction::Up);
