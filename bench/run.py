@@ -36,6 +36,7 @@ sys.path.insert(0, os.path.join(HERE, "..", "tests", "e2e"))
 sys.path.insert(0, HERE)
 import harness  # noqa: E402
 import xwatch  # noqa: E402
+import remote_bench  # noqa: E402
 
 WINDOW_SIZE = (443, 269)
 UPDATE_BUTTON = (160 + 52, 184 + 16)  # centre of "Update scoreboard", client-area pixels
@@ -161,7 +162,7 @@ class Figure:
     def row(self):
         values = self.values
         fmt = (lambda v: f"{v:.2f}") if self.unit != "x" else (lambda v: f"{v:.2f}x")
-        if self.unit in ("KiB", "ticks", "switches"):
+        if self.unit in ("KiB", "ticks", "switches", "commands", "clients"):
             fmt = lambda v: f"{v:.0f}"  # noqa: E731
         cells = [self.name, str(len(values)), fmt(min(values)), fmt(statistics.median(values)),
                  fmt(max(values)), self.unit]
@@ -253,6 +254,7 @@ def main():
     parser.add_argument("--starts", type=int, default=20, help="start-ups of each program, interleaved")
     parser.add_argument("--idle-runs", type=int, default=3, help="10-second idle periods")
     parser.add_argument("--release", help="another build of the program, measured beside this one")
+    parser.add_argument("--remote-load-seconds", type=int, default=60, help="the remote control's load test")
     args = parser.parse_args()
     build = os.path.abspath(args.build)
     scoreboard = [os.path.join(build, "scoreboard")]
@@ -349,6 +351,7 @@ def main():
             for program, command in measured_programs.items():
                 print(f"strace: disk syncs of {program} per click and per update ...", file=sys.stderr)
                 syncs[program] = count_syncs(command, ports, x, watch, env)
+        remote_figures = remote_bench.measure(build, x, watch, ports, env, args.remote_load_seconds)
         if ports[1].received(quiet=0.1) != b"":
             raise RuntimeError("port 2 received bytes")
     finally:
@@ -404,6 +407,7 @@ def main():
             Figure("Start-up to first frame drawn: release", [s[0] for s in startup["release"]], "ms"),
             Figure("Resident memory: release", [s[1] for s in startup["release"]], "KiB"),
         ]
+    figures += remote_figures
     figures += [
         Figure("Start-up to first frame drawn: scoreboard", [s[0] for s in startup["scoreboard"]], "ms"),
         Figure("Start-up to first frame drawn: bare window", [s[0] for s in startup["bare"]], "ms"),
