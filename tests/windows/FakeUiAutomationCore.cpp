@@ -13,58 +13,13 @@
 
 namespace {
 std::wstring g_recorded;
-
-// The system's provider for a window, reduced to the window.
-class HostElement final : public IRawElementProviderSimple
-{
-public:
-    explicit HostElement(HWND hosted) : window(hosted) {}
-    const HWND window;
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void **object) override
-    {
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++m_references; }
-    ULONG STDMETHODCALLTYPE Release() override
-    {
-        const ULONG left = --m_references;
-        if (left == 0)
-            delete this;
-        return left;
-    }
-    HRESULT STDMETHODCALLTYPE get_ProviderOptions(ProviderOptions *options) override
-    {
-        *options = ProviderOptions_ClientSideProvider;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetPatternProvider(PATTERNID, IUnknown **provider) override
-    {
-        *provider = nullptr;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetPropertyValue(PROPERTYID, VARIANT *value) override
-    {
-        value->vt = VT_EMPTY;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE get_HostRawElementProvider(IRawElementProviderSimple **host) override
-    {
-        *host = nullptr;
-        return S_OK;
-    }
-
-private:
-    ~HostElement() = default;
-    ULONG m_references = 1;
-};
 } // namespace
 
+// The window itself stands for its host provider: only this file looks at it.
 extern "C" __declspec(dllexport) HRESULT WINAPI
     UiaHostProviderFromHwnd(HWND window, IRawElementProviderSimple **provider)
 {
-    *provider = new HostElement(window);
+    *provider = reinterpret_cast<IRawElementProviderSimple *>(window);
     return S_OK;
 }
 
@@ -80,11 +35,9 @@ extern "C" __declspec(dllexport) HRESULT WINAPI
         return E_INVALIDARG;
     wchar_t line[128];
     swprintf(line, 128, L"window %llu kind %d processing %d %ls activity %ls: ",
-             static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(static_cast<HostElement *>(host)->window)),
-             kind, processing, options & ProviderOptions_ServerSideProvider ? L"server-side" : L"client-side",
-             activity);
+             static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(host)), kind, processing,
+             options & ProviderOptions_ServerSideProvider ? L"server-side" : L"client-side", activity);
     g_recorded += line + std::wstring(text, ::SysStringLen(text)) + L"\n";
-    host->Release();
     return S_OK;
 }
 
