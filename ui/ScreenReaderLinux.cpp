@@ -83,7 +83,7 @@ public:
 
     void whenListening(QObject &context, std::function<void()> then)
     {
-        m_waiting.push_back({&context, std::move(then)});
+        m_waiting.emplace_back(&context, std::move(then));
     }
 
 private:
@@ -120,7 +120,7 @@ private slots:
         // a(ss): who listens, and for which events ("object:state-changed:
         // showing", "Object:StateChanged:", "object:", "" for all).
         bool heard = false;
-        const QDBusArgument listeners = reply.arguments().value(0).value<QDBusArgument>();
+        const auto listeners = reply.arguments().value(0).value<QDBusArgument>();
         listeners.beginArray();
         while (!listeners.atEnd()) {
             QString listener, event;
