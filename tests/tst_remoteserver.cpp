@@ -231,6 +231,9 @@ private slots:
                                                          "127.0.0.1:{port}\r\nContent-Length: 1025\r\n\r\n") +
                                                   QByteArray(1025, 'x')
                                            << 413 << 0;
+        QTest::newRow("a body announced over 1 KiB, refused before it comes")
+            << post("/api/v1/left/plus?code={control}").replace("Content-Length: 0", "Content-Length: 1000000") << 413
+            << 0;
         QTest::newRow("a chunked body over 1 KiB")
             << QByteArray(
                    "POST /api/v1/left/plus?code={control} HTTP/1.1\r\nHost: 127.0.0.1:{port}\r\nTransfer-Encoding: "
