@@ -1,5 +1,6 @@
 #include "remote/RemoteSettings.h"
 
+#include <QFile>
 #include <QRandomGenerator>
 #include <QSettings>
 
@@ -86,4 +87,8 @@ void RemoteSettings::write(const QString &key, const QVariant &value)
     // At once: a crash later must not cost the stream deck its code.
     m_settings.setValue(key, value);
     m_settings.sync();
+    // The codes are secrets: the file that keeps them is for its user's eyes
+    // only (later writes keep its permissions). The registry is already.
+    if (key == kControlCode || key == kViewCode)
+        QFile::setPermissions(m_settings.fileName(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }

@@ -64,6 +64,14 @@ private slots:
             QVERIFY(settings.controlCode() != control);
             QCOMPARE(settings.viewCode(), view);
         }
+        // The codes are for the user's eyes only, also after other settings
+        // are written (where files have owners: Windows keeps them in the
+        // user's part of the registry).
+        fakes.matchMemory.windowChanged({"0", "1", "0", "0"});
+        if (QSysInfo::productType() != QLatin1String("windows"))
+            QCOMPARE(QFile(fakes.settings.fileName()).permissions() & ~(QFile::ReadUser | QFile::WriteUser),
+                     QFile::ReadOwner | QFile::WriteOwner);
+
         fakes.settings.setValue(QStringLiteral("Remote/port"), QStringLiteral("eighty"));
         fakes.settings.setValue(QStringLiteral("Remote/controlCode"), QString());
         fakes.settings.setValue(QStringLiteral("Remote/viewCode"), QStringLiteral("short"));
