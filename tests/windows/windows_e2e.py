@@ -182,7 +182,7 @@ def replug_during_an_update(prefix, program, window, port, helper):
     assert replug.stdout.readline().strip() == "ready", "the helper did not start"
     since = len(port.chunks)
     prefix.x.click(window, *UPDATE)
-    time.sleep(0.05)
+    port.received(since=since, at_least=10, quiet=0)  # the first write: the program is in its first pause
     replug.stdin.write("go\n")
     replug.stdin.flush()
     check_update(port, [0, 1, 0, 0], since)

@@ -45,7 +45,7 @@ int replug(const wchar_t *port)
         return 1;
     const HANDLE removed =
         ::CreateThread(nullptr, 0, broadcast, reinterpret_cast<void *>(DBT_DEVICEREMOVECOMPLETE), 0, nullptr);
-    ::Sleep(50); // the removal first
+    ::Sleep(10); // the removal first
     const HANDLE arrived =
         ::CreateThread(nullptr, 0, broadcast, reinterpret_cast<void *>(DBT_DEVICEARRIVAL), 0, nullptr);
     const HANDLE both[2] = {removed, arrived};
