@@ -7,7 +7,8 @@ class QCoreApplication;
 
 // Lets what --help and --list-ports print reach the terminal the program was
 // started from. (A Windows program without a console window of its own has
-// to attach to its caller's.)
+// to attach to its caller's; there the status log is set up too, to standard
+// error or a file, as a Windows user has no terminal to turn it on from.)
 void UseCallersTerminal();
 
 // Ends the event loop in order when the session asks the program to end

@@ -44,10 +44,12 @@ const QColor kDigitRed(255, 0, 0);
 const QKeySequence kRestoreKey(Qt::CTRL | Qt::Key_R);
 const QKeySequence kRemoteControlKey(Qt::CTRL | Qt::SHIFT | Qt::Key_R);
 
-// Faces to try when the desktop's font is too wide for the captions. At 9 pt
-// only Arial Narrow's metrics (fonts-liberation, which the package
-// recommends) fit "COM-port" in its label; the condensed cut of Debian's
-// default face comes closest where that is missing.
+// Faces to try, in this order, when the desktop's font is too wide for the
+// captions; only those installed are tried. On Linux at 9 pt only Arial
+// Narrow's metrics (Liberation Sans Narrow, from fonts-liberation, which the
+// package recommends) fit "COM-port" in its label, and the condensed cut of
+// Debian's default face comes closest where that is missing; Windows has
+// faces of its own.
 const char *const kNarrowerFamilies[] = {
     "Liberation Sans Narrow",
     "DejaVu Sans Condensed",
