@@ -1,9 +1,9 @@
 #include "CommandLine.h"
 #include "Desktop.h"
+#include "RemoteLoader.h"
 #include "display/SendSequences.h"
 #include "match/Match.h"
 #include "match/MatchMemory.h"
-#include "remote/RemoteControl.h"
 #include "serial/PortMemory.h"
 #include "serial/PortSession.h"
 #include "serial/SerialPlatform.h"
@@ -42,8 +42,8 @@ int main(int argc, char *argv[])
     PortSession session(MakeSystemSerialLink(*platform), *platform, portMemory, SendStartupCommand);
     Match match(session, matchMemory);
     Form1 window(match);
-    RemoteControl remote(match, settings);
-    QObject::connect(&window, &Form1::remoteControlAsked, &remote, [&] { remote.showWindow(&window); });
+    RemoteLoader remote(match, settings);
+    QObject::connect(&window, &Form1::remoteControlAsked, &window, [&] { remote.showWindow(&window); });
     remote.start(remoteAsked);
     window.show();
     return QApplication::exec();

@@ -30,7 +30,7 @@ constexpr std::size_t kRememberedRequestIds = 256;
 // faster than it is answered waits in the system's buffers, not in ours.
 constexpr qint64 kReadBuffer = qint64(16) * 1024;
 constexpr int kWebSocketMessageLimit = 1024;
-const QString kHeartbeatMessage = QStringLiteral(R"({"heartbeat":true})");
+constexpr char kHeartbeatMessage[] = R"({"heartbeat":true})";
 
 const char *reasonPhrase(int status)
 {
@@ -67,7 +67,7 @@ constexpr PageFile kPageFiles[] = {
 
 // The pages run only their own files; OBS adds its custom CSS as a style
 // element, hence inline styles. No other site may frame them.
-const QByteArray kPageHeaders = "Content-Security-Policy: default-src 'self'; style-src 'self' 'unsafe-inline'; "
+constexpr char kPageHeaders[] = "Content-Security-Policy: default-src 'self'; style-src 'self' 'unsafe-inline'; "
                                 "img-src 'self' data:; frame-ancestors 'none'\r\n";
 
 QByteArray response(int status, const QByteArray &type, const QByteArray &body, bool keepAlive,
@@ -568,7 +568,7 @@ void RemoteServer::heartbeat()
         }
         link->ping();
         // A page sees no ping: it counts this message to know the link is alive.
-        link->sendTextMessage(kHeartbeatMessage);
+        link->sendTextMessage(QString::fromLatin1(kHeartbeatMessage));
         listener.awaitingPong = true;
     }
     for (WebSocketLink *link : silent) {

@@ -5,7 +5,7 @@
 #include <QSettings>
 
 namespace {
-const QString kOn = QStringLiteral("Remote/on");
+const QString kOn = QLatin1String(RemoteSettings::kOnKey);
 const QString kReach = QStringLiteral("Remote/reach");
 const QString kPort = QStringLiteral("Remote/port");
 const QString kControlCode = QStringLiteral("Remote/controlCode");

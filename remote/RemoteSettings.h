@@ -1,8 +1,7 @@
 #pragma once
 
+#include <QSettings>
 #include <QString>
-
-class QSettings;
 
 // The remote control's choices and codes, kept in the program's settings
 // under "Remote/" so that a stream deck's buttons and an OBS source keep
@@ -20,6 +19,12 @@ public:
     static constexpr int kCodeLength = 10;
 
     explicit RemoteSettings(QSettings &settings);
+
+    // Whether it was left on, read without anything else of the remote
+    // control, which is made only when it is needed (and, on Linux, loaded
+    // then: this is all the program itself knows of its settings).
+    static bool leftOn(const QSettings &settings) { return settings.value(QLatin1String(kOnKey), false).toBool(); }
+    static constexpr char kOnKey[] = "Remote/on";
 
     bool on() const { return m_on; }
     Reach reach() const { return m_reach; }

@@ -28,7 +28,7 @@ except ImportError:
         os.execv("/usr/bin/python3", ["/usr/bin/python3"] + sys.argv)
     harness.skip("python3-selenium is needed")
 
-from window_e2e import LEFT_PLUS, UPDATE, check_update  # noqa: E402
+from window_e2e import COMBO_TEXT, LEFT_PLUS, UPDATE, check_update  # noqa: E402
 
 CONTROL, VIEW = "ctrkcxde23", "vyewcxde45"  # as the program makes them
 
@@ -43,18 +43,31 @@ class Program:
     """One run of the real program, the remote control on, on stand-in ports
     1 and 2, in settings of the test's own; its status lines go to a file."""
 
-    def __init__(self, x, path, ports, config):
+    def __init__(self, x, path, ports, config, arguments=("--remote",)):
         self.x = x
         self.log = tempfile.NamedTemporaryFile(prefix="scoreboard-remote-e2e-", mode="w+")
         env = dict(x.env(), XDG_CONFIG_HOME=config, QT_LOGGING_RULES="scoreboard.status.info=true")
         self.started = time.monotonic()
-        self.process = harness.run_with_ports([path, "--remote"], ports, env, stderr=self.log)
+        self.process = harness.run_with_ports([path, *arguments], ports, env, stderr=self.log)
         self.window = x.find_window("Scoreboard")
         time.sleep(0.3)
 
     def said(self):
         self.log.seek(0)
         return self.log.read()
+
+    def networking(self):
+        """What of the remote control and the network the program holds: the
+        remote control's module, Qt Network, a listening socket."""
+        with open(f"/proc/{self.process.pid}/maps") as maps:
+            mapped = maps.read()
+        held = [name for name in ("libQt6Network", "scoreboard-remote") if name in mapped]
+        fds = f"/proc/{self.process.pid}/fd"
+        sockets = {os.readlink(f"{fds}/{fd}")[8:-1] for fd in os.listdir(fds)
+                   if os.readlink(f"{fds}/{fd}").startswith("socket:[")}
+        with open("/proc/net/tcp") as tcp:
+            listening = [row for row in (line.split() for line in list(tcp)[1:]) if row[3] == "0A" and row[9] in sockets]
+        return held + ["listening"] * bool(listening)
 
     def close(self):
         self.x.close_window(self.window)
@@ -192,6 +205,17 @@ def main():
         overlay.wait_for("the overlay opened first", lambda: overlay.text("left") == "2")
         print(f"the overlay opened before the program: the score {time.monotonic() - program.started:.2f} s "
               "after the program's start")
+        program.close()
+
+        # Off until turned on: nothing of the network loaded, nothing listening;
+        # the window's shortcut opens the Remote control window.
+        program = Program(x, program_path, ports, tempfile.mkdtemp(prefix="scoreboard-remote-e2e-config-"), ())
+        assert not program.networking(), "the remote control is off, yet the program uses the network"
+        x.click(program.window, *COMBO_TEXT)  # the window takes the keyboard
+        x.xdotool("key", "ctrl+shift+r")
+        x.find_window("Remote control")
+        assert program.networking() == ["libQt6Network", "scoreboard-remote"], program.networking()
+        print("off at start: nothing of the network loaded; Ctrl+Shift+R opens the Remote control window")
         program.close()
         assert ports[1].received() == b"", "port 2 received bytes"
     finally:

@@ -40,6 +40,14 @@ for size in 16 22 24 32 48 64 128 256; do
     expected+=("/usr/share/icons/hicolor/${size}x$size/apps/$app_id.png")
 done
 [ -n "${deb:-}" ] && expected+=(/usr/share/doc/scoreboard/README.md /usr/share/doc/scoreboard/changelog /usr/share/doc/scoreboard/copyright)
+# The remote control's module, in the library folder of the build (the
+# package's is the architecture's own).
+if [ -n "${deb:-}" ]; then
+    libdir=lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)
+else
+    libdir=$(sed -n 's/^CMAKE_INSTALL_LIBDIR:PATH=//p' "$1/CMakeCache.txt")
+fi
+expected+=("/usr/$libdir/scoreboard/scoreboard-remote.so")
 (cd "$root" && find . -type f -printf '/%P\n' | sed 's/\.gz$//' | sort) >"$scratch/files"
 printf '%s\n' "${expected[@]}" | sort >"$scratch/expected"
 diff -u "$scratch/expected" "$scratch/files" || fail "the installed files are not the expected ones (- missing, + extra)"
@@ -100,8 +108,7 @@ if [ -n "${deb:-}" ]; then
     recommends=$(dpkg-deb -f "$deb" Recommends)
     echo "Depends: $depends"
     echo "Recommends: $recommends"
-    for needed in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6serialport6 libqt6network6 \
-        libhttp-parser2.9 libqrcodegencpp1; do
+    for needed in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6serialport6 libqt6network6; do
         grep -q "\b$needed\b" <<<"$depends" || fail "$needed is not a dependency"
     done
     # The X11 platform plugin is in libqt6gui6; the program has a fallback font.
