@@ -49,22 +49,6 @@ const char *reasonPhrase(int status)
     }
 }
 
-struct PageFile
-{
-    const char *name;
-    const char *resource;
-    const char *type;
-};
-constexpr PageFile kPageFiles[] = {
-    {"remote", ":/remote/pages/remote.html", "text/html; charset=utf-8"},
-    {"overlay", ":/remote/pages/overlay.html", "text/html; charset=utf-8"},
-    {"board", ":/remote/pages/board.html", "text/html; charset=utf-8"},
-    {"live.js", ":/remote/pages/live.js", "text/javascript; charset=utf-8"},
-    {"remote.js", ":/remote/pages/remote.js", "text/javascript; charset=utf-8"},
-    {"view.js", ":/remote/pages/view.js", "text/javascript; charset=utf-8"},
-    {"view-cache.js", ":/remote/pages/view-cache.js", "text/javascript; charset=utf-8"},
-};
-
 // The pages run only their own files; OBS adds its custom CSS as a style
 // element, hence inline styles. No other site may frame them.
 constexpr char kPageHeaders[] = "Content-Security-Policy: default-src 'self'; style-src 'self' 'unsafe-inline'; "
@@ -413,15 +397,16 @@ void RemoteServer::answer(Connection &connection, const Verdict &verdict)
         connection.answeredLast = true;
         reply = refusal(verdict);
         break;
-    case Verdict::Kind::Page:
-        for (const PageFile &page : kPageFiles) {
-            if (verdict.page != page.name)
-                continue;
-            QFile file(QString::fromLatin1(page.resource));
-            file.open(QIODevice::ReadOnly);
-            reply = response(200, page.type, file.readAll(), keepAlive, kPageHeaders);
-        }
+    case Verdict::Kind::Page: {
+        // "remote" is remote/pages/remote.html, "live.js" remote/pages/live.js.
+        const QString name = QString::fromStdString(verdict.page);
+        const bool script = name.endsWith(QLatin1String(".js"));
+        QFile file(QStringLiteral(":/remote/pages/") + name + (script ? QString() : QStringLiteral(".html")));
+        file.open(QIODevice::ReadOnly);
+        reply = response(200, script ? "text/javascript; charset=utf-8" : "text/html; charset=utf-8", file.readAll(),
+                         keepAlive, kPageHeaders);
         break;
+    }
     case Verdict::Kind::State: reply = response(200, "application/json", stateJson(m_match), keepAlive); break;
     case Verdict::Kind::Act: act(connection, verdict); return;
     case Verdict::Kind::WebSocket: return;
