@@ -309,24 +309,29 @@ def main():
                     ratios["rss" + suffix].append(measured["scoreboard"][1] / measured[yardstick][1])
 
         port1 = ports[0]
-        for program, command in measured_programs.items():
-            print(f"Xvfb: {args.updates} updates clicked in {program} ...", file=sys.stderr)
-            started = start(command, ports, x, watch, env)
-            pid = started.process.pid
-            time.sleep(0.3)
-            for run in range(args.updates + 1):  # the first warms up
-                since = len(port1.chunks)
-                cpu_before, _ = cpu_ns_and_wakeups(pid)
-                released = watch.click(started.window, *UPDATE_BUTTON)
-                starts = write_starts(port1, since)
-                time.sleep(0.1)  # repaints after the update belong to it
-                cpu_after, _ = cpu_ns_and_wakeups(pid)
-                if run == 0:
-                    continue
-                xvfb_click[program].append((starts[0] - released) * 1e3)
-                xvfb_gaps[program] += [(b - a) * 1e3 for a, b in zip(starts, starts[1:])]
-                xvfb_cpu[program].append((cpu_after - cpu_before) / 1e6)
-            stop(started, x)
+        # In blocks, each program in turn, so that whatever else the machine
+        # does falls on both alike.
+        blocks = 4 if args.release else 1
+        print(f"Xvfb: {args.updates} updates clicked in {', '.join(measured_programs)}, in {blocks} blocks ...",
+              file=sys.stderr)
+        for block in range(blocks):
+            for program, command in measured_programs.items():
+                started = start(command, ports, x, watch, env)
+                pid = started.process.pid
+                time.sleep(0.3)
+                for run in range(args.updates // blocks + 1):  # the first warms up
+                    since = len(port1.chunks)
+                    cpu_before, _ = cpu_ns_and_wakeups(pid)
+                    released = watch.click(started.window, *UPDATE_BUTTON)
+                    starts = write_starts(port1, since)
+                    time.sleep(0.1)  # repaints after the update belong to it
+                    cpu_after, _ = cpu_ns_and_wakeups(pid)
+                    if run == 0:
+                        continue
+                    xvfb_click[program].append((starts[0] - released) * 1e3)
+                    xvfb_gaps[program] += [(b - a) * 1e3 for a, b in zip(starts, starts[1:])]
+                    xvfb_cpu[program].append((cpu_after - cpu_before) / 1e6)
+                stop(started, x)
 
         for program, command in measured_programs.items():
             print(f"Xvfb: CPU of {program} while idle, {args.idle_runs} x (10 s without focus, 10 s with) ...",
