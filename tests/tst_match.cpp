@@ -1,5 +1,5 @@
 #include "support/Hex.h"
-#include "support/TestWindow.h"
+#include "support/TestMatch.h"
 
 #include <QRegularExpression>
 #include <QSignalSpy>

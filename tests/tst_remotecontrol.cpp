@@ -1,6 +1,6 @@
 #include "remote/RemoteControl.h"
 #include "remote/RemoteServer.h"
-#include "support/MatchOnFakes.h"
+#include "support/TestMatch.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -39,7 +39,8 @@ private slots:
     // and an unusable code is made anew.
     void choicesAndCodesAreKept()
     {
-        MatchOnFakes fakes;
+        TestMatch fakes;
+        fakes.match->start();
         QString control;
         QString view;
         {
@@ -67,7 +68,7 @@ private slots:
         // The codes are for the user's eyes only, also after other settings
         // are written (where files have owners: Windows keeps them in the
         // user's part of the registry).
-        fakes.matchMemory.windowChanged({"0", "1", "0", "0"});
+        fakes.memory.windowChanged({"0", "1", "0", "0"});
         if (QSysInfo::productType() != QLatin1String("windows"))
             QCOMPARE(QFile(fakes.settings.fileName()).permissions() & ~(QFile::ReadUser | QFile::WriteUser),
                      QFile::ReadOwner | QFile::WriteOwner);
@@ -103,7 +104,8 @@ private slots:
     {
         QFETCH(std::function<QString(quint16)>, typed);
         QFETCH(QString, said);
-        MatchOnFakes fakes;
+        TestMatch fakes;
+        fakes.match->start();
         const quint16 port = freePort();
         fakes.settings.setValue(QStringLiteral("Remote/port"), port);
         RemoteControl control(*fakes.match, fakes.settings);
@@ -135,7 +137,8 @@ private slots:
     // and the addresses show it.
     void theWindowsSwitchAndNewCode()
     {
-        MatchOnFakes fakes;
+        TestMatch fakes;
+        fakes.match->start();
         fakes.settings.setValue(QStringLiteral("Remote/port"), freePort());
         RemoteControl control(*fakes.match, fakes.settings);
         control.start(false);

@@ -1,5 +1,5 @@
 #include "remote/RemoteServer.h"
-#include "support/MatchOnFakes.h"
+#include "support/TestMatch.h"
 
 #include <QElapsedTimer>
 #include <QLoggingCategory>
@@ -13,11 +13,12 @@ const QByteArray kView = "viewcode45";
 // Short, so that the rules that wait can be seen in a test.
 constexpr RemoteServer::Timing kQuick{400, 150, 300, 20};
 
-// The match on fakes, served on a free loopback port.
-struct Served : MatchOnFakes
+// The match on fakes, started (port 1 open), served on a free loopback port.
+struct Served : TestMatch
 {
     explicit Served(RemoteServer::Timing timing = kQuick) : server(std::make_unique<RemoteServer>(*match, timing))
     {
+        match->start();
         server->setCodes(QString::fromLatin1(kControl), QString::fromLatin1(kView));
         server->setHostNames({QStringLiteral("localhost"), QStringLiteral("scorepc")});
         if (!server->listen({QHostAddress(QHostAddress::LocalHost)}, 0))
@@ -274,10 +275,10 @@ private slots:
         for (const QByteArray action : {"left/plus", "left/plus", "right/plus", "right/minus", "right/minus"})
             QCOMPARE(act(action).status, 200);
         QCOMPARE(served.match->windowDigits(), (ScoreKeeper::DigitCells{"0", "2", "9", "9"}));
-        QVERIFY(served.link->writes.empty());
+        QVERIFY(served.recording->writes.empty());
         const Reply updated = act("update");
         QCOMPARE(updated.status, 200);
-        QCOMPARE(served.link->writes.size(), std::size_t(5));
+        QCOMPARE(served.recording->writes.size(), std::size_t(5));
         QVERIFY2(served.match->status().startsWith(QStringLiteral("Update from 127.0.0.1: Board shows 02 99")),
                  qPrintable(served.match->status()));
         QVERIFY2(updated.body.contains(R"("boardLeft":2,"boardRight":99,)") && updated.body.contains(R"("left":2,)") &&
@@ -285,7 +286,7 @@ private slots:
                  updated.body);
         QCOMPARE(act("reset").status, 200);
         QCOMPARE(served.match->windowDigits(), (ScoreKeeper::DigitCells{"0", "0", "0", "0"}));
-        QCOMPARE(served.link->writes.size(), std::size_t(10));
+        QCOMPARE(served.recording->writes.size(), std::size_t(10));
     }
 
     // A retry of a request whose answer was lost is carried out once.
