@@ -193,7 +193,11 @@ def start(x, program, ports, env):
     env = dict(env, QT_LOGGING_RULES="scoreboard.status.info=true")
     process = harness.run_with_ports([program], ports, env, stderr=status)
     process.status = status
-    window = x.find_window("Scoreboard")
+    try:
+        window = x.find_window("Scoreboard")
+    except TimeoutError:
+        state = "running" if process.poll() is None else f"exit status {process.returncode}"
+        raise TimeoutError(f"no window; the program is {state}; it said: {said(process)!r}") from None
     time.sleep(0.3)
     return process, window
 
