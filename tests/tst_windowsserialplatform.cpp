@@ -314,6 +314,7 @@ private slots:
         // before, but a port held open on it writes nowhere.
         row("unplugged and plugged back, seen together", true, "port removal, port arrival, look", 1, "#1");
         row("the same, told by the interface", true, "interface removal, interface arrival, look", 1, "#1");
+        row("the same, looked at between", true, "port removal, look, port arrival, look", 1, "#1");
         row("unplugged", true, "unplug, port removal, look", 1, "");
         row("an arrival told of a port already there", true, "port arrival, look", 0, "#0");
         row("another port plugged in", true, "plug COM6, port arrival COM6, look", 1, "#0");

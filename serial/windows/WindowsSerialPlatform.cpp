@@ -316,7 +316,9 @@ std::string instanceIdOfInterface(std::string name)
 // each port counts its arrivals from the system's notices, once per arrival
 // however many notices tell of it: a port absent at the look before, or one
 // that notices say was removed and has arrived again since (an unplug and a
-// re-plug seen together, after an update kept the program busy).
+// re-plug, after an update kept the program busy). The system tells of the
+// two one after the other, so a look may fall between them while the device
+// is listed again already: its removal then waits for the arrival.
 class ComPortArrivals
 {
 public:
@@ -335,15 +337,18 @@ public:
     // The devices now, unstamped.
     void look(std::vector<SerialDevice> now)
     {
+        Names awaited;
         for (const SerialDevice &device : now) {
             const auto before = std::find_if(m_lastLook.begin(), m_lastLook.end(),
                                              [&](const SerialDevice &d) { return d.path == device.path; });
             if (before == m_lastLook.end() || (m_removed.name(*before) && m_arrived.name(device)))
                 ++m_counts[device.path];
+            else if (m_removed.name(*before))
+                awaited.add(*before);
         }
         m_lastLook = std::move(now);
         m_arrived = {};
-        m_removed = {};
+        m_removed = std::move(awaited);
     }
 
     void stamp(std::vector<SerialDevice> &devices) const
@@ -362,6 +367,12 @@ private:
         bool name(const SerialDevice &device) const
         {
             return ports.count(upper(device.path)) || (!device.node.empty() && instances.count(upper(device.node)));
+        }
+        void add(const SerialDevice &device)
+        {
+            ports.insert(upper(device.path));
+            if (!device.node.empty())
+                instances.insert(upper(device.node));
         }
     };
 

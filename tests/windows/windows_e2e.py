@@ -175,9 +175,9 @@ STARTUPS = [
 
 def replug_during_an_update(prefix, program, window, port, helper):
     """COM1 unplugged and plugged back while an update keeps the program busy:
-    both notices, broadcast to every top-level window as Windows does, are
-    handled together after it, and the port is opened afresh; the next
-    update reaches it."""
+    the removal, broadcast to every top-level window as Windows does, is
+    handled after it, when the port is listed again already; the arrival
+    follows; the port is opened afresh and the next update reaches it."""
     replug = prefix.wine(helper, "replug", "COM1", stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
     assert replug.stdout.readline().strip() == "ready", "the helper did not start"
     since = len(port.chunks)

@@ -2,9 +2,8 @@
 //
 //   windows_helper replug PORT
 //       Once a line comes on standard input, tells every top-level window, as
-//       Windows does, that PORT ("COM1") was removed and arrived again: two
-//       broadcasts, each from a thread of its own, so that both wait together
-//       while the program is busy (an update) and reach it in one go.
+//       Windows does, that PORT ("COM1") was removed and, once every window
+//       has answered that and a moment has passed, that it arrived again.
 //   windows_helper start PROGRAM [ARGUMENT]...
 //       Starts PROGRAM with no standard input, output or errors, as the Start
 //       menu and Explorer do, and exits with its exit status.
@@ -23,16 +22,15 @@
 namespace {
 const wchar_t *g_port = nullptr;
 
-DWORD WINAPI broadcast(void *event)
+bool broadcast(WPARAM event)
 {
     DEV_BROADCAST_PORT_W notice[4] = {}; // room for the name
     notice[0].dbcp_size = DWORD(sizeof(DEV_BROADCAST_PORT_W) + std::wcslen(g_port) * sizeof(wchar_t));
     notice[0].dbcp_devicetype = DBT_DEVTYP_PORT;
     std::wcscpy(notice[0].dbcp_name, g_port);
     DWORD_PTR answer = 0;
-    ::SendMessageTimeoutW(HWND_BROADCAST, WM_DEVICECHANGE, reinterpret_cast<WPARAM>(event),
-                          reinterpret_cast<LPARAM>(notice), SMTO_NORMAL, 10000, &answer);
-    return 0;
+    return ::SendMessageTimeoutW(HWND_BROADCAST, WM_DEVICECHANGE, event, reinterpret_cast<LPARAM>(notice),
+                                 SMTO_NORMAL, 10000, &answer) != 0;
 }
 
 int replug(const wchar_t *port)
@@ -43,13 +41,9 @@ int replug(const wchar_t *port)
     char line[16];
     if (!std::fgets(line, sizeof line, stdin))
         return 1;
-    const HANDLE removed =
-        ::CreateThread(nullptr, 0, broadcast, reinterpret_cast<void *>(DBT_DEVICEREMOVECOMPLETE), 0, nullptr);
-    ::Sleep(10); // the removal first
-    const HANDLE arrived =
-        ::CreateThread(nullptr, 0, broadcast, reinterpret_cast<void *>(DBT_DEVICEARRIVAL), 0, nullptr);
-    const HANDLE both[2] = {removed, arrived};
-    return ::WaitForMultipleObjects(2, both, TRUE, 30000) == WAIT_OBJECT_0 ? 0 : 1;
+    const bool removed = broadcast(DBT_DEVICEREMOVECOMPLETE); // answered once the update is over
+    ::Sleep(300);                                              // time enough for the program to look in between
+    return removed && broadcast(DBT_DEVICEARRIVAL) ? 0 : 1;
 }
 
 int start(int count, wchar_t **arguments)
