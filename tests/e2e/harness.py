@@ -9,7 +9,6 @@ from the far side with the time it arrived.
 import ctypes
 import os
 import pty
-import select
 import shutil
 import subprocess
 import sys
@@ -18,11 +17,6 @@ import threading
 import time
 
 SKIP = 77  # CTest's code for a skipped test
-
-# The byte readers run in threads; a short switch interval keeps the main
-# thread from delaying their timestamps by whole milliseconds.
-sys.setswitchinterval(0.0002)
-
 
 def skip(reason):
     print(f"SKIP: {reason}")
@@ -46,11 +40,40 @@ def require_namespace_support():
         skip(f"unshare -m is not allowed here: {probe.stderr.decode().strip()}")
 
 
+# The reader of a stand-in's far side, a process of its own: as a thread it
+# waited for Python's lock whenever the test itself ran, and on a busy machine
+# two writes 0.1 s apart were read as one. It reports each read with when the
+# line was last seen empty before it ("R empty read hex"), and while nothing
+# comes, every 10 ms, when the line was last seen empty ("E empty").
+_READER = r"""
+import os, select, sys, time
+fd = int(sys.argv[1])
+try:
+    os.sched_setscheduler(0, os.SCHED_FIFO, os.sched_param(os.sched_get_priority_min(os.SCHED_FIFO)))
+except OSError:
+    pass  # not root: the windows are wider, what they prove still holds
+seen_empty = told = time.monotonic()
+while True:
+    polled = time.monotonic()
+    if not select.select([fd], [], [], 0.001)[0]:
+        seen_empty = polled
+        if polled - told >= 0.01:
+            print("E", seen_empty, flush=True)
+            told = polled
+        continue
+    try:
+        data = os.read(fd, 4096)
+    except OSError:
+        continue
+    print("R", seen_empty, time.monotonic(), data.hex(), flush=True)
+"""
+
+
 class StandInPort:
     """A pseudo-terminal standing in for one serial port; its far side is read in the background.
 
     Each read is stamped from both sides, so that the test times the program's
-    writes rather than this reader's wake-up: the bytes were not there when the
+    writes rather than the reader's wake-up: the bytes were not there when the
     reader last found the line empty, and were there when the read returned.
     A late reader widens that window but never moves it off the write; at
     real-time priority (where allowed) the window stays about a millisecond
@@ -69,28 +92,18 @@ class StandInPort:
         self.chunks = []  # (monotonic seconds when read, bytes)
         self.empty_before = []  # for each chunk: when the line was last seen empty before it
         self.seen_empty = time.monotonic()  # nobody has the path yet to write to it
-        self._stop = False
-        self._thread = threading.Thread(target=self._read, daemon=True)
+        self._reader = subprocess.Popen([sys.executable, "-c", _READER, str(self.master)], pass_fds=[self.master],
+                                        stdout=subprocess.PIPE, text=True)
+        self._thread = threading.Thread(target=self._gather, daemon=True)
         self._thread.start()
 
-    def _read(self):
-        try:
-            os.sched_setscheduler(0, os.SCHED_FIFO, os.sched_param(os.sched_get_priority_min(os.SCHED_FIFO)))
-        except OSError:
-            pass  # not root: the windows are wider, what they prove still holds
-        while not self._stop:
-            polled = time.monotonic()
-            ready, _, _ = select.select([self.master], [], [], 0.001)
-            if not ready:
-                self.seen_empty = polled
-                continue
-            try:
-                data = os.read(self.master, 4096)
-            except OSError:
-                continue
-            read_at = time.monotonic()
-            self.empty_before.append(self.seen_empty)
-            self.chunks.append((read_at, data))
+    def _gather(self):
+        for line in self._reader.stdout:
+            kind, empty, *read = line.split()
+            if kind == "R":
+                self.empty_before.append(float(empty))
+                self.chunks.append((float(read[0]), bytes.fromhex(read[1] if len(read) > 1 else "")))
+            self.seen_empty = float(empty)
 
     def received(self, quiet=0.3, since=0, at_least=0, timeout=10):
         """All bytes so far, once `at_least` bytes have come from chunk `since` on
@@ -119,7 +132,8 @@ class StandInPort:
         return [tuple(group) for group in groups]
 
     def close(self):
-        self._stop = True
+        self._reader.kill()
+        self._reader.wait()
         self._thread.join()
         os.close(self.master)
         os.close(self.slave)
@@ -148,7 +162,7 @@ def run_with_ports(command, ports, env, **popen):
         if getattr(stand_in, "access", None):
             owner, mode = stand_in.access.split()
             setup.append(f"chown {owner} {target}; chmod {mode} {target}")
-    setup += [f"umount -l {real}", 'exec "$@"']
+    setup += [f"umount -l {real}; rmdir {real}", 'exec "$@"']
     return subprocess.Popen(["unshare", "-m", "bash", "-c", "\n".join(setup), "e2e"] + command, env=env, **popen)
 
 
@@ -216,14 +230,20 @@ class XServer:
     def xdotool(self, *args):
         return subprocess.run(["xdotool", *args], env=self.env(), capture_output=True, text=True, timeout=30)
 
-    def find_window(self, title, timeout=20):
+    def find_window(self, title, timeout=20, process=None):
+        """The window, once shown; when it never comes, says what there is
+        instead and whether `process`, the program expected to show it, runs."""
         deadline = time.monotonic() + timeout
         while time.monotonic() < deadline:
             found = self.xdotool("search", "--onlyvisible", "--name", f"^{title}$").stdout.split()
             if found:
                 return int(found[0])
             time.sleep(0.1)
-        raise TimeoutError(f"no window titled {title!r}")
+        shown = [self.xdotool("getwindowname", window).stdout.strip()
+                 for window in self.xdotool("search", "--onlyvisible", "--name", "").stdout.split()]
+        state = "" if process is None else "; the program " + (
+            "runs" if process.poll() is None else f"ended with exit status {process.returncode}")
+        raise TimeoutError(f"no window titled {title!r} within {timeout} s; shown: {shown}{state}")
 
     def click(self, window, x, y):
         """Clicks at (x, y) of the window's client area."""

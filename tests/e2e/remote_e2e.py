@@ -49,7 +49,10 @@ class Program:
         env = dict(x.env(), XDG_CONFIG_HOME=config, QT_LOGGING_RULES="scoreboard.status.info=true")
         self.started = time.monotonic()
         self.process = harness.run_with_ports([path, *arguments], ports, env, stderr=self.log)
-        self.window = x.find_window("Scoreboard")
+        try:
+            self.window = x.find_window("Scoreboard", process=self.process)
+        except TimeoutError as missing:
+            raise TimeoutError(f"{missing}; it said: {self.said()!r}") from None
         time.sleep(0.3)
 
     def said(self):

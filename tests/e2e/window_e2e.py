@@ -59,7 +59,7 @@ class Session:
         self.x = x
         self.ports = [harness.StandInPort(1), harness.StandInPort(2)]
         self.process = harness.run_with_ports([program], self.ports, x.env())
-        self.window = x.find_window("Scoreboard")
+        self.window = x.find_window("Scoreboard", process=self.process)
         time.sleep(0.3)
 
     def click(self, place):
@@ -194,10 +194,9 @@ def start(x, program, ports, env):
     process = harness.run_with_ports([program], ports, env, stderr=status)
     process.status = status
     try:
-        window = x.find_window("Scoreboard")
-    except TimeoutError:
-        state = "running" if process.poll() is None else f"exit status {process.returncode}"
-        raise TimeoutError(f"no window; the program is {state}; it said: {said(process)!r}") from None
+        window = x.find_window("Scoreboard", process=process)
+    except TimeoutError as missing:
+        raise TimeoutError(f"{missing}; it said: {said(process)!r}") from None
     time.sleep(0.3)
     return process, window
 
