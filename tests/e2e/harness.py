@@ -44,7 +44,9 @@ def require_namespace_support():
 # waited for Python's lock whenever the test itself ran, and on a busy machine
 # two writes 0.1 s apart were read as one. It reports each read with when the
 # line was last seen empty before it ("R empty read hex"), and while nothing
-# comes, every 10 ms, when the line was last seen empty ("E empty").
+# comes, every 10 ms, when the line was last seen empty ("E empty"). It holds
+# the near side open too, so that the line never hangs up under it, and ends
+# when nobody takes its reports any more.
 _READER = r"""
 import os, select, sys, time
 fd = int(sys.argv[1])
@@ -53,19 +55,23 @@ try:
 except OSError:
     pass  # not root: the windows are wider, what they prove still holds
 seen_empty = told = time.monotonic()
-while True:
-    polled = time.monotonic()
-    if not select.select([fd], [], [], 0.001)[0]:
-        seen_empty = polled
-        if polled - told >= 0.01:
-            print("E", seen_empty, flush=True)
-            told = polled
-        continue
-    try:
-        data = os.read(fd, 4096)
-    except OSError:
-        continue
-    print("R", seen_empty, time.monotonic(), data.hex(), flush=True)
+try:
+    while True:
+        polled = time.monotonic()
+        if not select.select([fd], [], [], 0.001)[0]:
+            seen_empty = polled
+            if polled - told >= 0.01:
+                print("E", seen_empty, flush=True)
+                told = polled
+            continue
+        try:
+            data = os.read(fd, 4096)
+        except OSError:
+            time.sleep(0.001)
+            continue
+        print("R", seen_empty, time.monotonic(), data.hex(), flush=True)
+except BrokenPipeError:
+    os._exit(0)
 """
 
 
@@ -92,8 +98,8 @@ class StandInPort:
         self.chunks = []  # (monotonic seconds when read, bytes)
         self.empty_before = []  # for each chunk: when the line was last seen empty before it
         self.seen_empty = time.monotonic()  # nobody has the path yet to write to it
-        self._reader = subprocess.Popen([sys.executable, "-c", _READER, str(self.master)], pass_fds=[self.master],
-                                        stdout=subprocess.PIPE, text=True)
+        self._reader = subprocess.Popen([sys.executable, "-c", _READER, str(self.master)],
+                                        pass_fds=[self.master, self.slave], stdout=subprocess.PIPE, text=True)
         self._thread = threading.Thread(target=self._gather, daemon=True)
         self._thread.start()
 
