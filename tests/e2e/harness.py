@@ -124,18 +124,31 @@ class StandInPort:
             time.sleep(0.005)
         return b"".join(data for _, data in self.chunks)
 
-    def bursts(self, since=0, gap=0.03):
-        """Chunks from index `since` grouped into writes, a new one where the reads
-        prove `gap` seconds since the chunk before: (line last seen empty before
-        it, first read, bytes)."""
-        groups = []
-        last_read = None
-        for empty, (read_at, data) in zip(self.empty_before[since:], self.chunks[since:]):
-            if last_read is None or empty - last_read >= gap:
-                groups.append([empty, read_at, b""])
-            groups[-1][2] += data
-            last_read = read_at
-        return [tuple(group) for group in groups]
+    def writes(self, expected, since=0, what="the bytes", gap=0.03):
+        """The bytes from chunk `since` on, split into the `expected` writes by
+        their content, not by the reader's pace: a reader woken late reads two
+        writes together, and that proves nothing. For each write: (line last
+        seen empty before its first byte, read of its first byte). A write
+        whose reads show the line empty for `gap` seconds inside it came in
+        pieces."""
+        chunks = list(zip(self.empty_before[since:], self.chunks[since:]))
+        got = b"".join(data for _, (_, data) in chunks)
+        assert got == b"".join(expected), f"{what}: expected {[w.hex(' ') for w in expected]}, got {got.hex(' ')}"
+        starts, offset = [], 0
+        for empty, (read_at, data) in chunks:
+            starts.append((offset, empty, read_at))
+            offset += len(data)
+        found, first = [], 0
+        for number, write in enumerate(expected, start=1):
+            # The chunk that holds the write's first byte, then those that start inside it.
+            _, empty, last_read = max((start for start in starts if start[0] <= first), key=lambda start: start[0])
+            found.append((empty, last_read))
+            for _, empty, read_at in (start for start in starts if first < start[0] < first + len(write)):
+                assert empty - last_read < gap, \
+                    f"{what}: write {number} came in pieces, {(empty - last_read) * 1000:.0f} ms apart"
+                last_read = read_at
+            first += len(write)
+        return found
 
     def close(self):
         self._reader.kill()
