@@ -29,8 +29,8 @@ bool broadcast(WPARAM event)
     notice[0].dbcp_devicetype = DBT_DEVTYP_PORT;
     std::wcscpy(notice[0].dbcp_name, g_port);
     DWORD_PTR answer = 0;
-    return ::SendMessageTimeoutW(HWND_BROADCAST, WM_DEVICECHANGE, event, reinterpret_cast<LPARAM>(notice),
-                                 SMTO_NORMAL, 10000, &answer) != 0;
+    return ::SendMessageTimeoutW(HWND_BROADCAST, WM_DEVICECHANGE, event, reinterpret_cast<LPARAM>(notice), SMTO_NORMAL,
+                                 10000, &answer) != 0;
 }
 
 int replug(const wchar_t *port)
@@ -42,7 +42,7 @@ int replug(const wchar_t *port)
     if (!std::fgets(line, sizeof line, stdin))
         return 1;
     const bool removed = broadcast(DBT_DEVICEREMOVECOMPLETE); // answered once the update is over
-    ::Sleep(300);                                              // time enough for the program to look in between
+    ::Sleep(300);                                             // time enough for the program to look in between
     return removed && broadcast(DBT_DEVICEARRIVAL) ? 0 : 1;
 }
 
