@@ -39,9 +39,9 @@ sys.path[:0] = [HERE, os.path.join(HERE, "..", "tests", "e2e")]
 import harness  # noqa: E402
 import run  # noqa: E402
 import xwatch  # noqa: E402
-from remote_e2e import Browser  # noqa: E402  (Debian's Python, where python3-selenium is)
+# Debian's Python, where python3-selenium is.
+from remote_e2e import CONTROL, VIEW, Browser, free_port, write_settings  # noqa: E402
 
-CONTROL, VIEW = "ctrkcxde23", "vyewcxde45"  # as the program makes them
 LEFT_PLUS = (128 + 20, 144 + 16)  # centres in the window, client-area pixels
 UPDATE = (160 + 52, 184 + 16)
 UPDATE_BYTES = 45
@@ -50,16 +50,8 @@ UPDATE_BYTES = 45
 def settings(on, port):
     """Settings of their own, with the remote control on or off at `port`."""
     config = tempfile.mkdtemp(prefix="scoreboard-remote-bench-")
-    os.makedirs(os.path.join(config, "scoreboard"))
-    with open(os.path.join(config, "scoreboard", "scoreboard.conf"), "w") as f:
-        f.write(f"[Remote]\non={'true' if on else 'false'}\nport={port}\ncontrolCode={CONTROL}\nviewCode={VIEW}\n")
+    write_settings(config, on="true" if on else "false", port=port)
     return config
-
-
-def free_port():
-    with socket.socket() as probe:
-        probe.bind(("127.0.0.1", 0))
-        return probe.getsockname()[1]
 
 
 def epoch_ms(monotonic):
@@ -363,10 +355,7 @@ def main():
             port.close()
         watch.close()
         x.close()
-    print("| Figure | runs | min | median | worst | unit | goal | met? |")
-    print("|---|---|---|---|---|---|---|---|")
-    for figure in figures:
-        print(figure.row())
+    run.print_table(figures)
 
 
 if __name__ == "__main__":

@@ -155,6 +155,13 @@ def write_starts(port, since, timeout=3):
 
 # --- figures --------------------------------------------------------------------------------------
 
+def print_table(figures):
+    print("| Figure | runs | min | median | worst | unit | goal | met? |")
+    print("|---|---|---|---|---|---|---|---|")
+    for figure in figures:
+        print(figure.row())
+
+
 class Figure:
     def __init__(self, name, values, unit, goal=None, judge=None):
         self.name, self.values, self.unit, self.goal, self.judge = name, values, unit, goal, judge
@@ -434,10 +441,7 @@ def main():
     print(f"Machine: {os.cpu_count()} CPUs, load average {load_before[0]:.2f} before, "
           f"{load_after[0]:.2f} after. 'met' judges the median (and the worst where the goal names it).")
     print()
-    print("| Figure | runs | min | median | worst | unit | goal | met? |")
-    print("|---|---|---|---|---|---|---|---|")
-    for figure in figures:
-        print(figure.row())
+    print_table(figures)
 
 
 if __name__ == "__main__":

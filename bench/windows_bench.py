@@ -102,10 +102,7 @@ def main():
         run.Figure("Wine: click (XTest release sent) to first byte", measured["click"], "ms"),
     ]
     print()
-    print("| Figure | runs | min | median | worst | unit | goal | met? |")
-    print("|---|---|---|---|---|---|---|---|")
-    for figure in figures:
-        print(figure.row())
+    run.print_table(figures)
 
 
 if __name__ == "__main__":

@@ -7,7 +7,6 @@ Events rather than polling (xdotool search --sync looks twice a second), so
 the same tight method times the scoreboard and the bare window.
 """
 import ctypes
-import os
 import select
 import time
 

@@ -13,7 +13,6 @@ import base64
 import ctypes
 import os
 import struct
-import subprocess
 import sys
 import tempfile
 import time
@@ -22,9 +21,7 @@ import zlib
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "tests", "e2e"))
 import harness  # noqa: E402
-from remote_e2e import Browser, Program, free_port  # noqa: E402
-
-CONTROL, VIEW = "ctrkcxde23", "vyewcxde45"
+from remote_e2e import CONTROL, VIEW, Browser, Program, free_port, write_settings  # noqa: E402
 
 # A stand-in for a camera's picture of a hall: floor, lines, a goal, the stands.
 VIDEO_FRAME = """<body style="margin:0;width:1280px;height:720px;overflow:hidden;position:relative;
@@ -99,29 +96,14 @@ def grab_window(display, window, path):
                 + chunk(b"IDAT", zlib.compress(rows, 9)) + chunk(b"IEND", b""))
 
 
-class LargeXServer(harness.XServer):
-    """The harness's X server, on a screen that holds the Remote control window whole."""
-
-    def __init__(self):
-        read_end, write_end = os.pipe()
-        self.process = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
-            pass_fds=[write_end], stderr=subprocess.DEVNULL)
-        os.close(write_end)
-        self.display = ":" + os.read(read_end, 16).decode().strip()
-        os.close(read_end)
-
-
 def main():
     program_path = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else os.path.join(HERE, "..", "build", "scoreboard"))
     harness.require_namespace_support()
     config = tempfile.mkdtemp(prefix="scoreboard-shots-")
     port = free_port()
-    os.makedirs(os.path.join(config, "scoreboard"))
-    with open(os.path.join(config, "scoreboard", "scoreboard.conf"), "w") as settings:
-        settings.write(f"[Remote]\non=true\nport={port}\ncontrolCode={CONTROL}\nviewCode={VIEW}\n")
+    write_settings(config, on="true", port=port)
     base = f"http://127.0.0.1:{port}"
-    x = LargeXServer()
+    x = harness.XServer("1280x1024x24")  # holds the Remote control window whole
     ports = [harness.StandInPort(1), harness.StandInPort(2)]
     phone, overlay = Browser(390, 844), Browser(1280, 720)
     phone.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
@@ -157,8 +139,7 @@ def main():
         # The window as on a machine on a network: the program alone in a
         # network of its own (nothing it serves reaches any other), where
         # this computer is 192.168.1.5.
-        with open(os.path.join(config, "scoreboard", "scoreboard.conf"), "w") as settings:
-            settings.write(f"[Remote]\non=true\nreach=local network\ncontrolCode={CONTROL}\nviewCode={VIEW}\n")
+        write_settings(config, on="true", reach="local network")
         lan = ('mkdir -p /dev/net && mknod /dev/net/tun c 10 200 && { /usr/bin/python3 -c "$LAN" & sleep 0.5; } && '
                'ip link set lo up && ip addr add 192.168.1.5/24 dev lan0 && ip link set lan0 up && exec "$0" "$@"')
         program = harness.run_with_ports(["unshare", "-n", "sh", "-c", lan, program_path, "--remote"], ports,

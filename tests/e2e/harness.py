@@ -224,12 +224,12 @@ def _in_namespace(process, script):
 class XServer:
     """A private Xvfb, and what the test needs of X: find, click, close a window."""
 
-    def __init__(self):
+    def __init__(self, screen="800x600x24"):
         if not shutil.which("Xvfb") or not shutil.which("xdotool"):
             skip("Xvfb and xdotool are needed (packages xvfb, xdotool)")
         read_end, write_end = os.pipe()
         self.process = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "800x600x24", "-nolisten", "tcp"],
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", screen, "-nolisten", "tcp"],
             pass_fds=[write_end], stderr=subprocess.DEVNULL)
         os.close(write_end)
         number = b""
@@ -249,9 +249,10 @@ class XServer:
     def xdotool(self, *args):
         return subprocess.run(["xdotool", *args], env=self.env(), capture_output=True, text=True, timeout=30)
 
-    def find_window(self, title, timeout=20, process=None):
+    def find_window(self, title, timeout=20, process=None, said=None):
         """The window, once shown; when it never comes, says what there is
-        instead and whether `process`, the program expected to show it, runs."""
+        instead, whether `process`, the program expected to show it, runs,
+        and what it printed (`said()`)."""
         deadline = time.monotonic() + timeout
         while time.monotonic() < deadline:
             found = self.xdotool("search", "--onlyvisible", "--name", f"^{title}$").stdout.split()
@@ -262,7 +263,8 @@ class XServer:
                  for window in self.xdotool("search", "--onlyvisible", "--name", "").stdout.split()]
         state = "" if process is None else "; the program " + (
             "runs" if process.poll() is None else f"ended with exit status {process.returncode}")
-        raise TimeoutError(f"no window titled {title!r} within {timeout} s; shown: {shown}{state}")
+        printed = "" if said is None else f"; it said: {said()!r}"
+        raise TimeoutError(f"no window titled {title!r} within {timeout} s; shown: {shown}{state}{printed}")
 
     def click(self, window, x, y):
         """Clicks at (x, y) of the window's client area."""

@@ -10,7 +10,6 @@ usage: remote_e2e.py PATH-TO-scoreboard
 """
 import os
 import socket
-import subprocess
 import sys
 import tempfile
 import time
@@ -33,6 +32,15 @@ from window_e2e import COMBO_TEXT, LEFT_PLUS, UPDATE, check_update  # noqa: E402
 CONTROL, VIEW = "ctrkcxde23", "vyewcxde45"  # as the program makes them
 
 
+def write_settings(config, **remote):
+    """The program's settings in `config`: the remote control as `remote`
+    says (on, port, reach), with the codes above."""
+    os.makedirs(os.path.join(config, "scoreboard"), exist_ok=True)
+    with open(os.path.join(config, "scoreboard", "scoreboard.conf"), "w") as settings:
+        settings.write("[Remote]\n" + "".join(f"{key}={value}\n" for key, value in
+                                              dict(remote, controlCode=CONTROL, viewCode=VIEW).items()))
+
+
 def free_port():
     with socket.socket() as probe:
         probe.bind(("127.0.0.1", 0))
@@ -49,10 +57,7 @@ class Program:
         env = dict(x.env(), XDG_CONFIG_HOME=config, QT_LOGGING_RULES="scoreboard.status.info=true")
         self.started = time.monotonic()
         self.process = harness.run_with_ports([path, *arguments], ports, env, stderr=self.log)
-        try:
-            self.window = x.find_window("Scoreboard", process=self.process)
-        except TimeoutError as missing:
-            raise TimeoutError(f"{missing}; it said: {self.said()!r}") from None
+        self.window = x.find_window("Scoreboard", process=self.process, said=self.said)
         time.sleep(0.3)
 
     def said(self):
@@ -158,9 +163,7 @@ def main():
         harness.skip("chromium and chromium-driver are needed")
     config = tempfile.mkdtemp(prefix="scoreboard-remote-e2e-config-")
     port = free_port()
-    os.makedirs(os.path.join(config, "scoreboard"))
-    with open(os.path.join(config, "scoreboard", "scoreboard.conf"), "w") as settings:
-        settings.write(f"[Remote]\non=true\nport={port}\ncontrolCode={CONTROL}\nviewCode={VIEW}\n")
+    write_settings(config, on="true", port=port)
     base = f"http://127.0.0.1:{port}"
 
     x = harness.XServer()

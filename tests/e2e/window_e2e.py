@@ -191,10 +191,7 @@ def start(x, program, ports, env):
     env = dict(env, QT_LOGGING_RULES="scoreboard.status.info=true")
     process = harness.run_with_ports([program], ports, env, stderr=status)
     process.status = status
-    try:
-        window = x.find_window("Scoreboard", process=process)
-    except TimeoutError as missing:
-        raise TimeoutError(f"{missing}; it said: {said(process)!r}") from None
+    window = x.find_window("Scoreboard", process=process, said=lambda: said(process))
     time.sleep(0.3)
     return process, window
 

@@ -33,6 +33,7 @@ import zipfile
 here = os.path.dirname(os.path.abspath(__file__))
 sys.path[:0] = [os.path.join(here, "..", "e2e"), here]
 import harness  # noqa: E402
+import window_e2e  # noqa: E402
 import wine_run  # noqa: E402
 
 LEFT_PLUS, UPDATE = (148, 160), (212, 200)  # centres, in client-area pixels at 96 dpi
@@ -40,24 +41,10 @@ TIOCSPTLCK = 0x40045431  # locks a pseudo-terminal's far side: opening it fails 
 STARTUP_COMMAND = bytes.fromhex("0D 00 41 ED C5 0D 00 41 ED C5 0D 00 53 13 8D")
 
 
-def expected_update(digits):
-    def pair(address, digit):
-        packet = bytes([0x0D, address, 0x41, 0x30 + digit])
-        return (packet + bytes([-sum(packet) % 256])) * 2
-    return [pair(address, digit) for address, digit in enumerate(digits, start=1)] + [bytes.fromhex("0D 00 53 13 8D")]
-
-
 def check_update(port, digits, since=0):
     """Exactly the update's five writes, each starting at least 0.1 s after
-    the one before: the reads leave room for that however late the reader
-    wakes, and while it keeps up they show a shorter pause as too short (the
-    Linux end-to-end test's bound)."""
-    want = expected_update(digits)
-    port.received(since=since, at_least=len(b"".join(want)))
-    writes = port.writes(want, since, "the update")
-    longest = [(later[1] - earlier[0]) * 1000 for earlier, later in zip(writes, writes[1:])]
-    assert all(gap >= 100 for gap in longest), f"writes too close: at most {longest} ms apart"
-    print("update: 45 bytes in 5 writes, at most", ", ".join(f"{gap:.1f}" for gap in longest), "ms apart")
+    the one before, as on Linux."""
+    window_e2e.check_update(port, since, digits, "update")
 
 
 def described_adapter():
