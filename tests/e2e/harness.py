@@ -229,7 +229,9 @@ class XServer:
             skip("Xvfb and xdotool are needed (packages xvfb, xdotool)")
         read_end, write_end = os.pipe()
         self.process = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", screen, "-nolisten", "tcp"],
+            # -noreset: the server starts afresh whenever its last client
+            # leaves, and a program connecting meanwhile found no display.
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", screen, "-nolisten", "tcp", "-noreset"],
             pass_fds=[write_end], stderr=subprocess.DEVNULL)
         os.close(write_end)
         number = b""
@@ -254,7 +256,7 @@ class XServer:
         instead, whether `process`, the program expected to show it, runs,
         and what it printed (`said()`)."""
         deadline = time.monotonic() + timeout
-        while time.monotonic() < deadline:
+        while time.monotonic() < deadline and (process is None or process.poll() is None):
             found = self.xdotool("search", "--onlyvisible", "--name", f"^{title}$").stdout.split()
             if found:
                 return int(found[0])
