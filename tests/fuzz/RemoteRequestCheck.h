@@ -114,8 +114,10 @@ inline std::string Problem(const HttpRequest &request, const Verdict &verdict)
     } else if (!control && !Gives(request, access.viewCode)) {
         return "read without a code";
     }
+    // A scheme is the same in any case ("HTTP://" is "http://").
     if (verdict.kind != Verdict::Kind::State && request.headers.count("origin") > 0 &&
-        (request.header("origin").compare(0, 7, "http://") != 0 || !OurAuthority(request.header("origin").substr(7))))
+        (Lower(request.header("origin")).compare(0, 7, "http://") != 0 ||
+         !OurAuthority(request.header("origin").substr(7))))
         return "a change or a WebSocket from Origin " + request.header("origin");
     return {};
 }
