@@ -19,6 +19,7 @@ here = os.path.dirname(os.path.abspath(__file__))
 sys.path[:0] = [os.path.join(here, "..", "e2e"), here]
 import harness  # noqa: E402
 import windows_e2e  # noqa: E402
+from window_e2e import check_update  # noqa: E402
 
 CONTROL, VIEW = "ctrkcxde23", "vyewcxde45"  # as the program makes them
 
@@ -96,7 +97,7 @@ def main():
             status, state = ask(port, f"POST /api/v1/{action}?code={CONTROL} HTTP/1.1\r\n".encode() + host +
                                 b"Content-Length: 0\r\n\r\n")
             assert status == 200, f"POST /api/v1/{action}: {status} {state!r}"
-        windows_e2e.check_update(ports[1], [0, 2, 0, 0])
+        check_update(ports[1], 0, [0, 2, 0, 0], "POST /api/v1/update")
         print("POST /api/v1/update:", program.status(r"^Update from 127\.0\.0\.1: Board shows 02 00"))
         status, _ = ask(port, f"POST /api/v1/reset?code={VIEW} HTTP/1.1\r\n".encode() + host +
                         b"Content-Length: 0\r\n\r\n")

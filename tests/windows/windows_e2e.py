@@ -33,18 +33,12 @@ import zipfile
 here = os.path.dirname(os.path.abspath(__file__))
 sys.path[:0] = [os.path.join(here, "..", "e2e"), here]
 import harness  # noqa: E402
-import window_e2e  # noqa: E402
+from window_e2e import check_update  # noqa: E402
 import wine_run  # noqa: E402
 
 LEFT_PLUS, UPDATE = (148, 160), (212, 200)  # centres, in client-area pixels at 96 dpi
 TIOCSPTLCK = 0x40045431  # locks a pseudo-terminal's far side: opening it fails (EIO)
 STARTUP_COMMAND = bytes.fromhex("0D 00 41 ED C5 0D 00 41 ED C5 0D 00 53 13 8D")
-
-
-def check_update(port, digits, since=0):
-    """Exactly the update's five writes, each starting at least 0.1 s after
-    the one before, as on Linux."""
-    window_e2e.check_update(port, since, digits, "update")
 
 
 def described_adapter():
@@ -171,12 +165,12 @@ def replug_during_an_update(prefix, program, window, port, helper):
     port.received(since=since, at_least=10, quiet=0)  # the first write: the program is in its first pause
     replug.stdin.write("go\n")
     replug.stdin.flush()
-    check_update(port, [0, 1, 0, 0], since)
+    check_update(port, since, [0, 1, 0, 0], "the update during which COM1 was unplugged and back")
     print("unplugged and back during an update:", program.status(r"plugged in again"))
     assert replug.wait(timeout=30) == 0, "the broadcasts were not answered"
     since = len(port.chunks)
     prefix.x.click(window, *UPDATE)
-    check_update(port, [0, 1, 0, 0], since)
+    check_update(port, since, [0, 1, 0, 0], "the update after COM1 was back")
 
 
 def list_ports(prefix):
@@ -255,7 +249,7 @@ def start_up(prefix, name, present, says, com1_hears, setup, helper):
             prefix.x.click(window, *LEFT_PLUS)
             time.sleep(0.2)
             prefix.x.click(window, *UPDATE)
-            check_update(ports[1], [0, 1, 0, 0])
+            check_update(ports[1], 0, [0, 1, 0, 0], "the update on COM1")
             print("   ", program.status("Board shows"))
             replug_during_an_update(prefix, program, window, ports[1], helper)
             running_blocks_setup(prefix, setup)
