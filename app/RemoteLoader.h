@@ -6,6 +6,7 @@ class Match;
 class QObject;
 class QSettings;
 class QWidget;
+class SettingsWriter;
 
 // The remote control, made when it is first needed: at start when it was
 // left on or --remote asks for it, else when its window is first asked for.
@@ -15,7 +16,7 @@ class QWidget;
 class RemoteLoader
 {
 public:
-    RemoteLoader(Match &match, QSettings &settings);
+    RemoteLoader(Match &match, QSettings &settings, SettingsWriter &writer);
     ~RemoteLoader();
     RemoteLoader(const RemoteLoader &) = delete;
     RemoteLoader &operator=(const RemoteLoader &) = delete;
@@ -30,6 +31,7 @@ private:
 
     Match &m_match;
     QSettings &m_settings;
+    SettingsWriter &m_writer;
     std::unique_ptr<Loaded> m_loaded;
     bool m_failed = false;
 };

@@ -22,7 +22,9 @@ struct RemoteLoader::Loaded
     ShowWindow showWindow = nullptr;
 };
 
-RemoteLoader::RemoteLoader(Match &match, QSettings &settings) : m_match(match), m_settings(settings) {}
+RemoteLoader::RemoteLoader(Match &match, QSettings &settings, SettingsWriter &writer)
+    : m_match(match), m_settings(settings), m_writer(writer)
+{}
 
 RemoteLoader::~RemoteLoader()
 {
@@ -45,7 +47,7 @@ RemoteLoader::Loaded *RemoteLoader::loaded()
         if (loaded->library.load())
             break;
     }
-    using Make = QObject *(*)(Match &, QSettings &);
+    using Make = QObject *(*)(Match &, QSettings &, SettingsWriter &);
     const auto make = reinterpret_cast<Make>(loaded->library.resolve("ScoreboardMakeRemoteControl"));
     loaded->start = reinterpret_cast<Loaded::Start>(loaded->library.resolve("ScoreboardStartRemoteControl"));
     loaded->showWindow = reinterpret_cast<Loaded::ShowWindow>(loaded->library.resolve("ScoreboardShowRemoteWindow"));
@@ -55,7 +57,7 @@ RemoteLoader::Loaded *RemoteLoader::loaded()
         m_failed = true;
         return nullptr;
     }
-    loaded->control.reset(make(m_match, m_settings));
+    loaded->control.reset(make(m_match, m_settings, m_writer));
     m_loaded = std::move(loaded);
     return m_loaded.get();
 }

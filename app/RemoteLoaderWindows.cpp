@@ -11,14 +11,16 @@ struct RemoteLoader::Loaded
     RemoteControl control;
 };
 
-RemoteLoader::RemoteLoader(Match &match, QSettings &settings) : m_match(match), m_settings(settings) {}
+RemoteLoader::RemoteLoader(Match &match, QSettings &settings, SettingsWriter &writer)
+    : m_match(match), m_settings(settings), m_writer(writer)
+{}
 
 RemoteLoader::~RemoteLoader() = default;
 
 RemoteLoader::Loaded *RemoteLoader::loaded()
 {
     if (!m_loaded)
-        m_loaded.reset(new Loaded{RemoteControl(m_match, m_settings)});
+        m_loaded.reset(new Loaded{RemoteControl(m_match, m_settings, m_writer)});
     return m_loaded.get();
 }
 

@@ -7,6 +7,7 @@
 #include "serial/PortMemory.h"
 #include "serial/PortSession.h"
 #include "serial/SerialPlatform.h"
+#include "serial/SettingsWriter.h"
 #include "ui/Form1.h"
 #include "ui/ScreenReader.h"
 
@@ -37,12 +38,15 @@ int main(int argc, char *argv[])
     QuitWhenTheSessionEnds(*app);
 
     QSettings settings(QStringLiteral("scoreboard"), QStringLiteral("scoreboard"));
-    PortMemory portMemory(settings);
-    MatchMemory matchMemory(settings);
+    // Read here at start; written on a thread of their own, so that no click
+    // waits for the disk.
+    SettingsWriter settingsWriter(settings);
+    PortMemory portMemory(settings, settingsWriter);
+    MatchMemory matchMemory(settings, settingsWriter);
     PortSession session(MakeSystemSerialLink(*platform), *platform, portMemory, SendStartupCommand);
     Match match(session, matchMemory);
     Form1 window(match);
-    RemoteLoader remote(match, settings);
+    RemoteLoader remote(match, settings, settingsWriter);
     QObject::connect(&window, &Form1::remoteControlAsked, &window, [&] { remote.showWindow(&window); });
     remote.start(remoteAsked);
     window.show();

@@ -26,6 +26,12 @@ Match::Match(PortSession &session, MatchMemory &memory, QObject *parent)
     connect(&m_session, &PortSession::happened, this, &Match::showPortEvent);
     connect(&m_announcements, &Announcements::say, this, &Match::announce);
     m_board = m_memory.boardAtStart();
+    // The next send starts from the event loop, once whatever ended this one
+    // (an unplug, a removal, the end of the program) has had its say.
+    connect(&m_session, &PortSession::sendEnded, this, [this] {
+        if (m_waiting)
+            QMetaObject::invokeMethod(this, &Match::startWaitingSend, Qt::QueuedConnection);
+    });
 }
 
 Match::~Match()
@@ -49,7 +55,14 @@ void Match::finish()
 {
     if (std::exchange(m_finished, true))
         return;
+    // What waits is dropped; the send on the wire ends whole.
+    m_waiting.reset();
     m_session.closePort();
+}
+
+bool Match::sending() const
+{
+    return m_onTheWire.has_value() || m_waiting.has_value() || m_session.sending();
 }
 
 QString Match::scoreText(Side side) const
@@ -63,8 +76,6 @@ QString Match::scoreText(Side side) const
 
 void Match::step(Side side, Direction direction, const QString &from)
 {
-    if (waitsItsTurn([=] { step(side, direction, from); }))
-        return;
     operatorActed();
     m_scores.StepScore(side, direction);
     windowChanged();
@@ -74,38 +85,25 @@ void Match::step(Side side, Direction direction, const QString &from)
     emit changed();
 }
 
-void Match::update(const QString &from)
+Match::Asked Match::update(const QString &from)
 {
-    if (waitsItsTurn([=] { update(from); }))
-        return;
     operatorActed();
-    const QString action = QStringLiteral("Update");
-    showSendOutcome(sendDigits(action, from), action, from);
-    emit changed();
-    runWaiting();
+    return askForSend({QStringLiteral("Update"), from});
 }
 
-void Match::reset(const QString &from)
+Match::Asked Match::reset(const QString &from)
 {
-    if (waitsItsTurn([=] { reset(from); }))
-        return;
     operatorActed();
-    const QString action = QStringLiteral("Reset");
-    const SendOutcome sent = m_scores.ResetScores([&] {
+    return m_scores.ResetScores([&] {
         windowChanged(); // kept before the send, which a crash may cut short
         m_announcements.scoreChanged(true);
         m_announcements.scoreChanged(false);
-        return sendDigits(action, from);
+        return askForSend({QStringLiteral("Reset"), from});
     });
-    showSendOutcome(sent, action, from);
-    emit changed();
-    runWaiting();
 }
 
 void Match::restore(const QString &from)
 {
-    if (waitsItsTurn([=] { restore(from); }))
-        return;
     const auto &last = m_memory.lastMatch();
     if (m_offer.isEmpty() || !last)
         return;
@@ -123,23 +121,45 @@ void Match::restore(const QString &from)
     emit changed();
 }
 
-bool Match::waitsItsTurn(std::function<void()> operation)
+Match::Asked Match::askForSend(const Asker &asker)
 {
-    // Only a send lets anything in while it runs (a nested event loop
-    // somewhere below it); what comes then runs after it, in order.
-    if (!m_sending)
-        return false;
-    m_waiting.push_back(std::move(operation));
-    return true;
+    if (m_finished)
+        return Asked::Waiting; // the program is ending: nothing more goes out
+    if (!sending()) {
+        startSend(asker);
+        return Asked::Started;
+    }
+    m_waiting = asker;
+    showStatus(StatusText::waiting(asker.action, asker.from, m_onTheWire ? &*m_onTheWire : nullptr), false);
+    emit changed();
+    return Asked::Waiting;
 }
 
-void Match::runWaiting()
+void Match::startSend(const Asker &asker)
 {
-    while (!m_sending && !m_waiting.empty()) {
-        const std::function<void()> next = std::move(m_waiting.front());
-        m_waiting.pop_front();
-        next();
-    }
+    const ScoreKeeper::DigitCells cells = m_scores.digitCells();
+    m_onTheWire = cells;
+    // Said, and pushed to every remote device, before the first byte leaves.
+    if (const auto port = m_session.openPort())
+        showStatus(StatusText::byRemote(asker.action, asker.from, StatusText::sending(cells, *port)), false);
+    emit changed();
+
+    // Counted on the board line's thread, read here once the outcome is in.
+    const auto digitsSent = std::make_shared<int>(0);
+    m_session.send([cells, digitsSent](SerialLink &link) { return UpdateScoreboard(cells, link, digitsSent.get()); },
+                   [this, cells, digitsSent, asker](const LinkResult &result) {
+                       m_onTheWire.reset();
+                       showSendOutcome(result, *digitsSent, cells, asker);
+                   });
+}
+
+void Match::startWaitingSend()
+{
+    if (m_finished || m_onTheWire || m_session.sending() || !m_waiting)
+        return;
+    const Asker asker = *m_waiting;
+    m_waiting.reset();
+    startSend(asker);
 }
 
 void Match::operatorActed()
@@ -156,41 +176,36 @@ void Match::windowChanged()
         m_memoryTroubleDue = true;
 }
 
-Match::SendOutcome Match::sendDigits(const QString &action, const QString &from)
+void Match::showSendOutcome(const LinkResult &result, int digitsSent, const ScoreKeeper::DigitCells &sent,
+                            const Asker &asker)
 {
-    // The update blocks for 0.4 s: say so before it starts.
-    if (m_session.link().isOpen())
-        showStatus(StatusText::byRemote(action, from, StatusText::sending(m_session.link().portNumber())), false);
-    SendOutcome sent;
-    m_sending = true;
-    const ScoreKeeper::DigitCells cells = m_scores.digitCells();
-    sent.result = m_session.send([&](SerialLink &link) { return UpdateScoreboard(cells, link, &sent.digitsSent); });
-    m_sending = false;
-    return sent;
-}
-
-void Match::showSendOutcome(const SendOutcome &sent, const QString &action, const QString &from)
-{
-    if (!sent.result.ok()) {
-        showStatus(StatusText::byRemote(action, from,
-                                        StatusText::notSent(sent.result, sent.digitsSent, m_session.awaitingReturn())),
+    if (!result.ok()) {
+        showStatus(StatusText::byRemote(asker.action, asker.from,
+                                        StatusText::notSent(result, digitsSent, m_session.awaitingReturn())),
                    true);
-        return;
+    } else {
+        // What the board shows now is what was sent, whatever the window
+        // went on to meanwhile.
+        const QDateTime now = QDateTime::currentDateTime();
+        m_board = m_lastSent = sent;
+        m_lastSentStatus = StatusText::boardShows(sent, result, now.time());
+        if (!m_memory.boardSent(sent, now))
+            m_memoryTroubleDue = true;
+        QString status = m_lastSentStatus;
+        // Said once; it changes nothing else.
+        if (m_memoryTroubleDue && !std::exchange(m_memoryTroubleSaid, true))
+            status += QStringLiteral(". ") + StatusText::notKept(m_memory.settingsFile());
+        showStatus(StatusText::byRemote(asker.action, asker.from, status), false);
     }
-    const QDateTime now = QDateTime::currentDateTime();
-    m_board = m_lastSent = m_scores.digitCells();
-    m_lastSentStatus = StatusText::boardShows(m_scores.digitCells(), sent.result, now.time());
-    if (!m_memory.boardSent(m_scores.digitCells(), now))
-        m_memoryTroubleDue = true;
-    QString status = m_lastSentStatus;
-    // Said once; it changes nothing else.
-    if (m_memoryTroubleDue && !std::exchange(m_memoryTroubleSaid, true))
-        status += QStringLiteral(". ") + StatusText::notKept(m_memory.settingsFile());
-    showStatus(StatusText::byRemote(action, from, status), false);
+    emit changed();
+    emit sendEnded();
 }
 
 void Match::showWhetherTheBoardIsBehind(const QString &action, const QString &from)
 {
+    // During a send the status says what goes out, and what waits.
+    if (sending())
+        return;
     const QString status =
         m_lastSent && *m_lastSent == m_scores.digitCells() ? m_lastSentStatus : StatusText::notOnTheBoardYet();
     showStatus(StatusText::byRemote(action, from, status), false);
@@ -208,7 +223,7 @@ void Match::showPortEvent(const PortEvent &event)
     if (event.kind == Kind::RememberedElsewhere && !m_status.isEmpty())
         text = StatusText::followedBy(m_status, text);
     // Red while no port is open: nothing the operator sends can arrive.
-    showStatus(text, !m_session.link().isOpen());
+    showStatus(text, !m_session.openPort());
     emit changed();
 }
 

@@ -8,8 +8,6 @@
 #include <QObject>
 #include <QString>
 
-#include <deque>
-#include <functional>
 #include <optional>
 
 class MatchMemory;
@@ -22,9 +20,12 @@ struct PortEvent;
 // device) runs the same operations here, so each gets the same status,
 // memory and announcements; views show the state and follow the signals.
 //
-// Everything runs on one thread. An update blocks it for about 0.4 s; an
-// operation asked for while one is on the wire waits its turn, so the bytes
-// of two sends never interleave.
+// Everything here runs on the program's thread; the bytes leave on the board
+// line's own (PortSession, SendThread), so nothing waits for the wire. The
+// scores change at once, during a send too: the send carries the digits it
+// started with. An update or reset asked for during a send waits its turn;
+// several asked during one go as one, with the scores as they are when it
+// starts, in the name of the last asker. Two sends never interleave.
 class Match : public QObject
 {
     Q_OBJECT
@@ -38,11 +39,16 @@ public:
     // The end: DTR off and the port closed, once.
     void finish();
 
+    // Whether a send asked for went at once (its outcome follows with
+    // sendEnded()) or waits for the one on the wire.
+    enum class Asked { Started, Waiting };
+
     // The operations. `from` names the remote device that asked
     // ("192.168.1.23"); empty for the window.
     void step(Side side, Direction direction, const QString &from = {});
-    void update(const QString &from = {});
-    void reset(const QString &from = {});
+    Asked update(const QString &from = {});
+    // The window shows 00 00 at once; only the send may wait.
+    Asked reset(const QString &from = {});
     // Puts the last match's scores back in the window (nothing is sent); does
     // nothing when none is offered.
     void restore(const QString &from = {});
@@ -60,8 +66,9 @@ public:
     bool statusIsFailure() const { return m_failure; }
     // "Last match: board showed 08 15 at 20:31 - Restore" while it is offered.
     const QString &offer() const { return m_offer; }
-    // A send is on the wire.
-    bool sending() const { return m_sending; }
+    // A send is on the wire (the scores', or the start-up command), or one
+    // waits for it.
+    bool sending() const;
     // "Left score 08"
     QString scoreText(Side side) const;
 
@@ -74,20 +81,24 @@ signals:
     void changed();
     // For a screen reader: a score, the status, how a send ended.
     void announce(const QString &text);
+    // A send of the scores ended; its outcome is in the status.
+    void sendEnded();
 
 private:
-    struct SendOutcome
+    // Who asked for a send, and how.
+    struct Asker
     {
-        LinkResult result;
-        int digitsSent = 0;
+        QString action; // "Update", "Reset"
+        QString from;
     };
 
-    bool waitsItsTurn(std::function<void()> operation);
-    void runWaiting();
+    Asked askForSend(const Asker &asker);
+    void startSend(const Asker &asker);
+    void startWaitingSend();
     void operatorActed();
     void windowChanged();
-    SendOutcome sendDigits(const QString &action, const QString &from);
-    void showSendOutcome(const SendOutcome &sent, const QString &action, const QString &from);
+    void showSendOutcome(const LinkResult &result, int digitsSent, const ScoreKeeper::DigitCells &sent,
+                         const Asker &asker);
     void showPortEvent(const PortEvent &event);
     void showWhetherTheBoardIsBehind(const QString &action, const QString &from);
     void showStatus(const QString &text, bool failure);
@@ -110,7 +121,8 @@ private:
     QString m_offer;
     bool m_memoryTroubleDue = false; // the settings cannot be written: said once, with a send's outcome
     bool m_memoryTroubleSaid = false;
-    bool m_sending = false;
     bool m_finished = false;
-    std::deque<std::function<void()>> m_waiting;
+    // The digits being sent, while they are.
+    std::optional<ScoreKeeper::DigitCells> m_onTheWire;
+    std::optional<Asker> m_waiting;
 };

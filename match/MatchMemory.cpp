@@ -1,5 +1,7 @@
 #include "match/MatchMemory.h"
 
+#include "serial/SettingsWriter.h"
+
 #include <QSettings>
 
 namespace {
@@ -32,7 +34,7 @@ std::optional<ScoreKeeper::DigitCells> digitsOf(const QString &text)
 }
 } // namespace
 
-MatchMemory::MatchMemory(QSettings &settings) : m_settings(settings)
+MatchMemory::MatchMemory(QSettings &settings, SettingsWriter &writer) : m_settings(settings), m_writer(writer)
 {
     m_board = m_settings.value(kBoard).toString();
     m_window = m_settings.value(kWindow).toString();
@@ -54,7 +56,7 @@ bool MatchMemory::boardSent(const ScoreKeeper::DigitCells &digits, const QDateTi
         return true; // it has shown these since the time kept
     m_board = board;
     // As text a person can read (and edit) in the file or the registry.
-    m_settings.setValue(kSentAt, at.toString(Qt::ISODate));
+    m_writer.setValue(kSentAt, at.toString(Qt::ISODate));
     return write(kBoard, board);
 }
 
@@ -74,10 +76,6 @@ QString MatchMemory::settingsFile() const
 
 bool MatchMemory::write(const QString &key, const QString &value)
 {
-    // One sync per change: the settings store writes the file whole and,
-    // on Linux, syncs it to the disk, so that a power cut loses at most the
-    // change being made.
-    m_settings.setValue(key, value);
-    m_settings.sync();
-    return m_settings.status() == QSettings::NoError;
+    m_writer.setValue(key, value);
+    return m_writer.ok();
 }

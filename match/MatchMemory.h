@@ -8,6 +8,7 @@
 #include <optional>
 
 class QSettings;
+class SettingsWriter;
 
 // The match kept in the program's settings as it goes, so that it survives
 // any end of the program (a close, a crash, a force-quit, a power cut): what
@@ -23,7 +24,8 @@ public:
         std::optional<ScoreKeeper::DigitCells> windowShowed;
     };
 
-    explicit MatchMemory(QSettings &settings);
+    // Reads `settings` now; writes through `writer`.
+    MatchMemory(QSettings &settings, SettingsWriter &writer);
 
     // As it was when the program started; empty when nothing but 00 00 (or
     // nothing at all) is known.
@@ -32,8 +34,9 @@ public:
     // included); empty when unknown.
     const std::optional<ScoreKeeper::DigitCells> &boardAtStart() const { return m_boardAtStart; }
 
-    // Each writes only what changed, and at once. False when the settings
-    // cannot be written.
+    // Each writes only what changed, at once and without waiting for the
+    // disk. False when the settings cannot be written, as far as is known:
+    // a write before this one failed.
     bool boardSent(const ScoreKeeper::DigitCells &digits, const QDateTime &at);
     bool windowChanged(const ScoreKeeper::DigitCells &digits);
 
@@ -43,6 +46,7 @@ private:
     bool write(const QString &key, const QString &value);
 
     QSettings &m_settings;
+    SettingsWriter &m_writer;
     std::optional<LastMatch> m_atStart;
     std::optional<ScoreKeeper::DigitCells> m_boardAtStart;
     QString m_board;

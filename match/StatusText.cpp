@@ -269,9 +269,20 @@ QString of(const PortEvent &event, int lastPortNumber)
     return {};
 }
 
-QString sending(int portNumber)
+QString sending(const ScoreKeeper::DigitCells &digits, int portNumber)
 {
-    return QStringLiteral("Sending to port %1 ...").arg(portNumber);
+    return QStringLiteral("Sending %1%2 %3%4 to port %5 ...")
+        .arg(text(digits[0]), text(digits[1]), text(digits[2]), text(digits[3]))
+        .arg(portNumber);
+}
+
+QString waiting(const QString &action, const QString &from, const ScoreKeeper::DigitCells *digits)
+{
+    const QString asker = from.isEmpty() ? action : QStringLiteral("%1 from %2").arg(action, from);
+    if (!digits)
+        return QStringLiteral("%1 waiting - the board is being sent the start-up command").arg(asker);
+    return QStringLiteral("%1 waiting - the board is being sent %2%3 %4%5")
+        .arg(asker, text((*digits)[0]), text((*digits)[1]), text((*digits)[2]), text((*digits)[3]));
 }
 
 QString boardShows(const ScoreKeeper::DigitCells &digits, const LinkResult &sent, const QTime &at)

@@ -17,7 +17,12 @@ namespace StatusText {
 // port can have on this system.
 QString of(const PortEvent &event, int lastPortNumber);
 
-QString sending(int portNumber);
+// "Sending 08 15 to port 1 ..."
+QString sending(const ScoreKeeper::DigitCells &digits, int portNumber);
+// An update or reset asked for while the board is being sent `digits` (none
+// for the start-up command): "Update waiting - the board is being sent 08 15",
+// "Reset from 192.168.1.23 waiting - ...".
+QString waiting(const QString &action, const QString &from, const ScoreKeeper::DigitCells *digits);
 QString boardShows(const ScoreKeeper::DigitCells &digits, const LinkResult &sent, const QTime &at);
 QString notOnTheBoardYet();
 // A send that did not reach the board whole: `digitsSent` of the four had

@@ -6,8 +6,8 @@
 #include <QHostInfo>
 #include <QNetworkInterface>
 
-RemoteControl::RemoteControl(Match &match, QSettings &settings, QObject *parent)
-    : QObject(parent), m_match(match), m_settings(settings)
+RemoteControl::RemoteControl(Match &match, QSettings &settings, SettingsWriter &writer, QObject *parent)
+    : QObject(parent), m_match(match), m_settings(settings, writer)
 {}
 
 RemoteControl::~RemoteControl()

@@ -14,6 +14,7 @@ class QSettings;
 class QWidget;
 class RemoteServer;
 class RemoteWindow;
+class SettingsWriter;
 
 // The remote control as the operator sets it up: its kept choices and
 // codes, the server they start, and the window that shows them. Off until
@@ -28,7 +29,7 @@ class RemoteControl : public QObject
     Q_OBJECT
 
 public:
-    RemoteControl(Match &match, QSettings &settings, QObject *parent = nullptr);
+    RemoteControl(Match &match, QSettings &settings, SettingsWriter &writer, QObject *parent = nullptr);
     ~RemoteControl() override;
 
     // Serves when it was left on, or when `turnOn`.

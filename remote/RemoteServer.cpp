@@ -13,6 +13,7 @@
 #include <QTcpSocket>
 
 #include <algorithm>
+#include <memory>
 
 // What became of each request, for whoever looks into a problem:
 // QT_LOGGING_RULES=scoreboard.remote.info=true. Never the query: the code is
@@ -120,6 +121,7 @@ struct RemoteServer::Connection : QObject
     QTimer idle;
     bool control = false;
     bool answeredLast = false; // the answer closes the connection: nothing more is read
+    bool awaitingSend = false; // answered when the send it started ends; what follows is read then
     bool dropped = false;
 };
 
@@ -278,14 +280,14 @@ QByteArray RemoteServer::stateJson(Match &match)
 {
     const ScoreKeeper::DigitCells &window = match.windowDigits();
     const std::optional<ScoreKeeper::DigitCells> &board = match.boardDigits();
-    const SerialLink &link = match.session().link();
+    const std::optional<int> port = match.session().openPort();
     const QJsonObject state{
         {QStringLiteral("left"), twoDigits(window, 0)},
         {QStringLiteral("right"), twoDigits(window, 2)},
         {QStringLiteral("boardLeft"), board ? QJsonValue(twoDigits(*board, 0)) : QJsonValue()},
         {QStringLiteral("boardRight"), board ? QJsonValue(twoDigits(*board, 2)) : QJsonValue()},
         {QStringLiteral("behind"), match.boardBehind()},
-        {QStringLiteral("port"), link.isOpen() ? QJsonValue(link.portNumber()) : QJsonValue()},
+        {QStringLiteral("port"), port ? QJsonValue(*port) : QJsonValue()},
         {QStringLiteral("sending"), match.sending()},
         {QStringLiteral("status"), match.status()},
         {QStringLiteral("failure"), match.statusIsFailure()},
@@ -332,8 +334,9 @@ void RemoteServer::accept(QTcpServer &server)
 
 void RemoteServer::readFrom(Connection &connection)
 {
-    // A connection that waits for a slowed answer reads on after it.
-    while (!connection.answeredLast && !connection.dropped) {
+    // A connection that waits for a slowed answer, or for its send to end,
+    // reads on after it.
+    while (!connection.answeredLast && !connection.awaitingSend && !connection.dropped) {
         QTcpSocket *socket = connection.socket;
         // Peeked, not read: a request that becomes a WebSocket is read
         // again by the WebSocket server.
@@ -424,11 +427,9 @@ void RemoteServer::act(Connection &connection, const Verdict &verdict)
     const std::string &id = verdict.requestId;
     const bool repeated =
         !id.empty() && std::find(m_recentRequestIds.begin(), m_recentRequestIds.end(), id) != m_recentRequestIds.end();
-    // Asked while a send is on the wire: the match runs it after that send.
-    int status = m_match.sending() ? 202 : 200;
-    if (repeated) {
-        status = 200;
-    } else {
+    Match::Asked asked = Match::Asked::Waiting;
+    bool sends = false;
+    if (!repeated) {
         if (!id.empty()) {
             m_recentRequestIds.push_back(id);
             if (m_recentRequestIds.size() > kRememberedRequestIds)
@@ -441,12 +442,38 @@ void RemoteServer::act(Connection &connection, const Verdict &verdict)
         case RemoteAction::LeftMinus: m_match.step(Side::Left, Direction::Down, from); break;
         case RemoteAction::RightPlus: m_match.step(Side::Right, Direction::Up, from); break;
         case RemoteAction::RightMinus: m_match.step(Side::Right, Direction::Down, from); break;
-        case RemoteAction::Update: m_match.update(from); break;
-        case RemoteAction::Reset: m_match.reset(from); break;
+        case RemoteAction::Update: asked = m_match.update(from), sends = true; break;
+        case RemoteAction::Reset: asked = m_match.reset(from), sends = true; break;
         }
         if (!alive || connection.dropped)
             return;
     }
+    if (sends && asked == Match::Asked::Started) {
+        // Answered with the outcome, when the send ends (about 0.4 s);
+        // the connection's next request waits for that answer.
+        connection.awaitingSend = true;
+        connection.idle.stop();
+        const auto ended = std::make_shared<QMetaObject::Connection>();
+        *ended = connect(&m_match, &Match::sendEnded, &connection, [this, &connection, ended] {
+            QObject::disconnect(*ended);
+            connection.awaitingSend = false;
+            if (connection.dropped)
+                return;
+            sendActAnswer(connection, 200);
+            if (!connection.answeredLast && !connection.dropped) {
+                connection.idle.start(m_timing.idleMs);
+                readFrom(connection);
+            }
+        });
+        return;
+    }
+    // One that waits its turn is answered at once; the WebSocket brings the
+    // rest.
+    sendActAnswer(connection, sends ? 202 : 200);
+}
+
+void RemoteServer::sendActAnswer(Connection &connection, int status)
+{
     const QByteArray reply = response(status, "application/json", stateJson(m_match), !connection.answeredLast);
     if (connection.answeredLast)
         answerAndClose(*connection.socket, reply, m_timing.lingerMs);
@@ -537,7 +564,7 @@ void RemoteServer::broadcast()
     const QString message = QString::fromUtf8(state);
     for (const auto &[link, listener] : m_webSocketListeners) {
         link->sendTextMessage(message);
-        // "Sending" is said before the send holds the thread for 0.4 s.
+        // "Sending" reaches every device before the first byte leaves.
         if (m_match.sending())
             link->flush();
     }

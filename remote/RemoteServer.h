@@ -112,6 +112,7 @@ private:
     void readFrom(Connection &connection);
     void answer(Connection &connection, const Verdict &verdict);
     void act(Connection &connection, const Verdict &verdict);
+    void sendActAnswer(Connection &connection, int status);
     void answerSlowly(Connection &connection, const Verdict &verdict);
     void upgrade(Connection &connection, bool control);
     void drop(Connection &connection);

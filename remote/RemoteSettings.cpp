@@ -1,6 +1,7 @@
 #include "remote/RemoteSettings.h"
 
-#include <QFile>
+#include "serial/SettingsWriter.h"
+
 #include <QRandomGenerator>
 #include <QSettings>
 
@@ -15,15 +16,15 @@ const QString kThisComputer = QStringLiteral("this computer");
 const QLatin1String kCodeLetters("abcdefghjkmnpqrstuvwxyz23456789");
 } // namespace
 
-RemoteSettings::RemoteSettings(QSettings &settings) : m_settings(settings)
+RemoteSettings::RemoteSettings(const QSettings &settings, SettingsWriter &writer) : m_writer(writer)
 {
-    m_on = m_settings.value(kOn, false).toBool();
-    m_reach = m_settings.value(kReach).toString() == kLocalNetwork ? Reach::LocalNetwork : Reach::ThisComputer;
+    m_on = settings.value(kOn, false).toBool();
+    m_reach = settings.value(kReach).toString() == kLocalNetwork ? Reach::LocalNetwork : Reach::ThisComputer;
     bool number = false;
-    const int port = m_settings.value(kPort).toInt(&number);
+    const int port = settings.value(kPort).toInt(&number);
     m_port = number && port >= kLowestPort && port <= 65535 ? quint16(port) : kDefaultPort;
-    m_controlCode = m_settings.value(kControlCode).toString();
-    m_viewCode = m_settings.value(kViewCode).toString();
+    m_controlCode = settings.value(kControlCode).toString();
+    m_viewCode = settings.value(kViewCode).toString();
     if (!usableCode(m_controlCode))
         newControlCode();
     if (!usableCode(m_viewCode) || m_viewCode == m_controlCode)
@@ -84,11 +85,10 @@ bool RemoteSettings::usableCode(const QString &code)
 
 void RemoteSettings::write(const QString &key, const QVariant &value)
 {
-    // At once: a crash later must not cost the stream deck its code.
-    m_settings.setValue(key, value);
-    m_settings.sync();
     // The codes are secrets: the file that keeps them is for its user's eyes
-    // only (later writes keep its permissions). The registry is already.
+    // only. The registry is already.
     if (key == kControlCode || key == kViewCode)
-        QFile::setPermissions(m_settings.fileName(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        m_writer.keepPrivate();
+    // At once: a crash later must not cost the stream deck its code.
+    m_writer.setValue(key, value);
 }

@@ -3,6 +3,8 @@
 #include <QSettings>
 #include <QString>
 
+class SettingsWriter;
+
 // The remote control's choices and codes, kept in the program's settings
 // under "Remote/" so that a stream deck's buttons and an OBS source keep
 // working from one match to the next. Values edited by hand into something
@@ -18,7 +20,8 @@ public:
     static constexpr quint16 kLowestPort = 1024;
     static constexpr int kCodeLength = 10;
 
-    explicit RemoteSettings(QSettings &settings);
+    // Reads `settings` now; writes through `writer`.
+    RemoteSettings(const QSettings &settings, SettingsWriter &writer);
 
     // Whether it was left on, read without anything else of the remote
     // control, which is made only when it is needed (and, on Linux, loaded
@@ -46,7 +49,7 @@ public:
 private:
     void write(const QString &key, const QVariant &value);
 
-    QSettings &m_settings;
+    SettingsWriter &m_writer;
     bool m_on = false;
     Reach m_reach = Reach::ThisComputer;
     quint16 m_port = kDefaultPort;

@@ -1,5 +1,7 @@
 #include "serial/PortMemory.h"
 
+#include "serial/SettingsWriter.h"
+
 #include <QSettings>
 
 #include <tuple>
@@ -24,7 +26,7 @@ bool sameRecord(const SerialDevice &a, const SerialDevice &b)
 }
 } // namespace
 
-PortMemory::PortMemory(QSettings &settings) : m_settings(settings)
+PortMemory::PortMemory(QSettings &settings, SettingsWriter &writer) : m_settings(settings), m_writer(writer)
 {
     const int number = m_settings.value(kNumber).toInt();
     if (number <= 0)
@@ -45,19 +47,19 @@ PortMemory::PortMemory(QSettings &settings) : m_settings(settings)
 
 bool PortMemory::remember(const SerialDevice &device)
 {
+    // Nothing to write; but the write that kept it may have failed since.
     if (m_kept && sameRecord(*m_kept, device))
-        return true;
-    m_settings.remove(kGroup);
-    m_settings.setValue(kNumber, device.portNumber);
-    m_settings.setValue(kDevice, QString::fromStdString(device.path));
+        return m_writer.ok();
+    m_writer.remove(kGroup);
+    m_writer.setValue(kNumber, device.portNumber);
+    m_writer.setValue(kDevice, QString::fromStdString(device.path));
     if (device.usb) {
-        m_settings.setValue(kVendor, device.usb->vendorId);
-        m_settings.setValue(kProduct, device.usb->productId);
-        m_settings.setValue(kSerialNumber, QString::fromStdString(device.usb->serialNumber));
-        m_settings.setValue(kSocket, QString::fromStdString(device.usb->socket));
+        m_writer.setValue(kVendor, device.usb->vendorId);
+        m_writer.setValue(kProduct, device.usb->productId);
+        m_writer.setValue(kSerialNumber, QString::fromStdString(device.usb->serialNumber));
+        m_writer.setValue(kSocket, QString::fromStdString(device.usb->socket));
     }
-    m_settings.sync();
-    if (m_settings.status() != QSettings::NoError)
+    if (!m_writer.ok())
         return false;
     m_kept = device;
     return true;

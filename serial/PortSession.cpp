@@ -7,6 +7,8 @@
 
 #include <algorithm>
 
+using namespace std::chrono_literals;
+
 namespace {
 bool sameNodes(const std::vector<SerialDevice> &a, const std::vector<SerialDevice> &b)
 {
@@ -14,6 +16,10 @@ bool sameNodes(const std::vector<SerialDevice> &a, const std::vector<SerialDevic
         return x.path == y.path && x.node == y.node && x.mayOpen == y.mayOpen;
     });
 }
+
+// Windows waits for an answer before it removes a device; a send in
+// progress has that long to end on a working line (its last 0.4 s fit).
+constexpr auto kRemovalWait = 500ms;
 
 bool isProbedPort(int portNumber)
 {
@@ -76,8 +82,19 @@ void PortSession::start()
         emit entriesChanged();
         setTextAndSelect(m_entries.front(), Why::Program);
     }
-    if (discovery.startupCommandDue)
-        report(PortEvent::Kind::StartupCommandSent, m_sendStartupCommand(*m_link));
+    if (discovery.startupCommandDue) {
+        // The rest of the start is said after how the start-up command went.
+        send(m_sendStartupCommand, [this, discovery](const LinkResult &sent) {
+            report(PortEvent::Kind::StartupCommandSent, sent);
+            finishStart(discovery);
+        });
+        return;
+    }
+    finishStart(discovery);
+}
+
+void PortSession::finishStart(const DiscoveryReport &discovery)
+{
     listDevices();
     m_platform.watchDevices();
 
@@ -119,18 +136,36 @@ bool PortSession::openRememberedAtStart()
 void PortSession::textEdited(const std::string &text)
 {
     m_text = text;
+    if (sending()) {
+        m_selectionDuringSend = true;
+        return;
+    }
     select(Why::Operator);
 }
 
 void PortSession::entryPicked(const std::string &entry)
 {
-    m_text = entry;
-    select(Why::Operator);
+    textEdited(entry);
 }
 
-LinkResult PortSession::send(const SendSequence &sequence)
+void PortSession::send(const SendSequence &sequence, SendThread::Done done)
 {
-    LinkResult result = sequence(*m_link);
+    m_sendThread.run(*m_link, sequence, [this, done = std::move(done)](const LinkResult &sent) {
+        learnFrom(sent);
+        if (done)
+            done(sent);
+        catchUp();
+        emit sendEnded();
+    });
+}
+
+void PortSession::learnFrom(const LinkResult &result)
+{
+    // Closed here rather than on the board line's thread: the system's
+    // watch of the open device (Windows) belongs to this one.
+    if (result.error == LinkError::WriteFailed && m_link->isOpen())
+        m_link->close();
+    noteWhetherOpen();
     if (result.ok() && m_rememberDue && m_openDevice) {
         m_rememberDue = false;
         if (!m_memory.remember(*m_openDevice) && !m_memoryProblemSaid) {
@@ -148,7 +183,23 @@ LinkResult PortSession::send(const SendSequence &sequence)
         else
             markUnplugged();
     }
-    return result;
+}
+
+void PortSession::catchUp()
+{
+    // The system asked for the device while the send ran.
+    if (std::exchange(m_closeAfterSend, false) && m_openDevice)
+        closeForRemoval();
+    if (std::exchange(m_devicesChangedDuringSend, false))
+        devicesChanged();
+    // The operator's latest choice comes last: it is what they asked for.
+    if (std::exchange(m_selectionDuringSend, false))
+        select(Why::Operator);
+}
+
+void PortSession::noteWhetherOpen()
+{
+    m_openPort = m_link->isOpen() ? std::optional<int>(m_link->portNumber()) : std::nullopt;
 }
 
 int PortSession::lastPortNumber() const
@@ -158,7 +209,13 @@ int PortSession::lastPortNumber() const
 
 void PortSession::closePort()
 {
+    // A send cut short could leave the board with a mix of old and new
+    // digits: it ends first (about 0.4 s, or each write's time-out on a
+    // stalled line).
+    m_sendThread.finish();
+    m_selectionDuringSend = m_devicesChangedDuringSend = false;
     ClosePort(*m_link);
+    noteWhetherOpen();
 }
 
 void PortSession::setTextAndSelect(const std::string &text, Why why)
@@ -171,6 +228,7 @@ void PortSession::setTextAndSelect(const std::string &text, Why why)
 void PortSession::select(Why why)
 {
     const LinkResult result = SelectPort(*m_link, m_text);
+    noteWhetherOpen();
     m_lastSelection = result;
     m_openDevice.reset();
     if (result.ok()) {
@@ -240,9 +298,13 @@ void PortSession::listDevices()
 
 void PortSession::devicesChanged()
 {
+    if (sending()) {
+        m_devicesChangedDuringSend = true;
+        return;
+    }
     const std::vector<SerialDevice> before = m_devices;
     listDevices();
-    if (m_link->isOpen()) {
+    if (m_openPort) {
         checkTheOpenDevice();
         return;
     }
@@ -287,11 +349,27 @@ bool PortSession::openTheFieldsPort(const std::vector<SerialDevice> &before)
 
 void PortSession::removalRequested(const std::string &path)
 {
-    if (!m_link->isOpen() || !m_openDevice || m_openDevice->path != path)
+    const auto inUse = [&] { return m_openPort && m_openDevice && m_openDevice->path == path; };
+    if (!inUse())
         return;
+    if (sending() && !m_sendThread.finishWithin(kRemovalWait)) {
+        // A stalled line: the send writes nothing more, and the port is
+        // closed as soon as it gives up; the system need not wait for that.
+        m_sendThread.stopSoon();
+        m_closeAfterSend = true;
+        return;
+    }
+    // The send that just ended may have found it gone already.
+    if (inUse())
+        closeForRemoval();
+}
+
+void PortSession::closeForRemoval()
+{
     // Closed at once, so that the system may go on; the device is waited
     // for as after an unplug, and opened again when it is back.
     m_link->close();
+    noteWhetherOpen();
     const LinkResult port = m_lastSelection;
     markUnplugged();
     report(PortEvent::Kind::ClosedForRemoval, port);
@@ -309,6 +387,7 @@ void PortSession::checkTheOpenDevice()
     // Gone, or another device at its path, or the same one plugged in again
     // between two looks: the open port writes nowhere now.
     m_link->close();
+    noteWhetherOpen();
     const LinkResult port = m_lastSelection;
     markUnplugged();
     if (!sameDevice)

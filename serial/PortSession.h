@@ -2,6 +2,7 @@
 
 #include "serial/LinkResult.h"
 #include "serial/PortDiscovery.h"
+#include "serial/SendThread.h"
 #include "serial/SerialDevices.h"
 #include "serial/SerialLink.h"
 
@@ -59,6 +60,10 @@ struct PortEvent
 //   its device;
 // - the machine's console is never opened.
 // It says what happened through typed events; the match picks the words.
+//
+// Sends run on the board line's thread (SendThread), which owns the link
+// while they run. A device notice, a pick or a typed port that comes during
+// a send takes effect when it ends: the send finishes on its own port.
 class PortSession : public QObject
 {
     Q_OBJECT
@@ -80,20 +85,29 @@ public:
     void textEdited(const std::string &text);
     void entryPicked(const std::string &entry);
 
-    // Runs a send sequence on the link and learns from its outcome.
-    LinkResult send(const SendSequence &sequence);
+    // Runs a send sequence on the board line's thread. Once it has ended,
+    // the session learns from its outcome, then `done` gets it, then what
+    // came meanwhile takes effect, then sendEnded() follows. Only while not
+    // sending().
+    void send(const SendSequence &sequence, SendThread::Done done);
+    bool sending() const { return m_sendThread.busy(); }
 
-    const SerialLink &link() const { return *m_link; }
+    // The number of the open port (during a send: the port it goes to);
+    // empty while none is open.
+    std::optional<int> openPort() const { return m_openPort; }
     // The port in use went away and is waited for: it reopens when it is back.
     bool awaitingReturn() const { return m_unplugged.has_value(); }
     // The highest number a port can have on this system.
     int lastPortNumber() const;
 
-    // DTR off, then close. Runs as the program ends.
+    // Lets the send in progress end, then DTR off and close. Runs as the
+    // program ends.
     void closePort();
 
 signals:
     void happened(const PortEvent &event);
+    // A send's outcome is in, and the link is the session's again.
+    void sendEnded();
     void entriesChanged();
     void selectorTextChanged(); // changed by the program, not by typing
 
@@ -102,10 +116,15 @@ private:
     enum class Why { Operator, Program, Remembered, Return, Again };
 
     bool openRememberedAtStart();
+    void finishStart(const DiscoveryReport &discovery);
+    void learnFrom(const LinkResult &sent);
+    void catchUp();
+    void noteWhetherOpen();
     void select(Why why);
     void setTextAndSelect(const std::string &text, Why why);
     void devicesChanged();
     void removalRequested(const std::string &path);
+    void closeForRemoval();
     void listDevices();
     void checkTheOpenDevice();
     void lookForTheUnpluggedDevice();
@@ -116,7 +135,7 @@ private:
     std::optional<SerialDevice> presentAt(const std::string &path) const;
     std::optional<SerialDevice> rememberedPresent() const;
 
-    std::unique_ptr<SerialLink> m_link;
+    std::unique_ptr<SerialLink> m_link; // during a send, the send thread's alone
     SerialPlatform &m_platform;
     PortMemory &m_memory;
     SendSequence m_sendStartupCommand;
@@ -141,6 +160,14 @@ private:
         std::string anotherDeviceNamed; // the node of another device at its path, once named
     };
     std::optional<Unplugged> m_unplugged;
+
+    std::optional<int> m_openPort;
+    // What came during a send, to take effect when it has ended.
+    bool m_devicesChangedDuringSend = false;
+    bool m_selectionDuringSend = false;
+    bool m_closeAfterSend = false; // the system asked to remove the device being sent to
+
+    SendThread m_sendThread; // last: its destructor lets a send end, which uses the rest
 };
 
 Q_DECLARE_METATYPE(PortEvent)

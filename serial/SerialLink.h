@@ -31,8 +31,9 @@ public:
     // May be set while closed; it then applies from the moment the port opens.
     virtual void setDtr(bool asserted) = 0;
 
-    // Returns once every byte is in the operating system's hands. A failed
-    // write closes the port.
+    // Returns once every byte is in the operating system's hands. After a
+    // failed write nothing more is written, and the port's owner closes it
+    // (the close then does not wait for bytes that will not leave).
     virtual LinkResult write(const std::uint8_t *data, std::size_t size) = 0;
 };
 

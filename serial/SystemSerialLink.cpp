@@ -34,13 +34,15 @@ void SystemSerialLink::close()
 {
     if (!deviceIsOpen())
         return;
-    letQueuedBytesLeave();
+    if (!m_broken)
+        letQueuedBytesLeave();
     closeDevice();
+    m_broken = false;
 }
 
 void SystemSerialLink::setDtr(bool asserted)
 {
-    if (deviceIsOpen() && m_dtrWanted && !asserted)
+    if (deviceIsOpen() && m_dtrWanted && !asserted && !m_broken)
         letQueuedBytesLeave();
     m_dtrWanted = asserted;
     if (deviceIsOpen())
@@ -51,13 +53,17 @@ LinkResult SystemSerialLink::write(const std::uint8_t *data, std::size_t size)
 {
     if (!deviceIsOpen())
         return resultFor(LinkError::NotOpen);
+    if (m_broken)
+        return resultFor(LinkError::WriteFailed, m_brokenText);
     auto failure = writeDevice(data, size);
     if (!failure)
         return resultFor(LinkError::None);
     // The device is gone (an unplugged adapter) or the line is stuck: its
-    // queue will not drain, so close without waiting for it.
-    closeDevice();
-    return resultFor(LinkError::WriteFailed, failure->empty() ? "the port did not take the bytes" : *failure);
+    // queue will not drain. The port is closed by its owner, on the thread
+    // that opened it (the send ran on another), without waiting for it.
+    m_broken = true;
+    m_brokenText = failure->empty() ? "the port did not take the bytes" : *failure;
+    return resultFor(LinkError::WriteFailed, m_brokenText);
 }
 
 LinkResult SystemSerialLink::resultFor(LinkError error, std::string systemText) const

@@ -64,4 +64,6 @@ private:
     int m_portNumber = 0;
     std::string m_devicePath;
     bool m_dtrWanted = false;
+    bool m_broken = false; // a write failed: nothing more is written until the port is closed
+    std::string m_brokenText;
 };

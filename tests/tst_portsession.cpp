@@ -1,8 +1,10 @@
 #include "display/SendSequences.h"
 #include "serial/PortMemory.h"
 #include "serial/PortSession.h"
+#include "serial/SettingsWriter.h"
 #include "support/FakeSerialPlatform.h"
 #include "support/RecordingLink.h"
+#include "support/SendGate.h"
 
 #include <QFile>
 #include <QSettings>
@@ -88,7 +90,8 @@ QString described(const PortEvent &event)
 // platform has, and settings of the test's own.
 struct Session
 {
-    explicit Session(const QString &settingsFile) : settings(settingsFile, QSettings::IniFormat), memory(settings)
+    explicit Session(const QString &settingsFile)
+        : settings(settingsFile, QSettings::IniFormat), writer(settings), memory(settings, writer)
     {
         auto recording = std::make_unique<RecordingLink>();
         link = recording.get();
@@ -97,20 +100,33 @@ struct Session
         QObject::connect(session.get(), &PortSession::happened,
                          [this](const PortEvent &event) { events << described(event); });
     }
+    // A one-byte send, its outcome kept in `sent` once it has ended.
+    void startSend()
+    {
+        sent.reset();
+        session->send(
+            [](SerialLink &port) {
+                const std::uint8_t byte = 0x0D;
+                return port.write(&byte, 1);
+            },
+            [this](const LinkResult &result) { sent = result; });
+    }
     LinkResult send()
     {
-        return session->send([](SerialLink &port) {
-            const std::uint8_t byte = 0x0D;
-            return port.write(&byte, 1);
-        });
+        startSend();
+        if (!WaitFor([this] { return sent.has_value(); }))
+            return {LinkError::OpenFailed, 0, {}, "the send never ended"};
+        return *sent;
     }
 
     QSettings settings;
+    SettingsWriter writer;
     FakeSerialPlatform platform;
     PortMemory memory;
     RecordingLink *link = nullptr;
     std::unique_ptr<PortSession> session;
     QStringList events;
+    std::optional<LinkResult> sent;
 };
 } // namespace
 
@@ -122,7 +138,9 @@ private slots:
     // Which device is open after start, typing, sends, and devices coming
     // and going. Steps: "type 33"; "plug <devices>" (what is present now);
     // "gone" (every device, before the system tells); "send"; "send fails"
-    // (the write fails); "remove 33" (the system asks).
+    // (the write fails); "remove 33" (the system asks); "hold": a send
+    // starts and its write waits, "slow": its write takes 0.2 s, until
+    // "end" (it ends, and what came meanwhile takes effect).
     void rules_data()
     {
         QTest::addColumn<QString>("remembered"); // the device last sent to, in an earlier run
@@ -182,6 +200,25 @@ private slots:
             "NoPortFound SystemConsole NoSuchDevice | OpenFailed 1 SystemConsole", 0);
         row("permission denied", "", "plain!@1", {}, "NoPortFound PermissionDenied NoSuchDevice", 0);
         row("a device plugged in while none is open", "", "", {"plug ftdi@33"}, none + "DevicesChanged", 0);
+        row("a port typed during a send: opened once it ends", "", "ftdi@33 ftdi@34",
+            {"type 33", "hold", "type 34", "end"}, none + "Opened 33 | Opened 34 | kept 33", 34);
+        row("unplugged during a send: said once it ends", "", "ftdi@33", {"type 33", "hold", "plug ", "end"},
+            none + "Opened 33 | Unplugged 33 | kept 33", 0);
+        row("removal asked during a send that ends in time: closed after it", "", "ftdi@33",
+            {"type 33", "slow", "remove 33", "end"}, none + "Opened 33 | ClosedForRemoval 33 | kept 33", 0);
+        row("removal asked during a stalled send: closed once it gives up", "", "ftdi@33",
+            {"type 33", "hold", "remove 33", "end"}, none + "Opened 33 | ClosedForRemoval 33 | kept 33", 0);
+        // "kept 33": what a send made the session remember.
+        row("ports 1 and 2 opened by the start: a send remembers nothing", "", "plain@1 plain@2", {"send"},
+            "Opened 1", 1);
+        row("port 1 with the start-up command: a send remembers nothing", "", "plain@1", {"send"},
+            "Opened 1 | StartupCommandSent 1", 1);
+        row("the operator's port: the first send remembers it", "", "ftdi@33", {"type 33", "send"},
+            none + "Opened 33 | kept 33", 33);
+        row("typed during a send to the start's port: that send remembers nothing", "", "plain@1 plain@2 ftdi@33",
+            {"hold", "type 33", "end"}, "Opened 1 | Opened 33", 33);
+        row("typed during a send to the start's port: the next send remembers it", "", "plain@1 plain@2 ftdi@33",
+            {"hold", "type 33", "end", "send"}, "Opened 1 | Opened 33 | kept 33", 33);
     }
     void rules()
     {
@@ -194,7 +231,8 @@ private slots:
         const QString settingsFile = folder.filePath(QStringLiteral("scoreboard.conf"));
         if (!remembered.isEmpty()) {
             QSettings earlier(settingsFile, QSettings::IniFormat);
-            QVERIFY(PortMemory(earlier).remember(deviceFrom(remembered)));
+            SettingsWriter writer(earlier);
+            QVERIFY(PortMemory(earlier, writer).remember(deviceFrom(remembered)));
         }
 
         Session s(settingsFile);
@@ -202,9 +240,11 @@ private slots:
         if (atStart.startsWith(QLatin1String("console")))
             s.platform.consoles = {"/dev/fake1"};
         s.session->start();
+        QVERIFY(WaitFor([&] { return !s.session->sending(); })); // the start-up command, where due
         if (events.startsWith(QLatin1String("RememberedOpened"))) // found at start: nothing probed
             QVERIFY(std::find(s.link->calls.begin(), s.link->calls.end(), "setPortNumber 1") == s.link->calls.end());
         std::size_t written = 0;
+        SendGate gate(*s.link);
         for (const QString &step : steps) {
             const QString argument = step.section(QLatin1Char(' '), 1);
             if (step.startsWith(QLatin1String("type"))) {
@@ -220,12 +260,28 @@ private slots:
                 s.link->writesBeforeFailure = -1;
             } else if (step.startsWith(QLatin1String("remove"))) {
                 s.platform.askToRemove(argument.toInt());
+            } else if (step == QLatin1String("hold")) {
+                gate.close();
+                s.startSend();
+                QVERIFY(gate.holding());
+                ++written;
+            } else if (step == QLatin1String("slow")) {
+                s.link->beforeWrite = [] { std::this_thread::sleep_for(std::chrono::milliseconds(200)); };
+                s.startSend();
+                ++written;
+            } else if (step == QLatin1String("end")) {
+                gate.open();
+                QVERIFY(WaitFor([&] { return s.sent.has_value(); }));
+                // Nothing the operator or the system did cut it short.
+                QVERIFY(s.sent->ok());
             } else {
                 QVERIFY(s.send().ok());
                 ++written;
             }
         }
 
+        if (const auto kept = s.memory.recall(); kept && remembered.isEmpty())
+            s.events << QStringLiteral("kept %1").arg(kept->portNumber);
         QCOMPARE(s.events.join(QStringLiteral(" | ")), events);
         QCOMPARE(s.link->isOpen() ? s.link->portNumber() : 0, openPort);
         // Listing, remembering and following devices send nothing; only the
@@ -249,7 +305,8 @@ private slots:
         QVERIFY(s.send().ok());
         QVERIFY(s.send().ok());
         QCOMPARE(s.platform.scans, scans);
-        const auto kept = PortMemory(s.settings).recall();
+        QVERIFY(s.writer.flush());
+        const auto kept = PortMemory(s.settings, s.writer).recall();
         QVERIFY(kept && kept->usb && kept->usb->serialNumber == kFtdi.serialNumber && kept->portNumber == 33);
 
         // Picking it again and sending changes nothing kept: nothing written,
@@ -264,6 +321,7 @@ private slots:
         s.platform.present = devicesFrom(QStringLiteral("ftdi@33 plain@5"));
         s.session->textEdited("5");
         QVERIFY(s.send().ok());
+        QVERIFY(!s.writer.flush());
         s.session->textEdited("5");
         QVERIFY(s.send().ok());
         QCOMPARE(s.events.filter(QStringLiteral("MemoryNotWritable")).size(), 1);

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include <poll.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
@@ -54,18 +55,35 @@ void LinuxSerialLink::setDeviceDtr(bool asserted)
 
 std::optional<std::string> LinuxSerialLink::writeDevice(const std::uint8_t *data, std::size_t size)
 {
-    const auto length = static_cast<qint64>(size);
-    bool written = m_port.write(reinterpret_cast<const char *>(data), length) == length;
-    // QSerialPort buffers until the event loop runs; push the bytes to the
-    // operating system now so the pause that follows is measured from there.
-    if (written) {
-        m_port.flush();
-        while (written && m_port.bytesToWrite() > 0)
-            written = m_port.waitForBytesWritten(static_cast<int>(kWriteTimeout.count()));
+    // Written on the descriptor, not through QSerialPort: the board line's
+    // thread writes while the port object belongs to the program's thread,
+    // and QSerialPort's buffered writes would arm a notifier there. The
+    // bytes are in the kernel's hands when write() returns, which is where
+    // the pause that follows is measured from.
+    const int fd = m_port.handle();
+    const auto deadline = std::chrono::steady_clock::now() + kWriteTimeout;
+    std::size_t written = 0;
+    while (written < size) {
+        const ssize_t n = ::write(fd, data + written, size - written);
+        if (n > 0) {
+            written += std::size_t(n);
+            continue;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0 && errno != EAGAIN)
+            return std::string(std::strerror(errno));
+        // The kernel's queue is full: a stalled line, or flow control.
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        if (left.count() <= 0)
+            return std::string();
+        pollfd writable{fd, POLLOUT, 0};
+        if (::poll(&writable, 1, int(left.count()) + 1) < 0 && errno != EINTR)
+            return std::string(std::strerror(errno));
+        if (writable.revents & (POLLERR | POLLHUP | POLLNVAL))
+            return std::string(std::strerror(EIO));
     }
-    if (written && m_port.error() == QSerialPort::NoError)
-        return std::nullopt;
-    return m_port.error() == QSerialPort::NoError ? std::string() : m_port.errorString().toStdString();
+    return std::nullopt;
 }
 
 long LinuxSerialLink::queuedBytes() const

@@ -5,6 +5,7 @@
 #include "match/MatchMemory.h"
 #include "serial/PortMemory.h"
 #include "serial/PortSession.h"
+#include "serial/SettingsWriter.h"
 #include "support/FakeSerialPlatform.h"
 #include "support/RecordingLink.h"
 
@@ -28,7 +29,7 @@ struct TestMatch
         : folder(settingsFolder.isEmpty() ? std::make_shared<QTemporaryDir>() : nullptr),
           settings((settingsFolder.isEmpty() ? folder->path() : settingsFolder) + QStringLiteral("/scoreboard.conf"),
                    QSettings::IniFormat),
-          portMemory(settings), memory(settings)
+          writer(settings), portMemory(settings, writer), memory(settings, writer)
     {
         if (prepare)
             prepare(platform);
@@ -42,6 +43,7 @@ struct TestMatch
 
     std::shared_ptr<QTemporaryDir> folder;
     QSettings settings;
+    SettingsWriter writer;
     FakeSerialPlatform platform;
     PortMemory portMemory;
     MatchMemory memory;
