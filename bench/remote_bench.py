@@ -14,8 +14,9 @@ its server on a free loopback port, Debian's Chromium headless:
   XTest sends the release; both clocks are the system's);
 - a tap on "Update scoreboard" on /remote (stamped in the page) to the first
   byte on the stand-in port;
-- wake-ups while idle for 10 s: the remote off; on with no client; on with
-  three idle WebSocket clients, which answer the heartbeat's pings;
+- wake-ups of all the program's threads while idle for 10 s: the remote off;
+  on with no client; on with three idle WebSocket clients, which answer the
+  heartbeat's pings (idle_figures(), also for the release);
 - load: 50 WebSocket clients and 20 commands a second for a while (60 s),
   every tenth sent twice with its request id as a lost answer's retry would
   be: each client must see every score in order, the score must end where
@@ -86,6 +87,7 @@ class WebSocketClient:
             raise RuntimeError(f"the WebSocket was refused: {self.buffer[:40]!r}")
         self.buffer = self.buffer.partition(b"\r\n\r\n")[2]
         self.states = []
+        self.heartbeats = []  # monotonic time each was read
         self.socket.setblocking(False)
 
     def pump(self):
@@ -112,7 +114,9 @@ class WebSocketClient:
                 self.socket.sendall(bytes([0x8A, 0x80 | len(payload)]) + mask +
                                     bytes(b ^ mask[i % 4] for i, b in enumerate(payload)))
                 self.socket.setblocking(False)
-            elif opcode == 0x1 and b"heartbeat" not in payload:
+            elif opcode == 0x1 and b"heartbeat" in payload:
+                self.heartbeats.append(time.monotonic())
+            elif opcode == 0x1:
                 self.states.append(payload)
         return True
 
@@ -149,12 +153,45 @@ def left_and_right(state):
 
 
 def idle_wakeups(pid, watch, window):
+    """Wake-ups of all the program's threads in 10 s; those that woke are named on stderr."""
     watch.focus(window)
     time.sleep(1)
-    _, before = run.cpu_ns_and_wakeups(pid)
+    before = run.thread_switches(pid)
     time.sleep(10)
-    _, after = run.cpu_ns_and_wakeups(pid)
-    return after - before
+    after = run.thread_switches(pid)
+    woke = {tid: (name, switches - before.get(tid, (name, 0))[1]) for tid, (name, switches) in after.items()}
+    woke = {tid: counted for tid, counted in woke.items() if counted[1]}
+    if woke:
+        print("  woke: " + ", ".join(f"{name} ({tid}) {count}" for tid, (name, count) in sorted(woke.items())),
+              file=sys.stderr)
+    return sum(count for _, count in woke.values())
+
+
+def idle_figures(program, name, x, watch, ports, env):
+    """Wake-ups while idle for 10 s: the remote control off; on with no client;
+    on with three idle WebSocket clients, which answer the heartbeat's pings."""
+    Figure = run.Figure
+    print(f"Remote control, {name}: idle wake-ups with it off, on, on with 3 clients ...", file=sys.stderr)
+    started = run.start([program], ports, x, watch, dict(env, XDG_CONFIG_HOME=settings(False, free_port())))
+    off = idle_wakeups(started.process.pid, watch, started.window)
+    run.stop(started, x)
+    port = free_port()
+    started = run.start([program], ports, x, watch, dict(env, XDG_CONFIG_HOME=settings(True, port)))
+    on = idle_wakeups(started.process.pid, watch, started.window)
+    clients = [WebSocketClient(port, VIEW) for _ in range(3)]
+    pump = Pump(clients)
+    listened = idle_wakeups(started.process.pid, watch, started.window)
+    pump.stop()
+    for client in clients:
+        client.close()
+    run.stop(started, x)
+    return [
+        Figure(f"Remote off, {name}: idle 10 s, wake-ups of all its threads (context switches)", [off], "switches",
+               "0", lambda v: v[0] == 0),
+        Figure(f"Remote on, no client, {name}: idle 10 s, wake-ups of all its threads", [on], "switches", "0",
+               lambda v: v[0] == 0),
+        Figure(f"Remote on, 3 idle WebSocket clients, {name}: idle 10 s, wake-ups", [listened], "switches"),
+    ]
 
 
 class Commands(threading.Thread):
@@ -281,26 +318,13 @@ def measure(build, x, watch, ports, env, load_seconds=60, runs=20):
     port1 = ports[0]
     figures = []
 
-    print("Remote control: idle wake-ups with it off ...", file=sys.stderr)
-    started = run.start([os.path.join(build, "scoreboard")], ports, x, watch,
-                        dict(env, XDG_CONFIG_HOME=settings(False, free_port())))
-    off = idle_wakeups(started.process.pid, watch, started.window)
-    run.stop(started, x)
+    idle = idle_figures(os.path.join(build, "scoreboard"), "this build", x, watch, ports, env)
 
     port = free_port()
     base = f"http://127.0.0.1:{port}"
     started = run.start([os.path.join(build, "scoreboard")], ports, x, watch,
                         dict(env, XDG_CONFIG_HOME=settings(True, port)))
-    pid, window = started.process.pid, started.window
-    print("Remote control: idle wake-ups with it on ...", file=sys.stderr)
-    on = idle_wakeups(pid, watch, window)
-    clients = [WebSocketClient(port, VIEW) for _ in range(3)]
-    pump = Pump(clients)
-    listened = idle_wakeups(pid, watch, window)
-    pump.stop()
-    for client in clients:
-        client.close()
-
+    window = started.window
     print(f"Remote control: {runs} taps on /remote, {runs} clicks seen on the overlay ...", file=sys.stderr)
     phone, overlay = Browser(), Browser(800, 200)
     try:
@@ -316,10 +340,7 @@ def measure(build, x, watch, ports, env, load_seconds=60, runs=20):
                "median < 20, worst < 50", lambda v: statistics.median(v) < 20 and max(v) < 50),
         Figure("Remote: tap on Update in /remote (Chromium) to first byte on the port", taps, "ms",
                "median < 10", lambda v: statistics.median(v) < 10),
-        Figure("Remote off: idle 10 s, wake-ups (context switches)", [off], "switches", "0", lambda v: v[0] == 0),
-        Figure("Remote on, no client: idle 10 s, wake-ups", [on], "switches", "0", lambda v: v[0] == 0),
-        Figure("Remote on, 3 idle WebSocket clients: idle 10 s, wake-ups", [listened], "switches"),
-    ]
+    ] + idle
 
     print(f"Remote control: 50 WebSocket clients, 20 commands a second for {load_seconds} s ...", file=sys.stderr)
     commands, load_clicks, missed, closed, cpu = load(build, x, watch, ports, env, load_seconds)

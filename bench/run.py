@@ -2,6 +2,7 @@
 """The scoreboard's benchmark: prints figures, never fails on a slow machine.
 
 usage: run.py BUILD_DIR [--updates N] [--starts N] [--idle-runs N] [--release BUILD_DIR]
+              [--remote-load-seconds N] [--busy-seconds N] [--slow-disk-bursts N]
 
 1. scoreboard-bench-update: "Update scoreboard" clicked in the window built
    offscreen, bytes read from pseudo-terminals; each update beside a plain
@@ -17,6 +18,11 @@ usage: run.py BUILD_DIR [--updates N] [--starts N] [--idle-runs N] [--release BU
    release before, say), measured in the same run, interleaved, beside this
    one's; and the disk syncs the program makes per click and per update,
    counted with strace.
+
+4. The remote control (bench/remote_bench.py), and what waits while the
+   program waits for the wire or the disk (bench/busy_bench.py): the API's
+   state, a click's repaint and the WebSocket heartbeat during updates asked
+   back to back, and clicks while every fdatasync is slow; for both builds.
 
 Prints a markdown table: min, median and worst of each figure over the runs,
 its goal, and whether the median (or, where the goal says so, the worst) meets
@@ -37,6 +43,7 @@ sys.path.insert(0, HERE)
 import harness  # noqa: E402
 import xwatch  # noqa: E402
 import remote_bench  # noqa: E402
+import busy_bench  # noqa: E402
 
 WINDOW_SIZE = (443, 269)
 UPDATE_BUTTON = (160 + 52, 184 + 16)  # centre of "Update scoreboard", client-area pixels
@@ -79,6 +86,20 @@ def cpu_ns_and_wakeups(pid):
         except FileNotFoundError:
             pass  # a thread that ended meanwhile
     return cpu, switches
+
+
+def thread_switches(pid):
+    """{thread id: (its name, context switches so far)} for each of the process's threads."""
+    threads = {}
+    for task in os.listdir(f"/proc/{pid}/task"):
+        try:
+            with open(f"/proc/{pid}/task/{task}/status") as status:
+                fields = dict(line.split(":", 1) for line in status if ":" in line)
+        except FileNotFoundError:
+            continue  # a thread that ended meanwhile
+        threads[int(task)] = (fields["Name"].strip(), int(fields["voluntary_ctxt_switches"]) +
+                              int(fields["nonvoluntary_ctxt_switches"]))
+    return threads
 
 
 def rss_kib(pid):
@@ -198,7 +219,7 @@ def run_update_bench(build, updates):
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen", XDG_RUNTIME_DIR=runtime_dir())
     output = subprocess.run([program, str(updates)], env=env, capture_output=True, text=True, timeout=600)
     if output.returncode != 0:
-        raise RuntimeError(f"{program}: {output.stderr.strip()}")
+        raise RuntimeError(f"{program}: exit status {output.returncode}: {output.stderr.strip()}")
     rows = {"update": [], "baseline": []}
     for line in output.stdout.splitlines():
         fields = line.split("\t")
@@ -262,6 +283,8 @@ def main():
     parser.add_argument("--idle-runs", type=int, default=3, help="10-second idle periods")
     parser.add_argument("--release", help="another build of the program, measured beside this one")
     parser.add_argument("--remote-load-seconds", type=int, default=60, help="the remote control's load test")
+    parser.add_argument("--busy-seconds", type=int, default=20, help="updates asked back to back, per program")
+    parser.add_argument("--slow-disk-bursts", type=int, default=3, help="bursts of clicks with fdatasync slow")
     args = parser.parse_args()
     build = os.path.abspath(args.build)
     scoreboard = [os.path.join(build, "scoreboard")]
@@ -364,6 +387,12 @@ def main():
                 print(f"strace: disk syncs of {program} per click and per update ...", file=sys.stderr)
                 syncs[program] = count_syncs(command, ports, x, watch, env)
         remote_figures = remote_bench.measure(build, x, watch, ports, env, args.remote_load_seconds)
+        if args.release:
+            remote_figures += remote_bench.idle_figures(measured_programs["release"][0], "release", x, watch,
+                                                        ports, env)
+        busy_figures = busy_bench.measure(
+            {("this build" if name == "scoreboard" else name): command for name, command in measured_programs.items()},
+            x, watch, ports, env, args.busy_seconds, args.slow_disk_bursts)
         if ports[1].received(quiet=0.1) != b"":
             raise RuntimeError("port 2 received bytes")
     finally:
@@ -395,7 +424,7 @@ def main():
                    [run[0] for run in idle[program, "focused"]], "ticks", "0", lambda v: statistics.median(v) == 0),
             Figure(f"Xvfb, {name}, window focused: idle 10 s, CPU (scheduler's count)",
                    [run[1] for run in idle[program, "focused"]], "ms", "0", lambda v: statistics.median(v) == 0),
-            Figure(f"Xvfb, {name}, window focused: idle 10 s, wake-ups (context switches)",
+            Figure(f"Xvfb, {name}, window focused: idle 10 s, wake-ups of all threads (context switches)",
                    [run[2] for run in idle[program, "focused"]], "switches", "0",
                    lambda v: statistics.median(v) == 0),
             Figure(f"Xvfb, {name}, window without focus (no window manager): idle 10 s, CPU",
@@ -420,6 +449,7 @@ def main():
             Figure("Resident memory: release", [s[1] for s in startup["release"]], "KiB"),
         ]
     figures += remote_figures
+    figures += busy_figures
     figures += [
         Figure("Start-up to first frame drawn: scoreboard", [s[0] for s in startup["scoreboard"]], "ms"),
         Figure("Start-up to first frame drawn: bare window", [s[0] for s in startup["bare"]], "ms"),

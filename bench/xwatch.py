@@ -1,7 +1,8 @@
 """What the benchmark needs of X beyond tests/e2e/harness.py, through libX11
 with ctypes: the moment a top-level window is mapped and the moment its first
-frame is drawn, clicks stamped at the instant they are sent, and the keyboard
-focus that a window manager would give.
+frame is drawn, every later drawing in a part of it and what that part shows,
+clicks stamped at the instant they are sent, and the keyboard focus that a
+window manager would give.
 
 Events rather than polling (xdotool search --sync looks twice a second), so
 the same tight method times the scoreboard and the bare window.
@@ -13,7 +14,10 @@ import time
 CREATE_NOTIFY = 16
 MAP_NOTIFY = 19
 SUBSTRUCTURE_NOTIFY_MASK = 1 << 19
+DAMAGE_REPORT_RAW_RECTANGLES = 0
 DAMAGE_REPORT_NON_EMPTY = 3
+Z_PIXMAP = 2
+ALL_PLANES = 0xFFFFFFFF
 
 Window = ctypes.c_ulong
 
@@ -31,9 +35,24 @@ class XMapEvent(ctypes.Structure):
                 ("override_redirect", ctypes.c_int)]
 
 
+class XRectangle(ctypes.Structure):
+    _fields_ = [("x", ctypes.c_short), ("y", ctypes.c_short), ("width", ctypes.c_ushort),
+                ("height", ctypes.c_ushort)]
+
+
 class XDamageNotifyEvent(ctypes.Structure):
     _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
-                ("display", ctypes.c_void_p), ("drawable", Window), ("damage", ctypes.c_ulong)]
+                ("display", ctypes.c_void_p), ("drawable", Window), ("damage", ctypes.c_ulong),
+                ("level", ctypes.c_int), ("more", ctypes.c_int), ("timestamp", ctypes.c_ulong),
+                ("area", XRectangle), ("geometry", XRectangle)]
+
+
+class XImage(ctypes.Structure):
+    """The head of Xlib's XImage, as far as the pixels."""
+    _fields_ = [("width", ctypes.c_int), ("height", ctypes.c_int), ("xoffset", ctypes.c_int),
+                ("format", ctypes.c_int), ("data", ctypes.POINTER(ctypes.c_char)), ("byte_order", ctypes.c_int),
+                ("bitmap_unit", ctypes.c_int), ("bitmap_bit_order", ctypes.c_int), ("bitmap_pad", ctypes.c_int),
+                ("depth", ctypes.c_int), ("bytes_per_line", ctypes.c_int)]
 
 
 class XEvent(ctypes.Union):
@@ -72,6 +91,10 @@ def _load():
                                              ctypes.POINTER(ctypes.c_int)]
     damage.XDamageCreate.restype = ctypes.c_ulong
     damage.XDamageCreate.argtypes = [ctypes.c_void_p, Window, ctypes.c_int]
+    x11.XGetImage.restype = ctypes.POINTER(XImage)
+    x11.XGetImage.argtypes = [ctypes.c_void_p, Window, ctypes.c_int, ctypes.c_int, ctypes.c_uint, ctypes.c_uint,
+                              ctypes.c_ulong, ctypes.c_int]
+    x11.XDestroyImage.argtypes = [ctypes.POINTER(XImage)]
     x11.XSetInputFocus.argtypes = [ctypes.c_void_p, Window, ctypes.c_int, ctypes.c_ulong]
     xtst.XTestFakeMotionEvent.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int, ctypes.c_int,
                                           ctypes.c_ulong]
@@ -97,7 +120,7 @@ class XWatch:
         self.x11.XSync(self.display, 0)
         self.fd = self.x11.XConnectionNumber(self.display)
 
-    def _events(self, deadline):
+    def events(self, deadline):
         """Yields (monotonic time read, event) until the deadline."""
         while True:
             while self.x11.XPending(self.display):
@@ -110,7 +133,7 @@ class XWatch:
             select.select([self.fd], [], [], left)
 
     def drain(self):
-        for _ in self._events(time.monotonic()):
+        for _ in self.events(time.monotonic()):
             pass
 
     def wait_shown(self, size, timeout=20):
@@ -119,7 +142,7 @@ class XWatch:
         Returns (window, monotonic time mapped, monotonic time first drawn).
         """
         window = mapped = None
-        for when, event in self._events(time.monotonic() + timeout):
+        for when, event in self.events(time.monotonic() + timeout):
             if event.type == CREATE_NOTIFY:
                 created = event.xcreatewindow
                 if (created.width, created.height) == size and window is None:
@@ -138,22 +161,53 @@ class XWatch:
         self.x11.XFetchName(self.display, window, ctypes.byref(name))
         return (name.value or b"").decode()
 
-    def click(self, window, x, y, hold=0.05):
-        """Presses button 1 at (x, y) of the window, holds it, releases it.
+    def track_damage(self, window):
+        """From now on every drawing in the window is an event of its own, with its rectangle."""
+        self.damage.XDamageCreate(self.display, window, DAMAGE_REPORT_RAW_RECTANGLES)
+        self.x11.XFlush(self.display)
 
-        Returns the monotonic time at which the release was sent: a push
-        button acts on the release.
-        """
+    def damaged(self, event, window, rect):
+        """Whether the event is a drawing in the window that touches rect (x, y, width, height)."""
+        if event.type != self.damage_notify or event.xdamage.drawable != window:
+            return False
+        area, (x, y, width, height) = event.xdamage.area, rect
+        return area.x < x + width and x < area.x + area.width and area.y < y + height and y < area.y + area.height
+
+    def image(self, window, rect):
+        """The pixels of rect (x, y, width, height) in the window as they are now, as bytes."""
+        x, y, width, height = rect
+        image = self.x11.XGetImage(self.display, window, x, y, width, height, ALL_PLANES, Z_PIXMAP)
+        if not image:
+            raise RuntimeError("the window cannot be read back (not viewable?)")
+        try:
+            return ctypes.string_at(image.contents.data, image.contents.bytes_per_line * image.contents.height)
+        finally:
+            self.x11.XDestroyImage(image)
+
+    def press(self, window, x, y):
+        """Presses button 1 at (x, y) of the window."""
         left, top, child = ctypes.c_int(), ctypes.c_int(), Window()
         self.x11.XTranslateCoordinates(self.display, window, self.root, 0, 0, ctypes.byref(left),
                                        ctypes.byref(top), ctypes.byref(child))
         self.xtst.XTestFakeMotionEvent(self.display, -1, left.value + x, top.value + y, 0)
         self.xtst.XTestFakeButtonEvent(self.display, 1, 1, 0)
         self.x11.XFlush(self.display)
-        time.sleep(hold)
+
+    def release(self):
+        """Releases button 1; returns the monotonic time at which the release was sent."""
         self.xtst.XTestFakeButtonEvent(self.display, 1, 0, 0)
         self.x11.XFlush(self.display)
         return time.monotonic()
+
+    def click(self, window, x, y, hold=0.05):
+        """Presses button 1 at (x, y) of the window, holds it, releases it.
+
+        Returns the monotonic time at which the release was sent: a push
+        button acts on the release.
+        """
+        self.press(window, x, y)
+        time.sleep(hold)
+        return self.release()
 
     def focus(self, window):
         """Gives the window the keyboard focus, as a window manager does; the root window takes it away."""
