@@ -1,6 +1,7 @@
 #include "match/StatusText.h"
 #include "serial/linux/LinuxSerialLink.h"
 #include "support/PseudoTerminal.h"
+#include "support/SendGate.h"
 #include "support/TestWindow.h"
 
 #include <QAbstractItemView>
@@ -30,6 +31,12 @@ QString digitsOf(const Form1 &form)
 void click(const Form1 &form, const char *name)
 {
     QTest::mouseClick(form.findChild<QPushButton *>(QLatin1String(name)), Qt::LeftButton);
+}
+
+// The match's send, or the start-up command, has ended.
+bool sendEnded(const TestWindow &window)
+{
+    return WaitFor([&] { return !window.match->sending(); });
 }
 
 // The operator picks list entry `index` with the mouse.
@@ -89,11 +96,13 @@ private slots:
                 return link;
             });
         const Form1 &form = *window.form;
+        QVERIFY(sendEnded(window));
         QCOMPARE(adapter->receivedBytes().size(), std::size_t(15)); // the start-up command: only port 1 answered
 
         adapter->unplugAfter(15 + 10); // gone after the first digit pair
         click(form, "Command2");
         click(form, "Command3");
+        QVERIFY(sendEnded(window));
 
         QCOMPARE(ToHex(adapter->receivedBytes()).substr(45), std::string("0D 01 41 30 81 0D 01 41 30 81"));
         QVERIFY(!linkSeen->isOpen());
@@ -105,6 +114,7 @@ private slots:
         click(form, "Command2");
         QCOMPARE(digitsOf(form), QStringLiteral("0200"));
         click(form, "Command3");
+        QVERIFY(sendEnded(window));
         QVERIFY(form.statusText().startsWith(QStringLiteral("Not sent: port 1 is unplugged")));
 
         // The adapter is plugged back in; the operator picks port 1 again.
@@ -113,6 +123,7 @@ private slots:
         pickEntry(form, 0);
         QVERIFY(linkSeen->isOpen());
         click(form, "Command3");
+        QVERIFY(sendEnded(window));
         QVERIFY(form.statusText().contains(QStringLiteral("sent to port 1")));
         QCOMPARE(ToHex(replugged->receivedBytes()).substr(0, 59),
                  std::string("0D 01 41 30 81 0D 01 41 30 81 0D 02 41 32 7E 0D 02 41 32 7E"));
@@ -191,7 +202,9 @@ private slots:
         }
     }
 
-    void pressesQueuedDuringAnUpdateAreAllHandledAfterItInOrder()
+    // Presses that pile up in the event queue during an update are all
+    // handled while it is on the wire, in order, and send nothing.
+    void pressesDuringAnUpdateAreAllHandledInOrder()
     {
         TestWindow window;
         RecordingLink *link = window.recording;
@@ -202,19 +215,21 @@ private slots:
         ScoreModel model;
         std::mt19937 random(7);
         std::uniform_int_distribution<int> pick(0, 3);
-        link->beforeWrite = [&] {
-            if (!link->writes.empty())
-                return;
-            for (int press = 0; press < 300; ++press) {
-                const char *button = kScoreButtons[pick(random)];
-                postClick(form.findChild<QWidget *>(QLatin1String(button)));
-                model.press(button);
-            }
-        };
+        SendGate gate(*link);
+        gate.close();
         click(form, "Command3");
-        QCOMPARE(link->writes.size(), std::size_t(5));
-        QCOMPARE(digitsOf(form), QStringLiteral("0000")); // none handled during the update
+        QVERIFY(gate.holding());
+        for (int press = 0; press < 300; ++press) {
+            const char *button = kScoreButtons[pick(random)];
+            postClick(form.findChild<QWidget *>(QLatin1String(button)));
+            model.press(button);
+        }
         QCoreApplication::processEvents();
+        QVERIFY(window.match->sending());
+        QCOMPARE(digitsOf(form), model.digits());
+        gate.open();
+        QVERIFY(sendEnded(window));
+        QCOMPARE(link->writes.size(), std::size_t(5));
         QCOMPARE(digitsOf(form), model.digits());
     }
 };

@@ -1,5 +1,6 @@
 #include "match/StatusText.h"
 #include "support/Hex.h"
+#include "support/SendGate.h"
 #include "support/TestWindow.h"
 #include "ui/DigitFont.h"
 #include "ui/ReadableRed.h"
@@ -17,6 +18,8 @@
 #include <QStyle>
 #include <QTest>
 #include <QTextDocument>
+
+#include <thread>
 
 namespace {
 const UsbIdentity kFtdi{0x0403, 0x6001, "A50285BI", ""};
@@ -36,7 +39,11 @@ struct Window : TestWindow
                      },
                      settingsFolder),
           link(recording)
-    {}
+    {
+        // The start-up command, where due, is on the wire as the window
+        // loads: each test starts once it has ended.
+        WaitFor([this] { return !match->sending(); });
+    }
 
     RecordingLink *link;
 
@@ -52,6 +59,12 @@ struct Window : TestWindow
         return text;
     }
     void click(const char *button) const { QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton); }
+    // Update or Reset, and the send's outcome shown.
+    void clickAndWaitForTheSend(const char *button) const
+    {
+        click(button);
+        QVERIFY(WaitFor([this] { return !match->sending(); }));
+    }
     QComboBox *combo() const { return control<QComboBox>("Combo1"); }
     void showActive() const
     {
@@ -200,7 +213,7 @@ private slots:
         QPalette dark;
         dark.setColor(QPalette::Window, QColor(0x35, 0x35, 0x35));
         window.form->setPalette(dark);
-        window.click("Command3");
+        window.clickAndWaitForTheSend("Command3");
         QCOMPARE(window.control("StatusLine")->palette().color(QPalette::WindowText),
                  ReadableRed(dark.window().color()));
     }
@@ -292,7 +305,7 @@ private slots:
             QTest::keyClick(edit, Qt::Key_2); // replaces "1", reopening as typed
         window.link->calls.clear();
         if (action == "click Update")
-            window.click("Command3");
+            window.clickAndWaitForTheSend("Command3");
         else if (action == "Tab" || action == "Enter")
             QTest::keyClick(edit, action == "Tab" ? Qt::Key_Tab : Qt::Key_Return);
         else
@@ -366,7 +379,7 @@ private slots:
         Window window;
         for (int i = 0; i < 8; ++i)
             window.click("Command2");
-        window.click("Command3");
+        window.clickAndWaitForTheSend("Command3");
         const std::vector<std::string> expected{"0D 01 41 30 81 0D 01 41 30 81", "0D 02 41 38 78 0D 02 41 38 78",
                                                 "0D 03 41 30 7F 0D 03 41 30 7F", "0D 04 41 30 7E 0D 04 41 30 7E",
                                                 "0D 00 53 13 8D"};
@@ -380,7 +393,7 @@ private slots:
     void statusTellsWhetherTheBoardIsBehind()
     {
         Window window;
-        window.click("Command3");
+        window.clickAndWaitForTheSend("Command3");
         const QString boardShowsZeros = window.form->statusText();
         const QString behind = QStringLiteral("Not on the board yet - press Update scoreboard");
         window.click("Command5");
@@ -389,7 +402,7 @@ private slots:
         QCOMPARE(window.form->statusText(), boardShowsZeros);
         window.click("Command2");
         window.link->writesBeforeFailure = 1;
-        window.click("Command3");
+        window.clickAndWaitForTheSend("Command3");
         window.click("Command1"); // a failed send left the board as it was
         QCOMPARE(window.form->statusText(), boardShowsZeros);
         QCOMPARE(window.link->writes.size(), std::size_t(5 + 1)); // nothing sent but by the updates
@@ -405,13 +418,14 @@ private slots:
         window.click("Command5");
         QCOMPARE(window.digits(), QStringLiteral("0102"));
 
-        // Grab what is on screen as the first byte is about to leave.
-        QImage shownAtFirstWrite;
-        window.link->beforeWrite = [&] {
-            if (shownAtFirstWrite.isNull())
-                shownAtFirstWrite = window.form->grab().toImage();
-        };
+        // What is on screen as the first byte is about to leave.
+        SendGate gate(*window.link);
+        gate.close();
         window.click("Command6");
+        QVERIFY(gate.holding());
+        const QImage shownAtFirstWrite = window.form->grab().toImage();
+        gate.open();
+        QVERIFY(WaitFor([&] { return !window.match->sending(); }));
         QCOMPARE(window.digits(), QStringLiteral("0000"));
         QCOMPARE(window.link->writes.size(), std::size_t(5));
         // Cell 3 showed "2"; at the first write it must already show "0", as
@@ -419,6 +433,24 @@ private slots:
         const QRect cell0 = window.control("Label2_0")->geometry();
         const QRect cell3 = window.control("Label2_3")->geometry();
         QCOMPARE(shownAtFirstWrite.copy(cell3), shownAtFirstWrite.copy(cell0));
+    }
+
+    // The window never waits for the wire: "+" during an update shows at
+    // once, and every control stays usable.
+    void theWindowGoesOnDuringASend()
+    {
+        Window window;
+        SendGate gate(*window.link);
+        gate.close();
+        window.click("Command3");
+        QVERIFY(gate.holding());
+        window.click("Command2");
+        window.click("Command5");
+        QCOMPARE(window.digits(), QStringLiteral("0101"));
+        for (const char *name : {"Command1", "Command2", "Command3", "Command4", "Command5", "Command6", "Combo1"})
+            QVERIFY2(window.control(name)->isEnabled(), name);
+        gate.open();
+        QVERIFY(WaitFor([&] { return !window.match->sending(); }));
     }
 
     void typingIntoTheSelectorReopensOnEveryKeystroke()
@@ -443,9 +475,9 @@ private slots:
                  QStringLiteral("No other serial device - plug in the adapter. Ports 1 and 2: no such device."));
         QCOMPARE(window.control<QComboBox>("Combo1")->currentText(), QStringLiteral("Combo1"));
 
-        window.click("Command3");
+        window.clickAndWaitForTheSend("Command3");
         QVERIFY(window.form->statusText().startsWith(QStringLiteral("Not sent: no port is open")));
-        window.click("Command6");
+        window.clickAndWaitForTheSend("Command6");
         QVERIFY(window.form->statusText().startsWith(QStringLiteral("Not sent: no port is open")));
         QVERIFY(window.link->writes.empty());
 
@@ -560,7 +592,8 @@ private slots:
         QTemporaryDir settings;
         if (scene == "offer") {
             QSettings earlier(settings.filePath(QStringLiteral("scoreboard.conf")), QSettings::IniFormat);
-            MatchMemory(earlier).boardSent({"0", "8", "1", "5"}, QDateTime::currentDateTime());
+            SettingsWriter writer(earlier);
+            MatchMemory(earlier, writer).boardSent({"0", "8", "1", "5"}, QDateTime::currentDateTime());
         }
         const QFont saved = QApplication::font();
         QApplication::setFont(desktop);
@@ -616,7 +649,8 @@ private slots:
         QTemporaryDir settings;
         {
             QSettings earlier(settings.filePath(QStringLiteral("scoreboard.conf")), QSettings::IniFormat);
-            MatchMemory(earlier).windowChanged({"0", "8", "1", "5"});
+            SettingsWriter writer(earlier);
+            MatchMemory(earlier, writer).windowChanged({"0", "8", "1", "5"});
         }
         Window window({}, {}, settings.path());
         window.showActive();
@@ -645,13 +679,40 @@ private slots:
         QVERIFY(window.link->writes.empty());
     }
 
+    // Closed during an update, the send ends whole first: cut short, it
+    // could leave the board with a mix of old and new digits.
+    void destroyingTheWindowDropsDtrThenCloses_data()
+    {
+        QTest::addColumn<bool>("duringAnUpdate");
+        QTest::newRow("idle") << false;
+        QTest::newRow("during an update") << true;
+    }
     void destroyingTheWindowDropsDtrThenCloses()
     {
+        QFETCH(bool, duringAnUpdate);
         std::vector<std::string> calls; // outlives the link, which dies with the window
         Window window([&](RecordingLink &link) { link.mirror = &calls; });
         calls.clear();
+        SendGate gate(*window.link);
+        std::thread letGo;
+        std::vector<std::string> expected(duringAnUpdate ? 5 : 0, "write");
+        if (duringAnUpdate) {
+            gate.close();
+            window.click("Command3");
+            QVERIFY(gate.holding());
+            // Let go once the window is on its way out.
+            letGo = std::thread([&] {
+                std::this_thread::sleep_for(std::chrono::milliseconds(100));
+                gate.open();
+            });
+        }
         window.form.reset();
-        QCOMPARE(calls, (std::vector<std::string>{"setDtr off", "close"}));
+        if (letGo.joinable())
+            letGo.join();
+        expected.insert(expected.end(), {"setDtr off", "close"});
+        QCOMPARE(Joined(calls), Joined(expected));
+        window.match.reset();
+        QCOMPARE(Joined(calls), Joined(expected)); // once
     }
 };
 

@@ -20,6 +20,13 @@ quint16 freePort()
     return probe.serverPort();
 }
 
+// What the next start reads: the settings once on the disk.
+RemoteSettings keptSettings(TestMatch &fakes)
+{
+    fakes.writer.flush();
+    return RemoteSettings(fakes.settings, fakes.writer);
+}
+
 QWidget *remoteWindow()
 {
     for (QWidget *window : QApplication::topLevelWidgets())
@@ -44,7 +51,7 @@ private slots:
         QString control;
         QString view;
         {
-            RemoteSettings settings(fakes.settings);
+            RemoteSettings settings = keptSettings(fakes);
             QVERIFY(!settings.on());
             QCOMPARE(settings.reach(), RemoteSettings::Reach::ThisComputer);
             QCOMPARE(settings.port(), RemoteSettings::kDefaultPort);
@@ -56,7 +63,7 @@ private slots:
             view = settings.viewCode();
         }
         {
-            RemoteSettings settings(fakes.settings);
+            RemoteSettings settings = keptSettings(fakes);
             QCOMPARE(settings.reach(), RemoteSettings::Reach::LocalNetwork);
             QCOMPARE(settings.port(), quint16(9000));
             QCOMPARE(settings.controlCode(), control);
@@ -69,6 +76,7 @@ private slots:
         // are written (where files have owners: Windows keeps them in the
         // user's part of the registry).
         fakes.memory.windowChanged({"0", "1", "0", "0"});
+        fakes.writer.flush();
         if (QSysInfo::productType() != QLatin1String("windows"))
             QCOMPARE(QFile(fakes.settings.fileName()).permissions() & ~(QFile::ReadUser | QFile::WriteUser),
                      QFile::ReadOwner | QFile::WriteOwner);
@@ -76,11 +84,11 @@ private slots:
         fakes.settings.setValue(QStringLiteral("Remote/port"), QStringLiteral("eighty"));
         fakes.settings.setValue(QStringLiteral("Remote/controlCode"), QString());
         fakes.settings.setValue(QStringLiteral("Remote/viewCode"), QStringLiteral("short"));
-        RemoteSettings edited(fakes.settings);
+        RemoteSettings edited = keptSettings(fakes);
         QCOMPARE(edited.port(), RemoteSettings::kDefaultPort);
         QVERIFY(RemoteSettings::usableCode(edited.controlCode()));
         QVERIFY(RemoteSettings::usableCode(edited.viewCode()));
-        QCOMPARE(RemoteSettings(fakes.settings).controlCode(), edited.controlCode());
+        QCOMPARE(keptSettings(fakes).controlCode(), edited.controlCode());
     }
 
     // A port typed into the window that cannot be had is said, in words, and
@@ -108,7 +116,7 @@ private slots:
         fakes.match->start();
         const quint16 port = freePort();
         fakes.settings.setValue(QStringLiteral("Remote/port"), port);
-        RemoteControl control(*fakes.match, fakes.settings);
+        RemoteControl control(*fakes.match, fakes.settings, fakes.writer);
         control.start(true);
         QVERIFY(control.serving());
         QWidget beside;
@@ -128,7 +136,7 @@ private slots:
         QVERIFY2(status.contains(said), qPrintable(status));
         QVERIFY2(status.contains(QStringLiteral("Serving at port %1").arg(port)), qPrintable(status));
         QCOMPARE(control.server()->port(), port);
-        QCOMPARE(RemoteSettings(fakes.settings).port(), port);
+        QCOMPARE(keptSettings(fakes).port(), port);
         QCOMPARE(window->findChild<QLineEdit *>(QStringLiteral("ControlAddress"))->text(),
                  QStringLiteral("http://127.0.0.1:%1/remote?code=%2").arg(port).arg(control.settings().controlCode()));
     }
@@ -140,7 +148,7 @@ private slots:
         TestMatch fakes;
         fakes.match->start();
         fakes.settings.setValue(QStringLiteral("Remote/port"), freePort());
-        RemoteControl control(*fakes.match, fakes.settings);
+        RemoteControl control(*fakes.match, fakes.settings, fakes.writer);
         control.start(false);
         QVERIFY(!control.serving());
         QWidget beside;
@@ -148,17 +156,17 @@ private slots:
         QWidget *window = remoteWindow();
         window->findChild<QAbstractButton *>(QStringLiteral("On"))->click();
         QVERIFY(control.serving());
-        QVERIFY(RemoteSettings(fakes.settings).on());
+        QVERIFY(keptSettings(fakes).on());
         const QString before = control.settings().viewCode();
         window->findChild<QPushButton *>(QStringLiteral("NewViewCode"))->click();
         QVERIFY(control.settings().viewCode() != before);
-        QCOMPARE(RemoteSettings(fakes.settings).viewCode(), control.settings().viewCode());
+        QCOMPARE(keptSettings(fakes).viewCode(), control.settings().viewCode());
         QVERIFY(window->findChild<QLineEdit *>(QStringLiteral("OverlayAddress"))
                     ->text()
                     .endsWith(QStringLiteral("/overlay?code=") + control.settings().viewCode()));
         window->findChild<QAbstractButton *>(QStringLiteral("On"))->click();
         QVERIFY(!control.serving());
-        QVERIFY(!RemoteSettings(fakes.settings).on());
+        QVERIFY(!keptSettings(fakes).on());
     }
 };
 

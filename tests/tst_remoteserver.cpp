@@ -1,4 +1,5 @@
 #include "remote/RemoteServer.h"
+#include "support/SendGate.h"
 #include "support/TestMatch.h"
 
 #include <QElapsedTimer>
@@ -45,15 +46,14 @@ struct Reply
     bool closed = false;
 };
 
-// Reads one response from the client; the server runs on this thread, so
-// the loop turns while waiting.
+// Reads one response from the client, leaving any that follows it; the
+// server runs on this thread, so the loop turns while waiting.
 Reply readReply(QTcpSocket &client, int timeoutMs = 5000)
 {
-    QByteArray got;
     QElapsedTimer waited;
     waited.start();
     while (waited.elapsed() < timeoutMs) {
-        got += client.readAll();
+        const QByteArray got = client.peek(client.bytesAvailable());
         const qsizetype end = got.indexOf("\r\n\r\n");
         if (end >= 0) {
             Reply reply;
@@ -63,6 +63,7 @@ Reply readReply(QTcpSocket &client, int timeoutMs = 5000)
             const qsizetype bodySize = length < 0 ? 0 : reply.head.mid(length + 16).split('\r').first().toInt();
             if (got.size() >= end + 4 + bodySize) {
                 reply.body = got.mid(end + 4, bodySize);
+                client.read(end + 4 + bodySize);
                 return reply;
             }
         }
@@ -287,6 +288,63 @@ private slots:
         QCOMPARE(act("reset").status, 200);
         QCOMPARE(served.match->windowDigits(), (ScoreKeeper::DigitCells{"0", "0", "0", "0"}));
         QCOMPARE(served.recording->writes.size(), std::size_t(10));
+    }
+
+    // An update that starts its send is answered once the send has ended,
+    // with its outcome; the connection's next request waits for that answer.
+    // One asked while another send is on the wire waits its turn and is
+    // answered at once, as is a "+". Requests sent at once on one
+    // connection; answers as "status" and what the state holds.
+    void duringASend_data()
+    {
+        QTest::addColumn<bool>("windowSending"); // the window's update is on the wire first
+        QTest::addColumn<QByteArrayList>("actions");
+        QTest::addColumn<bool>("atOnce"); // answered while the send is held
+        QTest::addColumn<QList<QByteArrayList>>("answers");
+
+        QTest::newRow("an update: answered with its outcome")
+            << false << QByteArrayList{"update"} << false
+            << QList<QByteArrayList>{{"200", R"("boardLeft":0,)", R"("sending":false)"}};
+        QTest::newRow("the next request on the connection: after the update's answer")
+            << false << QByteArrayList{"update", "left/plus"} << false
+            << QList<QByteArrayList>{{"200", R"("left":0,)"}, {"200", R"("left":1,)"}};
+        QTest::newRow("an update during a send: 202 at once")
+            << true << QByteArrayList{"update"} << true
+            << QList<QByteArrayList>{
+                   {"202", R"("boardLeft":null,)", R"("sending":true)", "Update from 127.0.0.1 waiting"}};
+        QTest::newRow("+ during a send: at once")
+            << true << QByteArrayList{"left/plus"} << true
+            << QList<QByteArrayList>{{"200", R"("left":1,)", R"("sending":true)"}};
+    }
+    void duringASend()
+    {
+        QFETCH(bool, windowSending);
+        QFETCH(QByteArrayList, actions);
+        QFETCH(bool, atOnce);
+        QFETCH(QList<QByteArrayList>, answers);
+        Served served;
+        SendGate gate(*served.recording);
+        gate.close();
+        if (windowSending)
+            QCOMPARE(served.match->update(), Match::Asked::Started);
+        QTcpSocket client;
+        client.connectToHost(QHostAddress::LocalHost, served.port());
+        for (const QByteArray &action : actions)
+            client.write(filledIn(post("/api/v1/" + action + "?code={control}"), served.port()));
+        QVERIFY(WaitFor([&] { return served.match->sending(); }));
+        QVERIFY(gate.holding());
+        if (!atOnce) {
+            QCOMPARE(readReply(client, 200).status, 0);
+            gate.open();
+        }
+        for (const QByteArrayList &answer : answers) {
+            const Reply reply = readReply(client);
+            QCOMPARE(QByteArray::number(reply.status), answer.front());
+            for (const QByteArray &part : answer.mid(1))
+                QVERIFY2(reply.body.contains(part), reply.body);
+        }
+        gate.open();
+        QVERIFY(WaitFor([&] { return !served.match->sending(); }));
     }
 
     // A retry of a request whose answer was lost is carried out once.
