@@ -23,8 +23,8 @@
         $("port").textContent = state.port === null ? "none open" : "port " + state.port + " open";
         $("status").textContent = state.status;
         $("status").classList.toggle("failure", state.failure);
-        $("update").disabled = state.sending;
-        $("update").textContent = state.sending ? "Sending..." : "Update scoreboard";
+        // Usable during a send: a press then waits its turn, as the status says.
+        $("update").setAttribute("aria-busy", state.sending ? "true" : "false");
     }
 
     function showLink(how) {

@@ -185,6 +185,54 @@ def run_with_ports(command, ports, env, **popen):
     return subprocess.Popen(["unshare", "-m", "bash", "-c", "\n".join(setup), "e2e"] + command, env=env, **popen)
 
 
+def traced(command, trace, port):
+    """`command` under strace, which writes to `trace` what the program does to
+    the port's device beyond sending bytes. A pseudo-terminal has no modem
+    lines: its far side never sees DTR, so the calls that set it are what the
+    test can see."""
+    if not shutil.which("strace"):
+        skip("strace is needed (package strace)")
+    return ["strace", "-f", "-qq", "--seccomp-bpf", "-ttt", "-y", "-o", trace, "-e", "trace=openat,write,ioctl,close",
+            "-P", device_path(port)] + command
+
+
+def traced_program(process, program):
+    """The process id of `program`, started through traced() as `process`."""
+    deadline = time.monotonic() + 10
+    while time.monotonic() < deadline:
+        with open(f"/proc/{process.pid}/task/{process.pid}/children") as children:
+            for child in children.read().split():
+                try:
+                    with open(f"/proc/{child}/cmdline", "rb") as cmdline:
+                        if cmdline.read().split(b"\0")[0] == program.encode():
+                            return int(child)
+                except OSError:
+                    pass  # one of strace's own, gone
+        time.sleep(0.01)
+    raise TimeoutError(f"strace did not start {program}")
+
+
+def line_calls(trace):
+    """What a trace written through traced() shows done to the port, in order:
+    "open", "write", "DTR on", "DTR off", "close"."""
+    calls = []
+    with open(trace) as lines:
+        for line in lines:
+            _, _, call = line.split(None, 2)
+            if "resumed>" in call:
+                continue  # the same call, started on a line before
+            name, _, arguments = call.partition("(")
+            if name == "ioctl":
+                request = arguments.split(", ")[1]
+                if request in ("TIOCMBIS", "TIOCMBIC") and "TIOCM_DTR" in arguments:
+                    calls.append("DTR on" if request == "TIOCMBIS" else "DTR off")
+            elif name == "openat":
+                calls.append("open")
+            elif name in ("write", "close"):
+                calls.append(name)
+    return calls
+
+
 def unplug(process, port):
     """Takes the port's device away inside the namespace of a program started by run_with_ports."""
     path = device_path(port)
@@ -301,6 +349,77 @@ class XServer:
         x11.XSendEvent(display, window, 0, 0, ctypes.byref(event))
         x11.XFlush(display)
         x11.XCloseDisplay(display)
+
+    def click_at_once(self, window, *places):
+        """Clicks each place (x, y of the window's client area) in turn, all
+        within a millisecond or so: through XTest on one connection, without
+        starting xdotool for each click, which takes a busy machine a good
+        part of a second."""
+        x11 = ctypes.cdll.LoadLibrary("libX11.so.6")
+        xtest = ctypes.cdll.LoadLibrary("libXtst.so.6")
+        x11.XOpenDisplay.restype = ctypes.c_void_p
+        x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+        x11.XDefaultRootWindow.restype = ctypes.c_ulong
+        x11.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
+        x11.XTranslateCoordinates.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_ulong, ctypes.c_int,
+                                              ctypes.c_int, ctypes.c_void_p, ctypes.c_void_p, ctypes.c_void_p]
+        x11.XFlush.argtypes = [ctypes.c_void_p]
+        x11.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
+        x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+        xtest.XTestFakeMotionEvent.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int, ctypes.c_int,
+                                               ctypes.c_ulong]
+        xtest.XTestFakeButtonEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int, ctypes.c_ulong]
+        display = x11.XOpenDisplay(self.display.encode())
+        try:
+            root = x11.XDefaultRootWindow(display)
+            for x, y in places:
+                root_x, root_y, child = ctypes.c_int(), ctypes.c_int(), ctypes.c_ulong()
+                x11.XTranslateCoordinates(display, window, root, x, y, ctypes.byref(root_x), ctypes.byref(root_y),
+                                          ctypes.byref(child))
+                xtest.XTestFakeMotionEvent(display, -1, root_x.value, root_y.value, 0)
+                xtest.XTestFakeButtonEvent(display, 1, True, 0)
+                xtest.XTestFakeButtonEvent(display, 1, False, 0)
+            x11.XSync(display, 0)
+        finally:
+            x11.XCloseDisplay(display)
+
+    def wait_until_hidden(self, window, timeout=10):
+        """When the window was first seen hidden (unmapped or gone), looking
+        without starting a process each time, as xdotool would."""
+        x11 = ctypes.cdll.LoadLibrary("libX11.so.6")
+        x11.XOpenDisplay.restype = ctypes.c_void_p
+        x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+        x11.XGetWindowAttributes.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_void_p]
+        x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+        handler = ctypes.CFUNCTYPE(ctypes.c_int, ctypes.c_void_p, ctypes.c_void_p)(lambda display, error: 0)
+        x11.XSetErrorHandler(handler)  # a window gone is an answer, not the end of this process
+
+        class Attributes(ctypes.Structure):
+            _fields_ = [("x", ctypes.c_int), ("y", ctypes.c_int), ("width", ctypes.c_int), ("height", ctypes.c_int),
+                        ("border_width", ctypes.c_int), ("depth", ctypes.c_int), ("visual", ctypes.c_void_p),
+                        ("root", ctypes.c_ulong), ("class_", ctypes.c_int), ("bit_gravity", ctypes.c_int),
+                        ("win_gravity", ctypes.c_int), ("backing_store", ctypes.c_int),
+                        ("backing_planes", ctypes.c_ulong), ("backing_pixel", ctypes.c_ulong),
+                        ("save_under", ctypes.c_int), ("colormap", ctypes.c_ulong), ("map_installed", ctypes.c_int),
+                        ("map_state", ctypes.c_int), ("all_event_masks", ctypes.c_long),
+                        ("your_event_mask", ctypes.c_long), ("do_not_propagate_mask", ctypes.c_long),
+                        ("override_redirect", ctypes.c_int), ("screen", ctypes.c_void_p)]
+
+        display = x11.XOpenDisplay(self.display.encode())
+        attributes = Attributes()
+        deadline = time.monotonic() + timeout
+        try:
+            while True:
+                viewable = x11.XGetWindowAttributes(display, window, ctypes.byref(attributes)) and \
+                    attributes.map_state == 2  # IsViewable
+                seen = time.monotonic()
+                if not viewable:
+                    return seen
+                if seen > deadline:
+                    raise TimeoutError(f"the window was still shown {timeout} s on")
+                time.sleep(0.001)
+        finally:
+            x11.XCloseDisplay(display)
 
     def close(self):
         self.process.terminate()

@@ -4,14 +4,21 @@ the real program under a private X server with stand-in serial ports. The
 phone's page changes the window's score and sends the update's exact bytes;
 the overlay follows a click in the window, survives a restart, and, opened
 while the program is away, shows the score once it starts; and the server
-refuses what it must.
+refuses what it must. While an update is on the wire nobody waits for it: the
+API, the WebSocket and the window answer at once, and what is asked meanwhile
+goes as one send after it.
 
 usage: remote_e2e.py PATH-TO-scoreboard
 """
+import base64
+import configparser
+import json
 import os
 import socket
+import struct
 import sys
 import tempfile
+import threading
 import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -27,7 +34,7 @@ except ImportError:
         os.execv("/usr/bin/python3", ["/usr/bin/python3"] + sys.argv)
     harness.skip("python3-selenium is needed")
 
-from window_e2e import COMBO_TEXT, LEFT_PLUS, UPDATE, check_update  # noqa: E402
+from window_e2e import COMBO_TEXT, LEFT_PLUS, RIGHT_PLUS, UPDATE, check_update, check_updates  # noqa: E402
 
 CONTROL, VIEW = "ctrkcxde23", "vyewcxde45"  # as the program makes them
 
@@ -125,6 +132,237 @@ def request(port, raw, timeout=5):
     return int(answer[9:12]), answer.partition(b"\r\n\r\n")[2]
 
 
+SO_TIMESTAMPNS = 35  # Linux's; Python's socket module leaves it out
+
+
+def stamped_connection(port):
+    """A connection whose reads carry when their bytes reached this machine."""
+    connection = socket.create_connection(("127.0.0.1", port), timeout=10)
+    connection.setsockopt(socket.SOL_SOCKET, SO_TIMESTAMPNS, 1)
+    return connection
+
+
+def receive(connection, size=65536):
+    """Up to `size` bytes waiting (b"" once the server has closed), and when
+    the last of them reached this machine: the kernel's stamp, however late
+    this thread woke, put on time.monotonic(), the clock the stand-in ports'
+    reads are on."""
+    data, ancillary, _, _ = connection.recvmsg(size, 256)
+    for level, kind, stamp in ancillary:
+        if level == socket.SOL_SOCKET and kind == SO_TIMESTAMPNS:
+            seconds, nanoseconds = struct.unpack("qq", stamp[:16])
+            return data, seconds + nanoseconds / 1e9 + wall_to_monotonic()
+    return data, None
+
+
+def wall_to_monotonic():
+    """What turns the kernel's stamps (the wall clock) into time.monotonic():
+    from the closest of a few readings, as this thread may be preempted
+    between two."""
+    readings = []
+    for _ in range(3):
+        before, wall, after = time.monotonic(), time.clock_gettime(time.CLOCK_REALTIME), time.monotonic()
+        readings.append((after - before, (before + after) / 2 - wall))
+    return min(readings)[1]
+
+
+def ask(port, path, code=CONTROL):
+    """A request as the pages make it: a GET for the state, a POST with a request
+    id and the page's Origin for an action. Its status, the state answered, and
+    when the answer reached this machine."""
+    method = "GET" if path == "/api/v1/state" else "POST"
+    extra = "" if method == "GET" else f"&id={os.urandom(12).hex()}"
+    origin = "" if method == "GET" else f"Origin: http://127.0.0.1:{port}\r\nContent-Length: 0\r\n"
+    with stamped_connection(port) as connection:
+        connection.sendall(f"{method} {path}?code={code}{extra} HTTP/1.1\r\nHost: 127.0.0.1:{port}\r\n{origin}"
+                           "Connection: close\r\n\r\n".encode())
+        # Read to the body's end: the server lingers before it closes.
+        answer, arrived, length = b"", None, None
+        while length is None or len(answer.partition(b"\r\n\r\n")[2]) < length:
+            data, arrived = receive(connection)
+            assert data, f"{path}: the connection closed after {answer!r}"
+            answer += data
+            head = answer.partition(b"\r\n\r\n")[0].lower()
+            if b"\r\n\r\n" in answer and b"content-length:" in head:
+                length = int(head.partition(b"content-length:")[2].split(b"\r\n")[0])
+    return int(answer[9:12]), json.loads(answer.partition(b"\r\n\r\n")[2]), arrived
+
+
+class StateWatcher:
+    """A WebSocket on /ws, held as the pages hold theirs: every state pushed,
+    with when it reached this machine (as receive() stamps it)."""
+
+    def __init__(self, port, code=VIEW):
+        self.states = []  # (arrived, state)
+        self._connection = stamped_connection(port)
+        self._connection.settimeout(None)
+        key = base64.b64encode(os.urandom(16)).decode()
+        self._connection.sendall(f"GET /ws?code={code} HTTP/1.1\r\nHost: 127.0.0.1:{port}\r\nUpgrade: websocket\r\n"
+                                 f"Connection: Upgrade\r\nSec-WebSocket-Key: {key}\r\n"
+                                 "Sec-WebSocket-Version: 13\r\n\r\n".encode())
+        self._thread = threading.Thread(target=self._read, daemon=True)
+        self._thread.start()
+
+    def _take(self, size):
+        """Exactly `size` bytes, stamped when the last of them arrived. Read
+        no further: a later frame in the same read would stamp them late."""
+        data, arrived = b"", None
+        while len(data) < size:
+            part, arrived = receive(self._connection, size - len(data))
+            if not part:
+                raise EOFError
+            data += part
+        return data, arrived
+
+    def _read(self):
+        try:
+            answer = b""
+            while not answer.endswith(b"\r\n\r\n"):
+                answer += self._take(1)[0]
+            assert answer.startswith(b"HTTP/1.1 101"), answer
+            while True:
+                # The server's frames: unmasked, whole messages.
+                head, arrived = self._take(2)
+                length = head[1] & 0x7F
+                if length >= 126:
+                    length = int.from_bytes(self._take(2 if length == 126 else 8)[0], "big")
+                payload, arrived = self._take(length) if length else (b"", arrived)
+                opcode = head[0] & 0x0F
+                if opcode == 0x9:  # ping: the pong a browser sends, masked
+                    mask = os.urandom(4)
+                    self._connection.sendall(bytes([0x8A, 0x80 | len(payload)]) + mask +
+                                             bytes(b ^ mask[i % 4] for i, b in enumerate(payload)))
+                elif opcode == 0x1 and "heartbeat" not in (state := json.loads(payload)):
+                    self.states.append((arrived, state))
+                elif opcode == 0x8:
+                    return
+        except (EOFError, OSError):
+            return  # closed
+
+    def wait_for(self, what, check, timeout=10):
+        """The first state pushed that passes `check`, with when it arrived."""
+        deadline = time.monotonic() + timeout
+        while True:
+            found = [pushed for pushed in list(self.states) if check(pushed[1])]
+            if found:
+                return found[0]
+            assert time.monotonic() < deadline, f"{what}: not pushed within {timeout} s; pushed: {self.states}"
+            time.sleep(0.005)
+
+    def close(self):
+        self._connection.close()
+
+
+def a_send_holds_up_no_one(x, program_path):
+    """While the board is sent 01 00, everyone goes on: the state, the window's
+    and the API's + answer at once, five Updates wait their turn and go as one
+    send, with the scores as they are when it starts; "sending" reaches the
+    WebSocket before each send's first byte; the board's digits and the kept
+    last match hold what was sent, the window ahead of them."""
+    config = tempfile.mkdtemp(prefix="scoreboard-remote-e2e-config-")
+    port = free_port()
+    write_settings(config, on="true", port=port)
+    ports = [harness.StandInPort(1), harness.StandInPort(2)]
+    program = Program(x, program_path, ports, config)
+    watcher = StateWatcher(port)
+    try:
+        watcher.wait_for("the state on connecting", lambda state: True)
+        # The kernel stamps arrivals a moment after the first socket asks it
+        # to; on a busy machine, not yet for the next request.
+        deadline = time.monotonic() + 10
+        while ask(port, "/api/v1/state", VIEW)[2] is None:
+            assert time.monotonic() < deadline, "the kernel does not stamp arrivals (SO_TIMESTAMPNS)"
+            time.sleep(0.01)
+        assert ask(port, "/api/v1/left/plus")[0] == 200
+        first = []
+        update = threading.Thread(target=lambda: first.append(ask(port, "/api/v1/update")))
+        update_asked = time.monotonic()
+        update.start()
+        ports[0].received(quiet=0, at_least=10)
+
+        def click_right_plus():
+            x.click_at_once(program.window, RIGHT_PLUS)
+            return (None, *reversed(watcher.wait_for("+ clicked in the window", lambda state: state["right"] == 1)))
+
+        # Asked, in this order, while a send is on the wire (0: 01 00; 1: the
+        # one for the five Updates); each answered at once (a click: pushed),
+        # with the state as it must be then.
+        waiting = {"sending": True, "status": "Update from 127.0.0.1 waiting - the board is being sent 01 00"}
+        rows = [
+            ("GET /api/v1/state", 0, lambda: ask(port, "/api/v1/state", VIEW), 200,
+             {"sending": True, "left": 1, "right": 0, "status": "Update from 127.0.0.1: Sending 01 00 to port 1 ..."}),
+            ("+ clicked in the window", 0, click_right_plus, None, {"sending": True, "left": 1, "right": 1}),
+            ("POST /api/v1/left/plus", 0, lambda: ask(port, "/api/v1/left/plus"), 200,
+             {"sending": True, "left": 2, "right": 1, "boardLeft": None, "behind": True}),
+        ] + [(f"POST /api/v1/update, {n} of 5", 0, lambda: ask(port, "/api/v1/update"), 202, waiting)
+             for n in range(1, 6)] + [
+            ("POST /api/v1/right/plus after them", 0, lambda: ask(port, "/api/v1/right/plus"), 200,
+             {"sending": True, "left": 2, "right": 2}),
+            ("POST /api/v1/left/plus during the next send", 1, lambda: ask(port, "/api/v1/left/plus"), 200,
+             {"sending": True, "left": 3, "right": 2, "boardLeft": 1, "boardRight": 0}),
+        ]
+        answered = []  # (name, send, when the answer arrived)
+        for name, send, asked, status, expected in rows:
+            if answered and send > answered[-1][1]:
+                ports[0].received(quiet=0, at_least=45 * send + 10)
+            got, state, arrived = asked()
+            assert got == status and expected.items() <= state.items(), f"{name}: {got} {state}, expected {expected}"
+            answered.append((name, send, arrived))
+        sends = check_updates(ports[0], 0, [[0, 1, 0, 0], [0, 2, 0, 2]], "Update, then five more during it")
+        assert len(ports[0].received(quiet=1)) == 90, "more than one send for the five Updates"
+        update.join()
+
+        # The line last seen empty before each send's 'S' message.
+        ends = [send[-1][0] for send in sends]
+        for name, send, arrived in answered:
+            assert arrived < ends[send], f"{name}: answered {(arrived - ends[send]) * 1000:.0f} ms after the send's end"
+        print(f"while 01 00 was sent: {len(rows) - 1} answers at once, the last "
+              f"{(ends[0] - answered[-2][2]) * 1000:.0f} ms before the send's 'S'")
+
+        # Answered with the send's outcome, so after it: no sooner than the
+        # send's four pauses after it was asked. (The reads cannot tell when
+        # the 'S' left: on a busy machine the kernel may hold a write back
+        # from the far side for a while.)
+        status, state, arrived = first[0]
+        sent_01_00 = {"boardLeft": 1, "boardRight": 0, "left": 2, "right": 2, "behind": True}
+        assert status == 200 and sent_01_00.items() <= state.items(), \
+            f"the Update that started at once was answered {status} {state}"
+        assert state["status"].startswith("Update from 127.0.0.1: Board shows 01 00 - sent to port 1 at "), state
+        assert arrived - update_asked >= 0.4, \
+            f"the Update that started at once: answered {arrived - update_asked:.3f} s after it was asked"
+
+        starts = [watcher.wait_for(said, lambda state: state["status"] == said and state["sending"], timeout=0)
+                  for said in ("Update from 127.0.0.1: Sending 01 00 to port 1 ...",
+                               "Update from 127.0.0.1: Sending 02 02 to port 1 ...")]
+        for (arrived, state), send in zip(starts, sends):
+            assert arrived < send[0][1], f"{state['status']}: pushed " \
+                f"{(arrived - send[0][1]) * 1000:.1f} ms after the send's first byte was read"
+        print("'sending' pushed before each send's first byte was read: " +
+              " and ".join(f"{(send[0][1] - arrived) * 1000:.2f} ms" for (arrived, _), send in zip(starts, sends)) +
+              " before")
+        _, last = watcher.states[-1]
+        sent_02_02 = {"boardLeft": 2, "boardRight": 2, "left": 3, "right": 2, "behind": True, "sending": False}
+        assert sent_02_02.items() <= last.items(), f"after the sends: {last}"
+        assert last["status"].startswith("Update from 127.0.0.1: Board shows 02 02 - sent to port 1 at "), last
+        # What the window showed.
+        for status in ("Update from 127.0.0.1: Sending 01 00 to port 1 ...",
+                       "Update from 127.0.0.1 waiting - the board is being sent 01 00"):
+            assert status in program.said(), program.said()
+        program.close()
+
+        kept = configparser.ConfigParser(interpolation=None)
+        kept.read(os.path.join(config, "scoreboard", "scoreboard.conf"))
+        assert (kept["LastMatch"]["board"], kept["LastMatch"]["window"]) == ("0202", "0302"), dict(kept["LastMatch"])
+        print("after the sends: the board 02 02, the window 03 02, behind; kept as the last match")
+        assert ports[1].received() == b"", "port 2 received bytes"
+    finally:
+        watcher.close()
+        if program.process.poll() is None:
+            program.process.kill()
+        for stand_in in ports:
+            stand_in.close()
+
+
 def refusals(port):
     """What the server must refuse, each with its plain status."""
     host = f"Host: 127.0.0.1:{port}\r\n".encode()
@@ -170,6 +408,7 @@ def main():
     ports = [harness.StandInPort(1), harness.StandInPort(2)]
     phone, overlay = Browser(), Browser(800, 200)
     try:
+        a_send_holds_up_no_one(x, program_path)
         program = Program(x, program_path, ports, config)
         phone.driver.get(f"{base}/remote?code={CONTROL}")
         overlay.driver.get(f"{base}/overlay?code={VIEW}&left=Lions&right=Tigers")
@@ -182,7 +421,20 @@ def main():
         print("tap + on /remote: the window says 'Left + from 127.0.0.1', its left score is 1")
         since = len(ports[0].chunks)
         phone.driver.find_element("id", "update").click()
-        check_update(ports[0], since, [0, 1, 0, 0], "Update on /remote")
+        ports[0].received(quiet=0, since=since, at_least=10)
+        # The page's own request, as a tap makes it, while its first one is on the wire.
+        status, state, shown, disabled = phone.driver.execute_async_script("""
+            const done = arguments[arguments.length - 1];
+            const shown = [document.getElementById("status").textContent, document.getElementById("update").disabled];
+            const id = Array.from(crypto.getRandomValues(new Uint8Array(12)), (b) => b.toString(16).padStart(2, "0"));
+            fetch("/api/v1/update?code=" + Live.code + "&id=" + id.join(""), {method: "POST", cache: "no-store"})
+                .then(async (answer) => done([answer.status, await answer.json(), ...shown]));""")
+        assert status == 202 and state["sending"], f"Update tapped during a send: {status} {state}"
+        # The button stays usable: a tap now waits its turn.
+        assert (shown, disabled) == ("Update from 127.0.0.1: Sending 01 00 to port 1 ...", False), (shown, disabled)
+        print(f"/remote during its Update: says {shown!r}, its button usable; tapped again: {status}, "
+              f"{state['status']!r}")
+        check_updates(ports[0], since, [[0, 1, 0, 0], [0, 1, 0, 0]], "Update on /remote, then tapped again")
         overlay.wait_for("the overlay after the update", lambda: overlay.text("left") == "1")
 
         since = len(ports[0].chunks)

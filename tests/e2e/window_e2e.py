@@ -36,38 +36,65 @@ def expected_update(digits):
 
 
 def check_update(port, since, digits, what):
-    want = expected_update(digits)
-    port.received(since=since, at_least=len(b"".join(want)))
-    writes = port.writes(want, since, what)
-    # Each write starts at least 0.1 s after the one before. The reads leave
-    # room for that however late the reader wakes, and while it keeps up they
-    # show a shorter pause as too short.
-    longest = [(later[1] - earlier[0]) * 1000 for earlier, later in zip(writes, writes[1:])]
-    assert all(gap >= 100 for gap in longest), f"{what}: writes too close: at most {longest} ms apart"
-    print(f"{what}: {len(b''.join(want))} bytes in {len(want)} writes, at most " +
-          ", ".join(f"{gap:.1f}" for gap in longest) + " ms apart")
-    for data in want:
-        print("   ", data.hex(" ").upper())
+    return check_updates(port, since, [digits], what)[0]
+
+
+def check_updates(port, since, updates, what):
+    """The updates, one after the other, each whole and paced; for each, its
+    writes as StandInPort.writes gives them."""
+    wants = [expected_update(digits) for digits in updates]
+    port.received(since=since, at_least=sum(len(b"".join(want)) for want in wants))
+    writes = port.writes([data for want in wants for data in want], since, what)
+    found = []
+    for number, want in enumerate(wants):
+        own = writes[number * len(want):(number + 1) * len(want)]
+        found.append(own)
+        said = what if len(wants) == 1 else f"{what}, send {number + 1}"
+        # Each write starts at least 0.1 s after the one before. The reads
+        # leave room for that however late the reader wakes, and while it
+        # keeps up they show a shorter pause as too short.
+        longest = [(later[1] - earlier[0]) * 1000 for earlier, later in zip(own, own[1:])]
+        assert all(gap >= 100 for gap in longest), f"{said}: writes too close: at most {longest} ms apart"
+        print(f"{said}: {len(b''.join(want))} bytes in {len(want)} writes, at most " +
+              ", ".join(f"{gap:.1f}" for gap in longest) + " ms apart")
+        for data in want:
+            print("   ", data.hex(" ").upper())
+    return found
 
 
 class Session:
     """One run of the real program on stand-in ports 1 and 2, under the test's X server."""
 
-    def __init__(self, x, program):
+    def __init__(self, x, program, trace=None):
+        """`trace`: a file where strace writes what the program does to port 1."""
         self.x = x
         self.ports = [harness.StandInPort(1), harness.StandInPort(2)]
-        self.process = harness.run_with_ports([program], self.ports, x.env())
+        command = harness.traced([program], trace, 1) if trace else [program]
+        self.status = tempfile.NamedTemporaryFile(prefix="scoreboard-e2e-status-", mode="w+")
+        env = dict(x.env(), QT_LOGGING_RULES="scoreboard.status.info=true")
+        self.process = harness.run_with_ports(command, self.ports, env, stderr=self.status)
+        self.program = harness.traced_program(self.process, program) if trace else self.process.pid
         self.window = x.find_window("Scoreboard", process=self.process)
         time.sleep(0.3)
 
     def click(self, place):
         self.x.click(self.window, *place)
 
+    def said(self):
+        """Every status the window showed, and what else the program printed."""
+        self.status.seek(0)
+        return self.status.read()
+
     def wait(self):
         return self.process.wait(timeout=10)
 
     def close(self):
         if self.process.poll() is None:
+            if self.program != self.process.pid:
+                try:
+                    os.kill(self.program, signal.SIGKILL)  # strace lets its program go on
+                except ProcessLookupError:
+                    pass
             self.process.kill()
             self.process.wait()
         for port in self.ports:
@@ -101,21 +128,43 @@ def operate_and_close(x, program):
 
 
 def interrupted_during_an_update(x, program, how):
-    """The update under way finishes, then the program releases the port and exits with 0."""
+    """The update under way finishes whole and the one asked for meanwhile is
+    dropped; then DTR goes down once, the port is closed once, and the
+    program exits with 0. A closed window goes at once, before the update
+    ends."""
     name = how if isinstance(how, str) else signal.Signals(how).name
-    session = Session(x, program)
+    trace = tempfile.NamedTemporaryFile(prefix="scoreboard-e2e-strace-")
+    session = Session(x, program, trace.name)
     try:
         port1 = session.ports[0]
-        session.click(UPDATE)
-        port1.received(quiet=0, at_least=10)  # between the first and the second digit pair
+        # The second waits for the first; the end must come before the first
+        # has ended, 0.4 s later, on a busy machine too.
+        x.click_at_once(session.window, UPDATE, UPDATE)
+        deadline = time.monotonic() + 10
+        while "Update waiting" not in session.said():
+            assert time.monotonic() < deadline, f"the second Update did not wait: {session.said()}"
+            time.sleep(0.002)
         if how == "close":
             x.close_window(session.window)
+            gone = x.wait_until_hidden(session.window)
         else:
-            session.process.send_signal(how)
+            os.kill(session.program, how)
         status = session.wait()
         assert status == 0, f"{name} during an update: exit status {status}"
-        check_update(port1, 0, [0, 0, 0, 0], f"{name} during an update, the update")
-        print(f"{name} during an update: exit status 0")
+        writes = check_update(port1, 0, [0, 0, 0, 0], f"{name} during an update, the update")
+        received = port1.received(quiet=0.5)
+        assert "Update waiting - the board is being sent 00 00" in session.said(), session.said()
+        assert len(received) == 45, f"{name} during an update: the update waiting was sent too: {received.hex(' ')}"
+        if how == "close":
+            assert gone < writes[-1][0], f"the window stayed {(gone - writes[-1][0]) * 1000:.0f} ms after the update"
+        calls = harness.line_calls(trace.name)
+        assert "write" in calls, f"{name} during an update: no write to port 1 in the trace: {calls}"
+        after = calls[calls.index("write"):]
+        assert [call for call in after if call != "write"] == ["DTR off", "close"], \
+            f"{name} during an update: on port 1 after the first byte: {after}"
+        print(f"{name} during an update: exit status 0; the one waiting dropped; then DTR off once, closed once" +
+              (f"; the window gone {(writes[-1][0] - gone) * 1000:.0f} ms before the update's end"
+               if how == "close" else ""))
     finally:
         session.close()
 
@@ -136,7 +185,7 @@ class MonitorPort:
         """The message lines once two 'S' messages have come and the line has
         then been quiet for longer than the monitor waits to report a message
         cut short; and the monitor's exit status if it ended by itself, at a
-        problem (else None). Then it is ended."""
+        problem (else None)."""
         stream = self.process.stdout.fileno()
         output = b""
         deadline = time.monotonic() + 20
@@ -150,7 +199,6 @@ class MonitorPort:
             output += part
             if part and output.count(b"'S'") >= 2:
                 deadline = time.monotonic() + 0.7
-        self.process.kill()
         return output.decode().splitlines(), ended
 
 
@@ -164,14 +212,15 @@ def the_monitor_as_the_board(x, program, monitor):
         for _ in range(3):
             x.click(window, *LEFT_PLUS)
         x.click(window, *UPDATE)
-        x.click(window, *RESET)
+        x.click(window, *RESET)  # waits its turn
+        lines, ended = board.lines()
         x.close_window(window)
         assert process.wait(timeout=10) == 0
-        lines, ended = board.lines()
         assert ended is None, f"the monitor found a problem (exit status {ended}): {lines}"
         shown = [line.split("board:")[1].split() for line in lines if "'S'" in line]
         assert shown == [["0", "3", "0", "0"], ["0", "0", "0", "0"]], f"the board showed {shown}"
-        print(f"the monitor as the board: {len(lines)} messages, no problem, showed 03 00 then 00 00")
+        print(f"the monitor as the board: Update and Reset clicked at once, {len(lines)} messages, no problem, "
+              "showed 03 00 then 00 00")
     finally:
         if process.poll() is None:
             process.kill()
