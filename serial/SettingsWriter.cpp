@@ -80,13 +80,28 @@ void SettingsWriter::hand(Change change)
     m_wake.notify_one();
 }
 
+namespace {
+constexpr int kRetries = 5;
+constexpr auto kRetryAfter = std::chrono::milliseconds(100);
+} // namespace
+
 void SettingsWriter::work()
 {
     // What a failed write held: it goes out again with the next one.
     std::vector<Change> unwritten;
+    int retriesLeft = kRetries;
     std::unique_lock lock(m_mutex);
     for (;;) {
-        m_wake.wait(lock, [this] { return !m_pending.empty() || m_ending; });
+        const auto due = [this] { return !m_pending.empty() || m_ending; };
+        // A file held a moment by another program (on Windows a virus
+        // scanner, or a reader, keeps it from being replaced) is tried again
+        // a few times before the next change would.
+        if (!unwritten.empty() && retriesLeft > 0) {
+            m_wake.wait_for(lock, kRetryAfter, due);
+            --retriesLeft;
+        } else {
+            m_wake.wait(lock, due);
+        }
         const bool last = m_ending;
         if (m_pending.empty() && unwritten.empty())
             break;
@@ -101,7 +116,9 @@ void SettingsWriter::work()
         lock.unlock();
 
         const bool written = write(changes, keepPrivate);
-        if (!written)
+        if (written)
+            retriesLeft = kRetries;
+        else
             unwritten = std::move(changes);
 
         lock.lock();
