@@ -1,8 +1,12 @@
+#include "display/Pause.h"
 #include "display/PauseWindows.h"
 
 #include <timeapi.h>
 
 #include <QTest>
+
+#include <algorithm>
+#include <thread>
 
 using namespace std::chrono_literals;
 
@@ -110,6 +114,28 @@ private slots:
         if (!api.dueTimes.isEmpty())
             QVERIFY2(api.dueTimes[0] < -900'000 && api.dueTimes[0] >= -1'000'000,
                      qPrintable(QString::number(api.dueTimes[0])));
+    }
+
+    // On the system's own calls, where sends make them: on a thread of their
+    // own with no message loop. Never short; a busy machine may wake it late
+    // now and then, but not every time.
+    void tenthsOnTheBoardLinesThread()
+    {
+        bool early = false;
+        std::chrono::steady_clock::duration leastLate = std::chrono::hours(1);
+        std::thread board([&] {
+            for (int i = 0; i < 5; ++i) {
+                const auto deadline = std::chrono::steady_clock::now() + 100ms;
+                SleepUntil(deadline);
+                const auto now = std::chrono::steady_clock::now();
+                early = early || now < deadline;
+                leastLate = std::min(leastLate, now - deadline);
+            }
+        });
+        board.join();
+        QVERIFY(!early);
+        const auto late = std::chrono::duration_cast<std::chrono::microseconds>(leastLate).count();
+        QVERIFY2(late < 10'000, qPrintable(QString("%1 µs late at best").arg(late)));
     }
 };
 

@@ -195,12 +195,20 @@ private slots:
             "ClearCommError, ClearCommError, CLRDTR, SETDTR, ClearCommError, unwatch, CloseHandle");
         row("DTR refused, port kept", "fail CLRDTR, dtr off, write",
             "ClearCommError, ClearCommError, CLRDTR, WriteFile 0d 00 53 13 8d, written");
-        // Closed without waiting for a queue that will not drain; nothing
-        // called once closed.
-        row("device gone", "fail WriteFile, write, write, dtr off, close, destroy",
-            "WriteFile 0d 00 53 13 8d, unwatch, CloseHandle, failed: Gone, not open");
-        row("timed out, part taken", "take 2, write",
-            "WriteFile 0d 00 53 13 8d, unwatch, CloseHandle, failed: the port did not take the bytes");
+        // The send ran on another thread than the one that watches the
+        // handle: the port stays open for its owner to close, nothing is
+        // written meanwhile, and the close does not wait for a queue that
+        // will not drain.
+        row("device gone", "fail WriteFile, write, write, dtr off, close, write, destroy",
+            "WriteFile 0d 00 53 13 8d, failed: Gone, failed: Gone, CLRDTR, unwatch, CloseHandle, not open");
+        row("timed out, part taken", "take 2, write, write, close",
+            "WriteFile 0d 00 53 13 8d, failed: the port did not take the bytes, failed: the port did not take the "
+            "bytes, unwatch, CloseHandle");
+        // What failed is forgotten with the handle it failed on.
+        row("opened again after a failure", "fail WriteFile, write, close, fail nothing, open, write, close",
+            "WriteFile 0d 00 53 13 8d, failed: Gone, unwatch, CloseHandle, CreateFileW \\\\.\\COM1, SetupComm, "
+            "GetCommState, SetCommState, SetCommTimeouts, watch COM1, WriteFile 0d 00 53 13 8d, written, "
+            "ClearCommError, ClearCommError, unwatch, CloseHandle");
     }
     void afterOpening()
     {
@@ -218,6 +226,8 @@ private slots:
                 link->setDtr(words[1] == "on");
             else if (words[0] == "close")
                 link->close();
+            else if (words[0] == "open")
+                link->open();
             else if (words[0] == "destroy")
                 link.reset();
             else if (const LinkResult r = link->write(kPacket, sizeof kPacket); r.error == LinkError::WriteFailed)

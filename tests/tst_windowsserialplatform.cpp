@@ -1,6 +1,11 @@
+#include "display/SendSequences.h"
+#include "serial/PortMemory.h"
+#include "serial/PortSession.h"
 #include "serial/SerialPlatform.h"
+#include "serial/SettingsWriter.h"
 #include "serial/windows/RemovalWatch.h"
 #include "serial/windows/Win32DeviceApi.h"
+#include "serial/windows/Win32SerialLink.h"
 #include "serial/windows/WindowsSerialPlatform.h"
 
 #include <initguid.h>
@@ -12,7 +17,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <chrono>
+#include <condition_variable>
 #include <cstring>
+#include <mutex>
+#include <thread>
+#include <utility>
 
 namespace {
 // Which of the set-up API's lists name a device: the Ports class, the
@@ -147,6 +157,75 @@ private:
             std::memcpy(buffer, text.utf16(), bytes);
         return bytes;
     }
+};
+
+// A port on a file (Windows watches the handles of real files only; not
+// named "COM7", which is the port in any folder) whose first write takes
+// `firstWrite`; it logs its writes as they end and its close, each marked
+// when it comes from another thread than the window's.
+class SlowPortApi final : public Win32CommApi
+{
+public:
+    SlowPortApi(const QString &file, std::chrono::milliseconds firstWrite)
+        : m_file(file.toStdWString()), m_firstWrite(firstWrite)
+    {}
+
+    HANDLE createFile(LPCWSTR, DWORD, DWORD, DWORD, DWORD) override
+    {
+        m_handle = ::CreateFileW(m_file.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        return m_handle;
+    }
+    BOOL setupComm(HANDLE, DWORD, DWORD) override { return TRUE; }
+    BOOL getCommState(HANDLE, DCB *) override { return TRUE; }
+    BOOL setCommState(HANDLE, DCB *) override { return TRUE; }
+    BOOL setCommTimeouts(HANDLE, COMMTIMEOUTS *) override { return TRUE; }
+    BOOL escapeCommFunction(HANDLE, DWORD) override { return TRUE; }
+    BOOL clearCommError(HANDLE, DWORD *, COMSTAT *status) override { return status->cbOutQue = 0, TRUE; }
+    BOOL writeFile(HANDLE, const void *, DWORD size, DWORD *written) override
+    {
+        bool first = false;
+        {
+            const std::lock_guard lock(m_mutex);
+            first = !std::exchange(m_writing, true);
+        }
+        m_changed.notify_all();
+        if (first)
+            std::this_thread::sleep_for(m_firstWrite);
+        note("WriteFile");
+        *written = size;
+        return TRUE;
+    }
+    BOOL closeHandle(HANDLE file) override { return note("CloseHandle"), ::CloseHandle(file); }
+    DWORD lastError() const override { return ::GetLastError(); }
+    std::wstring messageFor(DWORD) const override { return {}; }
+
+    HANDLE handle() const { return m_handle; }
+    // The first write has begun (within 5 s).
+    bool writing()
+    {
+        std::unique_lock lock(m_mutex);
+        return m_changed.wait_for(lock, std::chrono::seconds(5), [this] { return m_writing; });
+    }
+    void note(const QString &what)
+    {
+        const std::lock_guard lock(m_mutex);
+        m_log << (std::this_thread::get_id() == m_windowThread ? what : what + " elsewhere");
+    }
+    QString log()
+    {
+        const std::lock_guard lock(m_mutex);
+        return m_log.join(", ");
+    }
+
+private:
+    const std::wstring m_file;
+    const std::chrono::milliseconds m_firstWrite;
+    const std::thread::id m_windowThread = std::this_thread::get_id();
+    HANDLE m_handle = INVALID_HANDLE_VALUE;
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    bool m_writing = false;
+    QStringList m_log;
 };
 
 HWND noticeWindow()
@@ -411,6 +490,60 @@ private slots:
         }
         QCOMPARE(said.join(", "), heard);
         ::CloseHandle(handle);
+    }
+
+    // "Safely remove" for COM7 while a send of two writes is on it, its
+    // first write taking this long: the port's calls and the system's
+    // answer, in turn ("elsewhere": on another thread than the window's).
+    void removalDuringASend_data()
+    {
+        QTest::addColumn<int>("firstWrite"); // ms
+        QTest::addColumn<QString>("log");
+        // The answer waits for the send, which ends whole; the port closes
+        // before the answer, where its removal watch is kept.
+        QTest::newRow("a send that ends within half a second")
+            << 100 << "WriteFile elsewhere, WriteFile elsewhere, CloseHandle, answered yes";
+        // The system is not kept waiting; the send writes nothing more, and
+        // the port closes once its write gives up.
+        QTest::newRow("a stalled line") << 1500 << "answered yes, WriteFile elsewhere, CloseHandle";
+    }
+    void removalDuringASend()
+    {
+        QFETCH(int, firstWrite);
+        QFETCH(QString, log);
+        const QTemporaryDir folder;
+        FakeDeviceApi devices;
+        const auto platform = MakeWindowsSerialPlatform(devices);
+        SlowPortApi port(folder.filePath("port"), std::chrono::milliseconds(firstWrite));
+        QSettings settings(folder.filePath("scoreboard.ini"), QSettings::IniFormat);
+        SettingsWriter writer(settings);
+        PortMemory memory(settings, writer);
+        PortSession session(std::make_unique<Win32SerialLink>(*platform, port, RemovalWatchOf(*platform)), *platform,
+                            memory, SendStartupCommand);
+        QStringList events;
+        connect(&session, &PortSession::happened, this, [&](const PortEvent &event) {
+            events << (event.kind == PortEvent::Kind::ClosedForRemoval ? "closed for removal" : "other");
+        });
+        platform->watchDevices();
+        session.textEdited("7");
+        QCOMPARE(session.openPort().value_or(0), 7);
+        events.clear();
+
+        std::optional<LinkResult> sent;
+        session.send(
+            [](SerialLink &link) {
+                const std::uint8_t cr = 0x0D;
+                const LinkResult first = link.write(&cr, 1);
+                return first.ok() ? link.write(&cr, 1) : first;
+            },
+            [&](const LinkResult &result) { sent = result; });
+        QVERIFY(port.writing());
+        const LRESULT answer = tell(DBT_DEVICEQUERYREMOVE, DBT_DEVTYP_HANDLE, {}, port.handle());
+        port.note(answer == TRUE ? "answered yes" : "answered no");
+        QVERIFY(QTest::qWaitFor([&] { return sent && !session.openPort(); }, 5000));
+        QCOMPARE(port.log(), log);
+        QCOMPARE(events, QStringList{"closed for removal"});
+        QVERIFY(session.awaitingReturn());
     }
 };
 

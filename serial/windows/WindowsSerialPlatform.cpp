@@ -535,7 +535,10 @@ private:
         if (message != WM_DEVICECHANGE || !self || !data)
             return ::DefWindowProcW(window, message, event, data);
         self->deviceChanged(event, *reinterpret_cast<const DEV_BROADCAST_HDR *>(data));
-        // To DBT_DEVICEQUERYREMOVE: yes, remove it; the port is closed by now.
+        // To DBT_DEVICEQUERYREMOVE: yes, remove it. The port is closed by
+        // now, unless a write on a stalled line still holds it: then the
+        // system finds it open, the removal fails (DBT_DEVICEQUERYREMOVEFAILED)
+        // and the port closes once the write gives up.
         return TRUE;
     }
 
@@ -569,7 +572,8 @@ private:
             return;
         switch (event) {
         case DBT_DEVICEQUERYREMOVE: {
-            // Whoever holds the port closes it before this returns.
+            // Whoever holds the port closes it before this returns (a send
+            // on it has half a second to end first).
             watched->removalAsked = true;
             const std::string path = watched->path;
             emit removalRequested(path);

@@ -154,10 +154,12 @@ STARTUPS = [
 
 
 def replug_during_an_update(prefix, program, window, port, helper):
-    """COM1 unplugged and plugged back while an update keeps the program busy:
-    the removal, broadcast to every top-level window as Windows does, is
-    handled after it, when the port is listed again already; the arrival
-    follows; the port is opened afresh and the next update reaches it."""
+    """COM1 unplugged and plugged back while an update is on the wire: the
+    notices, broadcast to every top-level window as Windows does, are
+    answered at once (the bytes leave from a thread of their own); the
+    removal is told while COM1 is still listed, the arrival follows, and
+    neither cuts the update short. Once it has ended, the port is opened
+    afresh and the next update reaches it."""
     replug = prefix.wine(helper, "replug", "COM1", stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
     assert replug.stdout.readline().strip() == "ready", "the helper did not start"
     since = len(port.chunks)
@@ -165,7 +167,12 @@ def replug_during_an_update(prefix, program, window, port, helper):
     port.received(since=since, at_least=10, quiet=0)  # the first write: the program is in its first pause
     replug.stdin.write("go\n")
     replug.stdin.flush()
+    assert replug.stdout.readline().strip() == "removed", "the removal was not answered"
+    answered = time.monotonic()
     check_update(port, since, [0, 1, 0, 0], "the update during which COM1 was unplugged and back")
+    last_write = port.chunks[-1][0]
+    assert answered < last_write, f"the removal was answered {(answered - last_write) * 1000:.0f} ms after the update"
+    print(f"the removal answered {(last_write - answered) * 1000:.0f} ms before the update's last write")
     print("unplugged and back during an update:", program.status(r"plugged in again"))
     assert replug.wait(timeout=30) == 0, "the broadcasts were not answered"
     since = len(port.chunks)

@@ -2,8 +2,9 @@
 //
 //   windows_helper replug PORT
 //       Once a line comes on standard input, tells every top-level window, as
-//       Windows does, that PORT ("COM1") was removed and, once every window
-//       has answered that and a moment has passed, that it arrived again.
+//       Windows does, that PORT ("COM1") was removed, says "removed" once
+//       every window has answered that and, a moment later, tells them that
+//       it arrived again.
 //   windows_helper start PROGRAM [ARGUMENT]...
 //       Starts PROGRAM with no standard input, output or errors, as the Start
 //       menu and Explorer do, and exits with its exit status.
@@ -41,8 +42,10 @@ int replug(const wchar_t *port)
     char line[16];
     if (!std::fgets(line, sizeof line, stdin))
         return 1;
-    const bool removed = broadcast(DBT_DEVICEREMOVECOMPLETE); // answered once the update is over
-    ::Sleep(300);                                             // time enough for the program to look in between
+    const bool removed = broadcast(DBT_DEVICEREMOVECOMPLETE);
+    std::puts(removed ? "removed" : "not answered");
+    std::fflush(stdout);
+    ::Sleep(300); // time enough for the program to look in between
     return removed && broadcast(DBT_DEVICEARRIVAL) ? 0 : 1;
 }
 
