@@ -169,7 +169,7 @@ private slots:
         QCOMPARE(result.error, LinkError::WriteFailed);
         QCOMPARE(result.portNumber, 1);
         QVERIFY(!result.systemText.empty());
-        QVERIFY(timer.elapsed() < 100ms); // stopped before the first pause
+        QVERIFY(timer.elapsed() < 100ms);                            // stopped before the first pause
         QCOMPARE(SendCommandS(*link).error, LinkError::WriteFailed); // nothing more is written
         ClosePort(*link);
         QVERIFY(!link->isOpen());

@@ -351,8 +351,8 @@ private slots:
         QTest::addColumn<QStringList>("before");
         QTest::addColumn<QStringList>("during");
         QTest::addColumn<QString>("statusDuring");
-        QTest::addColumn<QStringList>("sent");   // each send's digits, in order
-        QTest::addColumn<QString>("window");     // the window's digits at the end
+        QTest::addColumn<QStringList>("sent");    // each send's digits, in order
+        QTest::addColumn<QString>("window");      // the window's digits at the end
         QTest::addColumn<QString>("statusAfter"); // its start
         const auto row = [](const char *name, QStringList before, QStringList during, const char *statusDuring,
                             QStringList sent, const char *window, const char *statusAfter) {

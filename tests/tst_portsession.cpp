@@ -209,8 +209,8 @@ private slots:
         row("removal asked during a stalled send: closed once it gives up", "", "ftdi@33",
             {"type 33", "hold", "remove 33", "end"}, none + "Opened 33 | ClosedForRemoval 33 | kept 33", 0);
         // "kept 33": what a send made the session remember.
-        row("ports 1 and 2 opened by the start: a send remembers nothing", "", "plain@1 plain@2", {"send"},
-            "Opened 1", 1);
+        row("ports 1 and 2 opened by the start: a send remembers nothing", "", "plain@1 plain@2", {"send"}, "Opened 1",
+            1);
         row("port 1 with the start-up command: a send remembers nothing", "", "plain@1", {"send"},
             "Opened 1 | StartupCommandSent 1", 1);
         row("the operator's port: the first send remembers it", "", "ftdi@33", {"type 33", "send"},
@@ -240,7 +240,7 @@ private slots:
         if (atStart.startsWith(QLatin1String("console")))
             s.platform.consoles = {"/dev/fake1"};
         s.session->start();
-        QVERIFY(WaitFor([&] { return !s.session->sending(); })); // the start-up command, where due
+        QVERIFY(WaitFor([&] { return !s.session->sending(); }));  // the start-up command, where due
         if (events.startsWith(QLatin1String("RememberedOpened"))) // found at start: nothing probed
             QVERIFY(std::find(s.link->calls.begin(), s.link->calls.end(), "setPortNumber 1") == s.link->calls.end());
         std::size_t written = 0;

@@ -74,7 +74,8 @@ std::optional<std::string> LinuxSerialLink::writeDevice(const std::uint8_t *data
         if (n < 0 && errno != EAGAIN)
             return std::string(std::strerror(errno));
         // The kernel's queue is full: a stalled line, or flow control.
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
         if (left.count() <= 0)
             return std::string();
         pollfd writable{fd, POLLOUT, 0};
