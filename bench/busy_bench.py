@@ -37,7 +37,6 @@ sys.path[:0] = [HERE, os.path.join(HERE, "..", "tests", "e2e")]
 import harness  # noqa: E402
 import remote_bench  # noqa: E402
 import run  # noqa: E402
-import xwatch  # noqa: E402
 from remote_e2e import CONTROL, VIEW, free_port  # noqa: E402
 
 LEFT_PLUS = (128 + 20, 144 + 16)  # centres in the window, client-area pixels
@@ -334,18 +333,8 @@ def main():
     programs = {"this build": [os.path.join(os.path.abspath(args.build), "scoreboard")]}
     if args.release:
         programs["release"] = [os.path.join(os.path.abspath(args.release), "scoreboard")]
-    x = harness.XServer()
-    watch = xwatch.XWatch(x.display)
-    ports = [harness.StandInPort(1), harness.StandInPort(2)]
-    env = dict(x.env(), XDG_RUNTIME_DIR=run.runtime_dir())
-    try:
-        figures = measure(programs, x, watch, ports, env, args.seconds, args.bursts)
-    finally:
-        for port in ports:
-            port.close()
-        watch.close()
-        x.close()
-    run.print_table(figures)
+    run.print_measured_on_stand_ins(
+        lambda x, watch, ports, env: measure(programs, x, watch, ports, env, args.seconds, args.bursts))
 
 
 if __name__ == "__main__":

@@ -39,7 +39,6 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path[:0] = [HERE, os.path.join(HERE, "..", "tests", "e2e")]
 import harness  # noqa: E402
 import run  # noqa: E402
-import xwatch  # noqa: E402
 # Debian's Python, where python3-selenium is.
 from remote_e2e import CONTROL, VIEW, Browser, free_port, write_settings  # noqa: E402
 
@@ -365,18 +364,9 @@ def main():
     parser.add_argument("--runs", type=int, default=20)
     args = parser.parse_args()
     harness.require_namespace_support()
-    x = harness.XServer()
-    watch = xwatch.XWatch(x.display)
-    ports = [harness.StandInPort(1), harness.StandInPort(2)]
-    env = dict(x.env(), XDG_RUNTIME_DIR=run.runtime_dir())
-    try:
-        figures = measure(os.path.abspath(args.build), x, watch, ports, env, args.load_seconds, args.runs)
-    finally:
-        for port in ports:
-            port.close()
-        watch.close()
-        x.close()
-    run.print_table(figures)
+    build = os.path.abspath(args.build)
+    run.print_measured_on_stand_ins(
+        lambda x, watch, ports, env: measure(build, x, watch, ports, env, args.load_seconds, args.runs))
 
 
 if __name__ == "__main__":

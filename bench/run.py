@@ -239,6 +239,24 @@ def runtime_dir():
     return _runtime
 
 
+def print_measured_on_stand_ins(measure):
+    """Runs measure(x, watch, ports, env) under a private X server with its
+    DAMAGE watch and stand-in ports 1 and 2, closes them, and prints the
+    figures it returns."""
+    x = harness.XServer()
+    watch = xwatch.XWatch(x.display)
+    ports = [harness.StandInPort(1), harness.StandInPort(2)]
+    env = dict(x.env(), XDG_RUNTIME_DIR=runtime_dir())
+    try:
+        figures = measure(x, watch, ports, env)
+    finally:
+        for port in ports:
+            port.close()
+        watch.close()
+        x.close()
+    print_table(figures)
+
+
 def count_syncs(command, ports, x, watch, env, rounds=5):
     """Disk syncs (fsync, fdatasync and the like) per click of "+" and per
     update that changes the board: three runs under strace (starting and

@@ -28,30 +28,23 @@ bool isProbedPort(int portNumber)
 
 // Every open the session makes goes through here: the machine's own console
 // (a serial login line) is never opened, whichever way it was named.
-class ConsoleRefusingLink final : public SerialLink
+class ConsoleRefusingLink final : public ForwardingLink
 {
 public:
     ConsoleRefusingLink(std::unique_ptr<SerialLink> link, const SerialPlatform &platform)
-        : m_link(std::move(link)), m_platform(platform)
+        : ForwardingLink(*link), m_owned(std::move(link)), m_platform(platform)
     {}
 
-    void setPortNumber(int portNumber) override { m_link->setPortNumber(portNumber); }
-    int portNumber() const override { return m_link->portNumber(); }
-    void configureLine() override { m_link->configureLine(); }
     LinkResult open() override
     {
-        const std::string path = m_platform.devicePathForPort(m_link->portNumber());
+        const std::string path = m_platform.devicePathForPort(m_link.portNumber());
         if (!path.empty() && m_platform.isSystemConsole(path))
-            return {LinkError::SystemConsole, m_link->portNumber(), path, {}};
-        return m_link->open();
+            return {LinkError::SystemConsole, m_link.portNumber(), path, {}};
+        return m_link.open();
     }
-    void close() override { m_link->close(); }
-    bool isOpen() const override { return m_link->isOpen(); }
-    void setDtr(bool asserted) override { m_link->setDtr(asserted); }
-    LinkResult write(const std::uint8_t *data, std::size_t size) override { return m_link->write(data, size); }
 
 private:
-    std::unique_ptr<SerialLink> m_link;
+    std::unique_ptr<SerialLink> m_owned;
     const SerialPlatform &m_platform;
 };
 } // namespace

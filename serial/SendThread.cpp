@@ -7,18 +7,11 @@
 
 // The link as the sequence sees it: once told to stop, it writes nothing
 // more.
-class SendThread::StoppableLink final : public SerialLink
+class SendThread::StoppableLink final : public ForwardingLink
 {
 public:
-    StoppableLink(SerialLink &link, SendThread &thread) : m_link(link), m_thread(thread) {}
+    StoppableLink(SerialLink &link, SendThread &thread) : ForwardingLink(link), m_thread(thread) {}
 
-    void setPortNumber(int portNumber) override { m_link.setPortNumber(portNumber); }
-    int portNumber() const override { return m_link.portNumber(); }
-    void configureLine() override { m_link.configureLine(); }
-    LinkResult open() override { return m_link.open(); }
-    void close() override { m_link.close(); }
-    bool isOpen() const override { return m_link.isOpen(); }
-    void setDtr(bool asserted) override { m_link.setDtr(asserted); }
     LinkResult write(const std::uint8_t *data, std::size_t size) override
     {
         {
@@ -34,7 +27,6 @@ public:
     }
 
 private:
-    SerialLink &m_link;
     SendThread &m_thread;
 };
 

@@ -37,6 +37,26 @@ public:
     virtual LinkResult write(const std::uint8_t *data, std::size_t size) = 0;
 };
 
+// Passes every operation on to another link; a wrapper overrides the few it
+// changes.
+class ForwardingLink : public SerialLink
+{
+public:
+    explicit ForwardingLink(SerialLink &link) : m_link(link) {}
+
+    void setPortNumber(int portNumber) override { m_link.setPortNumber(portNumber); }
+    int portNumber() const override { return m_link.portNumber(); }
+    void configureLine() override { m_link.configureLine(); }
+    LinkResult open() override { return m_link.open(); }
+    void close() override { m_link.close(); }
+    bool isOpen() const override { return m_link.isOpen(); }
+    void setDtr(bool asserted) override { m_link.setDtr(asserted); }
+    LinkResult write(const std::uint8_t *data, std::size_t size) override { return m_link.write(data, size); }
+
+protected:
+    SerialLink &m_link;
+};
+
 // This system's serial link, with port numbers as the platform maps them;
 // defined once per system, beside the link.
 std::unique_ptr<SerialLink> MakeSystemSerialLink(const SerialPlatform &platform);
