@@ -102,14 +102,22 @@ Match::Asked Match::reset(const QString &from)
     });
 }
 
-void Match::restore(const QString &from)
+std::optional<ScoreKeeper::DigitCells> Match::offeredDigits() const
 {
     const auto &last = m_memory.lastMatch();
     if (m_offer.isEmpty() || !last)
+        return std::nullopt;
+    // The window's scores where they are known, else what the board showed.
+    return last->windowShowed ? last->windowShowed : last->boardShowed;
+}
+
+void Match::restore(const QString &from)
+{
+    const std::optional<ScoreKeeper::DigitCells> offered = offeredDigits();
+    if (!offered)
         return;
     withdrawLastMatch();
-    // The window's scores where they are known, else what the board showed.
-    const ScoreKeeper::DigitCells &digits = last->windowShowed ? *last->windowShowed : *last->boardShowed;
+    const ScoreKeeper::DigitCells &digits = *offered;
     const auto score = [&](std::size_t tens) {
         return std::int16_t((digits[tens][0] - '0') * 10 + (digits[tens + 1][0] - '0'));
     };

@@ -66,6 +66,11 @@ public:
     bool statusIsFailure() const { return m_failure; }
     // "Last match: board showed 08 15 at 20:31 - Restore" while it is offered.
     const QString &offer() const { return m_offer; }
+    // What restore() puts back, while the last match is offered.
+    std::optional<ScoreKeeper::DigitCells> offeredDigits() const;
+    // An update or reset reached the board in this run: until then the
+    // board's digits are what the run before left there.
+    bool sentThisRun() const { return m_lastSent.has_value(); }
     // A send is on the wire (the scores', or the start-up command), or one
     // waits for it.
     bool sending() const;

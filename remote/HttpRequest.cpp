@@ -82,13 +82,19 @@ struct HttpRequestReader::Parser
         http_parser_init(&parser, HTTP_REQUEST);
         parser.data = &owner;
         settings.on_url = [](http_parser *p, const char *at, std::size_t length) {
-            reader(p).m_target.append(at, length);
+            HttpRequestReader &r = reader(p);
+            if (r.m_target.size() + length > kTargetLimit) {
+                r.refuse(414, "Request target over 2 KiB");
+                return -1;
+            }
+            r.m_target.append(at, length);
             return 0;
         };
         settings.on_header_field = [](http_parser *p, const char *at, std::size_t length) {
             HttpRequestReader &r = reader(p);
-            if (r.m_inValue)
-                r.keepHeader();
+            r.m_inHeaders = true;
+            if (r.m_inValue && !r.keepHeader())
+                return -1;
             r.m_field.append(at, length);
             return 0;
         };
@@ -132,7 +138,9 @@ std::size_t HttpRequestReader::read(std::string_view bytes)
         if (!m_headComplete)
             chunk = chunk.substr(0, kHeadLimit - m_headRead);
         const std::size_t parsed =
-            http_parser_execute(&m_parser->parser, &m_parser->settings, chunk.data(), chunk.size());
+            m_request.method.empty()
+                ? readMethod(chunk)
+                : http_parser_execute(&m_parser->parser, &m_parser->settings, chunk.data(), chunk.size());
         taken += parsed;
         if (!m_headComplete)
             m_headRead += parsed;
@@ -143,29 +151,85 @@ std::size_t HttpRequestReader::read(std::string_view bytes)
             break;
         }
         if (!m_headComplete && m_headRead >= kHeadLimit) {
-            refuse(431, "Request head over 8 KiB");
+            if (m_inHeaders)
+                refuse(431, "Request head over 8 KiB");
+            else
+                refuse(414, "Request line over 8 KiB");
             break;
         }
     }
     return taken;
 }
 
+bool HttpRequestReader::expectsContinue() const
+{
+    return m_state == State::Reading && m_headComplete && m_continueAsked && m_request.body.empty();
+}
+
+// The method is read here, not by http-parser, which takes any method it
+// does not know for a malformed request: a method is any token, and one
+// this server does not serve is answered 501.
+std::size_t HttpRequestReader::readMethod(std::string_view bytes)
+{
+    constexpr std::size_t kMethodLimit = 16;
+    const auto tokenChar = [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+               std::string_view("!#$%&'*+-.^_`|~").find(c) != std::string_view::npos;
+    };
+    for (std::size_t at = 0; at < bytes.size(); ++at) {
+        const char c = bytes[at];
+        // Blank lines before a request are allowed, as after a body some
+        // clients send one.
+        if (m_method.empty() && (c == '\r' || c == '\n'))
+            continue;
+        if (c == ' ' && !m_method.empty()) {
+            if (m_method != "GET" && m_method != "HEAD" && m_method != "POST") {
+                refuse(501, "Only GET, HEAD and POST are served");
+                return at + 1;
+            }
+            m_request.method = m_method;
+            const std::string line = m_method + ' ';
+            http_parser_execute(&m_parser->parser, &m_parser->settings, line.data(), line.size());
+            return at + 1;
+        }
+        if (!tokenChar(c)) {
+            refuse(400, "Malformed request");
+            return at + 1;
+        }
+        m_method += c;
+        if (m_method.size() > kMethodLimit) {
+            refuse(501, "Only GET, HEAD and POST are served");
+            return at + 1;
+        }
+    }
+    return bytes.size();
+}
+
 void HttpRequestReader::startNext()
 {
     m_request = HttpRequest();
+    m_method.clear();
     m_target.clear();
     m_field.clear();
     m_value.clear();
     m_inValue = false;
+    m_inHeaders = false;
     m_headComplete = false;
+    m_continueAsked = false;
     m_headRead = 0;
     if (m_state == State::Complete)
         http_parser_pause(&m_parser->parser, 0);
     m_state = State::Reading;
 }
 
-void HttpRequestReader::keepHeader()
+bool HttpRequestReader::keepHeader()
 {
+    // "Host : x" is a Host header to some readers and not to others: none
+    // of them is left to guess.
+    if (m_field.find_first_of(" \t") != std::string::npos) {
+        refuse(400, "Whitespace before a header's colon");
+        return false;
+    }
     const std::string name = lowerCase(m_field);
     if (m_request.headers.count(name) > 0)
         m_request.repeatedHeaders.insert(name);
@@ -174,15 +238,17 @@ void HttpRequestReader::keepHeader()
     m_field.clear();
     m_value.clear();
     m_inValue = false;
+    return true;
 }
 
 bool HttpRequestReader::headComplete()
 {
-    if (m_inValue)
-        keepHeader();
+    if (m_inValue && !keepHeader())
+        return false;
     m_headComplete = true;
     http_parser &parser = m_parser->parser;
-    m_request.method = http_method_str(http_method(parser.method));
+    m_request.versionMajor = parser.http_major;
+    m_request.versionMinor = parser.http_minor;
     m_request.keepAlive = http_should_keep_alive(&parser) != 0;
     m_request.upgrade = parser.upgrade != 0;
 
@@ -205,6 +271,14 @@ bool HttpRequestReader::headComplete()
     if (parser.content_length != ULLONG_MAX && parser.content_length > kBodyLimit) {
         refuse(413, "Request body over 1 KiB");
         return false;
+    }
+    if (m_request.headers.count("expect") > 0) {
+        if (m_request.repeatedHeaders.count("expect") > 0 || lowerCase(m_request.header("expect")) != "100-continue") {
+            refuse(417, "Only Expect: 100-continue is understood");
+            return false;
+        }
+        // An HTTP/1.0 client does not wait for it.
+        m_continueAsked = m_request.http11OrLater();
     }
     return true;
 }

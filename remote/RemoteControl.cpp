@@ -1,19 +1,17 @@
 #include "remote/RemoteControl.h"
 
+#include "remote/LocalNetwork.h"
 #include "remote/RemoteServer.h"
-#include "remote/RemoteWindow.h"
+#include "serial/SettingsWriter.h"
 
 #include <QHostInfo>
 #include <QNetworkInterface>
 
 RemoteControl::RemoteControl(Match &match, QSettings &settings, SettingsWriter &writer, QObject *parent)
-    : QObject(parent), m_match(match), m_settings(settings, writer)
+    : QObject(parent), m_match(match), m_savedSettings(settings), m_writer(writer), m_settings(settings, writer)
 {}
 
-RemoteControl::~RemoteControl()
-{
-    delete m_window;
-}
+RemoteControl::~RemoteControl() = default;
 
 void RemoteControl::start(bool turnOn)
 {
@@ -23,14 +21,18 @@ void RemoteControl::start(bool turnOn)
         serve(m_settings.reach(), m_settings.port());
 }
 
-void RemoteControl::showWindow(QWidget *beside)
+QString RemoteControl::problem() const
 {
-    if (!m_window)
-        m_window = new RemoteWindow(*this, beside);
-    lookAgain();
-    m_window->show();
-    m_window->raise();
-    m_window->activateWindow();
+    return !m_problem.isEmpty() || !m_server ? m_problem : m_server->problem();
+}
+
+QString RemoteControl::settingsProblem() const
+{
+    if (m_writer.ok() && m_savedSettings.isWritable())
+        return {};
+    return QStringLiteral("The settings cannot be saved in %1: these codes and choices will change at the next "
+                          "start.")
+        .arg(m_savedSettings.fileName());
 }
 
 bool RemoteControl::serving() const
@@ -81,18 +83,11 @@ void RemoteControl::newViewCode()
     emit changed();
 }
 
-void RemoteControl::lookAgain()
-{
-    if (m_settings.on() && (!m_server || addressesFor(m_settings.reach()) != m_server->addresses()))
-        serve(m_settings.reach(), m_settings.port());
-    emit changed();
-}
-
 QStringList RemoteControl::hostsToOpen() const
 {
     QStringList hosts;
-    for (const QHostAddress &address : addressesFor(m_settings.reach()))
-        if (!address.isLoopback())
+    if (m_settings.reach() == RemoteSettings::Reach::LocalNetwork)
+        for (const QHostAddress &address : NetworkAddressesNow())
             hosts << address.toString();
     return hosts << QStringLiteral("127.0.0.1");
 }
@@ -117,6 +112,7 @@ bool RemoteControl::serve(RemoteSettings::Reach reach, quint16 port)
     if (!m_server) {
         m_server = std::make_unique<RemoteServer>(m_match);
         connect(m_server.get(), &RemoteServer::devicesChanged, this, &RemoteControl::devicesChanged);
+        connect(m_server.get(), &RemoteServer::problemChanged, this, &RemoteControl::changed);
     }
     m_server->setCodes(m_settings.controlCode(), m_settings.viewCode());
     // Every name a browser on this machine or the network may use for it.
@@ -136,25 +132,13 @@ bool RemoteControl::serve(RemoteSettings::Reach reach, quint16 port)
 
 QList<QHostAddress> RemoteControl::addressesFor(RemoteSettings::Reach reach) const
 {
-    QList<QHostAddress> addresses{QHostAddress(QHostAddress::LocalHost)};
-    if (reach == RemoteSettings::Reach::ThisComputer)
-        return addresses;
-    // The machine's own IPv4 addresses, each named: a phone is given one of
-    // them, and nothing is served on a network the machine joins later
-    // until it is looked at again.
-    for (const QNetworkInterface &interface : QNetworkInterface::allInterfaces()) {
-        const auto flags = interface.flags();
-        if (!flags.testFlag(QNetworkInterface::IsUp) || !flags.testFlag(QNetworkInterface::IsRunning) ||
-            flags.testFlag(QNetworkInterface::IsLoopBack))
-            continue;
-        for (const QNetworkAddressEntry &entry : interface.addressEntries())
-            if (entry.ip().protocol() == QAbstractSocket::IPv4Protocol)
-                addresses << entry.ip();
-    }
-    return addresses;
+    // Any address, so that a network joined later is served at once; the
+    // server lets in only this computer's networks' devices.
+    return {
+        QHostAddress(reach == RemoteSettings::Reach::ThisComputer ? QHostAddress::LocalHost : QHostAddress::AnyIPv4)};
 }
 
 QString RemoteControl::address(const QString &host, const QString &page, const QString &code) const
 {
-    return QStringLiteral("http://%1:%2/%3?code=%4").arg(host).arg(m_settings.port()).arg(page, code);
+    return QStringLiteral("http://%1:%2/%3?code=%4").arg(host, QString::number(m_settings.port()), page, code);
 }

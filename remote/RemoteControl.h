@@ -4,16 +4,13 @@
 
 #include <QHostAddress>
 #include <QObject>
-#include <QPointer>
 #include <QStringList>
 
 #include <memory>
 
 class Match;
 class QSettings;
-class QWidget;
 class RemoteServer;
-class RemoteWindow;
 class SettingsWriter;
 
 // The remote control as the operator sets it up: its kept choices and
@@ -34,14 +31,16 @@ public:
 
     // Serves when it was left on, or when `turnOn`.
     void start(bool turnOn);
-    // The window, beside the program's own.
-    void showWindow(QWidget *beside);
 
     const RemoteSettings &settings() const { return m_settings; }
     // Null until it is first turned on.
     RemoteServer *server() const { return m_server.get(); }
     bool serving() const;
-    const QString &problem() const { return m_problem; }
+    // What keeps it from serving as chosen, or from taking connections now.
+    QString problem() const;
+    // Non-empty when the settings cannot be written: the codes shown now
+    // would change at the next start.
+    QString settingsProblem() const;
 
     // Each is kept, and takes effect at once.
     void setOn(bool on);
@@ -49,11 +48,9 @@ public:
     void setPort(quint16 port);
     void newControlCode();
     void newViewCode();
-    // Serves anew where the machine's addresses changed (a network joined).
-    void lookAgain();
 
-    // The hosts a device can open, the machine's network addresses first:
-    // "192.168.1.5", ..., "127.0.0.1".
+    // The hosts a device can open, the machine's network addresses as they
+    // are now first: "192.168.1.5", ..., "127.0.0.1".
     QStringList hostsToOpen() const;
     QString controlAddress(const QString &host) const;
     QString overlayAddress(const QString &host) const;
@@ -70,8 +67,9 @@ private:
     QString address(const QString &host, const QString &page, const QString &code) const;
 
     Match &m_match;
+    const QSettings &m_savedSettings;
+    const SettingsWriter &m_writer;
     RemoteSettings m_settings;
     std::unique_ptr<RemoteServer> m_server;
-    QPointer<RemoteWindow> m_window;
     QString m_problem;
 };

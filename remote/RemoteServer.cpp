@@ -1,7 +1,8 @@
 #include "remote/RemoteServer.h"
 
 #include "match/Match.h"
-#include "remote/WebSocketLink.h"
+#include "remote/LocalNetwork.h"
+#include "remote/WebSocketSide.h"
 #include "serial/PortSession.h"
 
 #include <QFile>
@@ -11,6 +12,7 @@
 #include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 
 #include <algorithm>
 #include <memory>
@@ -23,84 +25,31 @@ Q_LOGGING_CATEGORY(remoteLog, "scoreboard.remote", QtWarningMsg)
 namespace {
 // A link that misses one heartbeat is closed at the next: within 10 s on
 // this side too.
-static_assert(2 * RemoteServer::Timing().heartbeatMs < 10000);
+static_assert(2 * RemoteServerTiming().heartbeatMs < 10000);
 constexpr int kWrongCodeDelayDoublings = 4;
-constexpr int kUnreadAnswerMs = 5000;
 constexpr std::size_t kRememberedRequestIds = 256;
-// A head and a body at their limits, and some room: a client that sends
-// faster than it is answered waits in the system's buffers, not in ours.
-constexpr qint64 kReadBuffer = qint64(16) * 1024;
-constexpr int kWebSocketMessageLimit = 1024;
-constexpr char kHeartbeatMessage[] = R"({"heartbeat":true})";
-
-const char *reasonPhrase(int status)
-{
-    switch (status) {
-    case 200: return "OK";
-    case 202: return "Accepted";
-    case 400: return "Bad Request";
-    case 403: return "Forbidden";
-    case 404: return "Not Found";
-    case 405: return "Method Not Allowed";
-    case 413: return "Content Too Large";
-    case 426: return "Upgrade Required";
-    case 431: return "Request Header Fields Too Large";
-    case 503: return "Service Unavailable";
-    default: return "Error";
-    }
-}
+// Addresses remembered for having shown a code, or for a refused view; old
+// ones are forgotten first.
+constexpr std::size_t kRememberedAddresses = 256;
 
 // The pages run only their own files; OBS adds its custom CSS as a style
 // element, hence inline styles. No other site may frame them.
 constexpr char kPageHeaders[] = "Content-Security-Policy: default-src 'self'; style-src 'self' 'unsafe-inline'; "
                                 "img-src 'self' data:; frame-ancestors 'none'\r\n";
+constexpr char kJson[] = "application/json";
 
-QByteArray response(int status, const QByteArray &type, const QByteArray &body, bool keepAlive,
-                    const QByteArray &moreHeaders = {})
-{
-    QByteArray head = "HTTP/1.1 " + QByteArray::number(status) + ' ' + reasonPhrase(status) + "\r\n";
-    head += "Content-Type: " + type + "\r\n";
-    head += "Content-Length: " + QByteArray::number(body.size()) + "\r\n";
-    // The state changes under the client; the code is in the address, which
-    // a Referer would carry to whatever a page links to (nothing, so far).
-    head += "Cache-Control: no-store\r\nX-Content-Type-Options: nosniff\r\nReferrer-Policy: no-referrer\r\n";
-    head += moreHeaders;
-    head += keepAlive ? "Connection: keep-alive\r\n\r\n" : "Connection: close\r\n\r\n";
-    return head + body;
-}
-
-QByteArray refusal(const Verdict &verdict)
-{
-    QByteArray more;
-    if (!verdict.allow.empty())
-        more += "Allow: " + QByteArray::fromStdString(verdict.allow) + "\r\n";
-    if (verdict.status == 426)
-        more += "Upgrade: websocket\r\nSec-WebSocket-Version: 13\r\n";
-    return response(verdict.status, "text/plain; charset=utf-8", QByteArray::fromStdString(verdict.reason) + '\n',
-                    false, more);
-}
-
-// An IPv4 peer as IPv4, also where the system reports it IPv6-mapped.
-QString peerName(const QHostAddress &address)
+// An IPv4 address as IPv4, also where the system reports it IPv6-mapped.
+QHostAddress plain(const QHostAddress &address)
 {
     bool ipv4 = false;
     const quint32 v4 = address.toIPv4Address(&ipv4);
-    return ipv4 ? QHostAddress(v4).toString() : address.toString();
+    return ipv4 ? QHostAddress(v4) : address;
 }
 
-// Writes the last answer, then reads and drops what the client sends until it
-// closes, or `lingerMs` pass: closing with bytes unread would reset the
-// connection, and the client could lose the answer with it. A client that
-// does not even read the answer is cut off later.
-void answerAndClose(QTcpSocket &socket, const QByteArray &answer, int lingerMs)
+QString hostName(const QHostAddress &address)
 {
-    QObject::connect(&socket, &QTcpSocket::readyRead, &socket, [&socket] { socket.readAll(); });
-    socket.write(answer);
-    QTimer::singleShot(lingerMs, &socket, [&socket] {
-        socket.readAll();
-        socket.disconnectFromHost();
-    });
-    QTimer::singleShot(lingerMs + kUnreadAnswerMs, &socket, &QTcpSocket::abort);
+    return address.protocol() == QAbstractSocket::IPv6Protocol ? QStringLiteral("[%1]").arg(address.toString())
+                                                               : address.toString();
 }
 
 int twoDigits(const ScoreKeeper::DigitCells &cells, std::size_t tens)
@@ -108,37 +57,25 @@ int twoDigits(const ScoreKeeper::DigitCells &cells, std::size_t tens)
     const auto digit = [&](std::size_t cell) { return cells[cell].empty() ? 0 : cells[cell][0] - '0'; };
     return digit(tens) * 10 + digit(tens + 1);
 }
+
+template <typename Set> void rememberBounded(Set &set, const QString &address)
+{
+    if (set.size() >= kRememberedAddresses && set.count(address) == 0)
+        set.erase(set.begin());
+    set.insert(address);
+}
 } // namespace
 
-struct RemoteServer::Connection : QObject
-{
-    using QObject::QObject;
-
-    QTcpSocket *socket = nullptr; // a child, until it becomes a WebSocket
-    QString peer;
-    HttpRequestReader reader;
-    qsizetype fed = 0; // of the bytes waiting in the socket, those the reader has seen
-    QTimer idle;
-    bool control = false;
-    bool answeredLast = false; // the answer closes the connection: nothing more is read
-    bool awaitingSend = false; // answered when the send it started ends; what follows is read then
-    bool dropped = false;
-};
-
-struct RemoteServer::Listener
-{
-    QString peer;
-    bool control = false;
-    bool awaitingPong = false;
-};
-
 RemoteServer::RemoteServer(Match &match, Timing timing, QObject *parent)
-    : QObject(parent), m_match(match), m_timing(timing)
+    : QObject(parent), m_match(match), m_timing(timing),
+      m_webSockets(new WebSocketSide(
+          timing.heartbeatMs, [&match](bool control) { return stateJson(match, control); }, this))
 {
-    m_heartbeat.setInterval(m_timing.heartbeatMs);
-    connect(&m_heartbeat, &QTimer::timeout, this, &RemoteServer::heartbeat);
-    connect(&m_match, &Match::statusChanged, this, &RemoteServer::broadcast);
-    connect(&m_match, &Match::changed, this, &RemoteServer::broadcast);
+    m_clock.start();
+    connect(m_webSockets, &WebSocketSide::clientsChanged, this, &RemoteServer::devicesChangedSoon);
+    const auto push = [this] { m_webSockets->push(m_match.sending()); };
+    connect(&m_match, &Match::statusChanged, this, push);
+    connect(&m_match, &Match::changed, this, push);
 }
 
 RemoteServer::~RemoteServer()
@@ -152,6 +89,26 @@ bool RemoteServer::listen(const QList<QHostAddress> &addresses, quint16 port)
         close();
         return true;
     }
+    if (listenAt(addresses, port))
+        return true;
+    // Any address and 127.0.0.1 at one port exclude each other: a change of
+    // reach lets go of what is served first, and takes it back if the new
+    // one cannot be had.
+    if (port == 0 || this->port() != port || !m_problemIsPortInUse)
+        return false;
+    const QList<QHostAddress> before = this->addresses();
+    const QString problem = m_problem;
+    m_listeners.clear();
+    if (listenAt(addresses, port))
+        return true;
+    listenAt(before, port);
+    m_problem = problem;
+    emit problemChanged();
+    return false;
+}
+
+bool RemoteServer::listenAt(const QList<QHostAddress> &addresses, quint16 port)
+{
     std::vector<QTcpServer *> kept;
     std::vector<std::unique_ptr<QTcpServer>> added;
     quint16 chosen = port;
@@ -165,14 +122,14 @@ bool RemoteServer::listen(const QList<QHostAddress> &addresses, quint16 port)
         }
         auto server = std::make_unique<QTcpServer>();
         if (!server->listen(address, chosen)) {
-            m_problem = server->serverError() == QAbstractSocket::AddressInUseError
+            m_problemIsPortInUse = server->serverError() == QAbstractSocket::AddressInUseError;
+            m_problem = m_problemIsPortInUse
                             ? QStringLiteral("Port %1 is in use by another program: pick another port, or end "
                                              "that program.")
                                   .arg(chosen)
                             : QStringLiteral("Cannot serve at %1 port %2: %3.")
-                                  .arg(address.toString())
-                                  .arg(chosen)
-                                  .arg(server->errorString());
+                                  .arg(address.toString(), QString::number(chosen), server->errorString());
+            emit problemChanged();
             return false;
         }
         chosen = server->serverPort();
@@ -186,14 +143,24 @@ bool RemoteServer::listen(const QList<QHostAddress> &addresses, quint16 port)
     for (auto &server : added) {
         QTcpServer *at = server.get();
         connect(at, &QTcpServer::newConnection, this, [this, at] { accept(*at); });
+        connect(at, &QTcpServer::acceptError, this, [this, at] { acceptFailed(*at); });
         next.push_back(std::move(server));
     }
     m_listeners = std::move(next);
     m_problem.clear();
+    m_problemIsPortInUse = false;
+    emit problemChanged();
 
     // A device let in by the choices before may be out now.
     const QList<QHostAddress> served = this->addresses();
-    closeWhere([&](const Link &link) { return link.localPort != chosen || !served.contains(link.local); });
+    const bool anywhere = served.contains(QHostAddress(QHostAddress::AnyIPv4));
+    closeWhere([&](const Link &link) {
+        if (link.localPort != chosen)
+            return true;
+        if (anywhere)
+            return !OnLocalNetworkNow(QHostAddress(link.peer));
+        return !served.contains(link.local);
+    });
     return true;
 }
 
@@ -224,14 +191,9 @@ void RemoteServer::setCodes(const QString &control, const QString &view)
     m_controlCode = control;
     m_viewCode = view;
     // HTTP requests bring their code each time; a WebSocket was let in once.
-    std::vector<WebSocketLink *> shutOut;
-    for (const auto &[link, listener] : m_webSocketListeners)
-        if (listener.control ? controlChanged : viewChanged)
-            shutOut.push_back(link);
-    for (WebSocketLink *link : shutOut) {
-        link->close(WebSocketLink::PolicyViolated, QStringLiteral("The code changed"));
-        dropListener(link);
-    }
+    m_webSockets->closeWhere(
+        [&](const WebSocketSide::Client &client) { return client.control ? controlChanged : viewChanged; },
+        QStringLiteral("The code changed"));
 }
 
 void RemoteServer::setHostNames(const QStringList &names)
@@ -242,16 +204,21 @@ void RemoteServer::setHostNames(const QStringList &names)
 std::vector<RemoteServer::Device> RemoteServer::devices() const
 {
     std::map<QString, Device> byAddress;
-    const auto seen = [&](const QString &peer, bool control) {
+    const auto seen = [&](const QString &peer, bool control, bool coded) {
         Device &device = byAddress[peer];
         device.address = peer;
         ++device.links;
         device.controls = device.controls || control;
+        device.coded = device.coded || coded || control;
     };
-    for (const auto &[socket, connection] : m_connections)
-        seen(connection->peer, connection->control);
-    for (const auto &[link, listener] : m_webSocketListeners)
-        seen(listener.peer, listener.control);
+    for (const HttpConnection *connection : m_connections)
+        seen(connection->peer(), connection->control(), connection->coded());
+    for (const WebSocketSide::Client &client : m_webSockets->clients())
+        seen(client.peer, client.control, true);
+    for (const auto &[peer, view] : m_refusedViews) {
+        byAddress[peer].address = peer;
+        byAddress[peer].refusedView = view;
+    }
     for (const QString &peer : m_keptOut) {
         byAddress[peer].address = peer;
         byAddress[peer].keptOut = true;
@@ -276,11 +243,18 @@ void RemoteServer::letIn(const QString &address)
     devicesChangedSoon();
 }
 
-QByteArray RemoteServer::stateJson(Match &match)
+QByteArray RemoteServer::stateJson(Match &match, bool control)
 {
     const ScoreKeeper::DigitCells &window = match.windowDigits();
     const std::optional<ScoreKeeper::DigitCells> &board = match.boardDigits();
     const std::optional<int> port = match.session().openPort();
+    QJsonValue lastMatch;
+    if (const std::optional<ScoreKeeper::DigitCells> offered = match.offeredDigits())
+        lastMatch = QJsonObject{
+            {QStringLiteral("left"), twoDigits(*offered, 0)},
+            {QStringLiteral("right"), twoDigits(*offered, 2)},
+            {QStringLiteral("offer"), match.offer()},
+        };
     const QJsonObject state{
         {QStringLiteral("left"), twoDigits(window, 0)},
         {QStringLiteral("right"), twoDigits(window, 2)},
@@ -291,328 +265,318 @@ QByteArray RemoteServer::stateJson(Match &match)
         {QStringLiteral("sending"), match.sending()},
         {QStringLiteral("status"), match.status()},
         {QStringLiteral("failure"), match.statusIsFailure()},
+        {QStringLiteral("lastMatch"), lastMatch},
+        {QStringLiteral("control"), control},
     };
     return QJsonDocument(state).toJson(QJsonDocument::Compact);
 }
 
 void RemoteServer::accept(QTcpServer &server)
 {
+    if (m_problem.startsWith(QLatin1String("Connections are not taken"))) {
+        m_problem.clear();
+        emit problemChanged();
+    }
     while (QTcpSocket *socket = server.nextPendingConnection()) {
-        const QString peer = peerName(socket->peerAddress());
-        Verdict refused;
-        if (m_keptOut.count(peer) > 0) {
-            refused.status = 403;
-            refused.reason = "This device was disconnected at the scoreboard";
-        } else if (linkCount() >= kConnectionLimit) {
-            refused.status = 503;
-            refused.reason = "Too many connections";
-        }
-        if (refused.status != 0) {
-            qCInfo(remoteLog, "%s: %d %s", qUtf8Printable(peer), refused.status, refused.reason.c_str());
-            socket->setParent(this);
-            connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-            answerAndClose(*socket, refusal(refused), m_timing.lingerMs);
-            continue;
-        }
-
-        auto *connection = new Connection(this);
-        connection->socket = socket;
-        connection->peer = peer;
-        socket->setParent(connection);
-        socket->setReadBufferSize(kReadBuffer);
-        connection->idle.setSingleShot(true);
-        connect(socket, &QTcpSocket::readyRead, connection, [this, connection] { readFrom(*connection); });
-        connect(socket, &QTcpSocket::disconnected, connection, [this, connection] { drop(*connection); });
-        connect(&connection->idle, &QTimer::timeout, connection, [this, connection] { drop(*connection); });
-        connection->idle.start(m_timing.idleMs);
-        m_connections[socket] = connection;
+        const QHostAddress address = plain(socket->peerAddress());
+        const QString peer = address.toString();
+        auto *connection = new HttpConnection(socket, peer, m_timing.connection, this);
+        connect(connection, &HttpConnection::requestReceived, this, [this, connection] { handle(*connection); });
+        connect(connection, &HttpConnection::ended, this, [this, connection] { forget(connection); });
+        m_connections.push_back(connection);
         devicesChangedSoon();
-        if (socket->bytesAvailable() > 0)
-            readFrom(*connection);
+
+        // Refused connections count against the limits until they are gone,
+        // which is at once.
+        QByteArray refusal;
+        int status = 503;
+        if (m_keptOut.count(peer) > 0) {
+            status = 403;
+            refusal = "This device was disconnected at the scoreboard";
+        } else if (server.serverAddress() == QHostAddress(QHostAddress::AnyIPv4) && !OnLocalNetworkNow(address)) {
+            status = 403;
+            refusal = "Not from this computer's network";
+        } else if (!makeRoomFrom(peer, connection)) {
+            refusal = "Too many connections from this device";
+        } else if (!makeRoomFor(peer, connection)) {
+            refusal = "Too many connections";
+        }
+        if (!refusal.isEmpty()) {
+            qCInfo(remoteLog, "%s: %d %s", qUtf8Printable(peer), status, refusal.constData());
+            connection->refuse(status, refusal);
+        }
     }
 }
 
-void RemoteServer::readFrom(Connection &connection)
+void RemoteServer::acceptFailed(QTcpServer &server)
 {
-    // A connection that waits for a slowed answer, or for its send to end,
-    // reads on after it.
-    while (!connection.answeredLast && !connection.awaitingSend && !connection.dropped) {
-        QTcpSocket *socket = connection.socket;
-        // Peeked, not read: a request that becomes a WebSocket is read
-        // again by the WebSocket server.
-        const QByteArray waiting = socket->peek(socket->bytesAvailable());
-        if (waiting.size() <= connection.fed)
-            return;
-        connection.fed += qsizetype(connection.reader.read(
-            std::string_view(waiting.constData() + connection.fed, std::size_t(waiting.size() - connection.fed))));
+    // Qt stops taking connections after the system refused one (most often:
+    // no file descriptors left); they are taken again after a pause.
+    qCWarning(remoteLog, "cannot take a connection: %s", qUtf8Printable(server.errorString()));
+    m_problem = QStringLiteral("Connections are not taken for a moment: %1. Close other programs or "
+                               "devices if this stays.")
+                    .arg(server.errorString());
+    emit problemChanged();
+    QPointer<QTcpServer> paused(&server);
+    QTimer::singleShot(m_timing.acceptPauseMs, this, [paused] {
+        if (paused)
+            paused->resumeAccepting();
+    });
+}
 
-        using State = HttpRequestReader::State;
-        if (connection.reader.state() == State::Reading)
-            return;
-        if (connection.reader.state() == State::Refused) {
-            Verdict verdict;
-            verdict.status = connection.reader.refusalStatus();
-            verdict.reason = connection.reader.refusalReason();
-            qCInfo(remoteLog, "%s: %d %s", qUtf8Printable(connection.peer), verdict.status, verdict.reason.c_str());
-            answer(connection, verdict);
-            return;
-        }
+bool RemoteServer::makeRoomFrom(const QString &peer, HttpConnection *newcomer)
+{
+    // This computer's browsers and OBS open many connections side by side,
+    // and no other device can come from its own address.
+    if (peer == QLatin1String("127.0.0.1") || peer == QLatin1String("::1"))
+        return true;
+    if (connectionsFrom(peer) <= kConnectionsPerAddress)
+        return true;
+    // A browser keeps connections open between requests: the oldest of
+    // those makes room for its next one.
+    const auto oldest = std::find_if(m_connections.begin(), m_connections.end(), [&](const HttpConnection *c) {
+        return c != newcomer && c->peer() == peer && c->waitingForRequest();
+    });
+    if (oldest == m_connections.end())
+        return false;
+    (*oldest)->abort();
+    return true;
+}
 
-        const HttpRequest &request = connection.reader.request();
-        const Verdict verdict = JudgeRequest(request, access());
-        qCInfo(remoteLog, "%s %s %s: %d%s%s", qUtf8Printable(connection.peer), request.method.c_str(),
-               request.path.c_str(), verdict.status, verdict.reason.empty() ? "" : " ", verdict.reason.c_str());
-        if (verdict.kind == Verdict::Kind::WebSocket) {
-            m_wrongCodes.erase(connection.peer);
-            upgrade(connection, verdict.control);
-            return;
-        }
-        socket->skip(connection.fed);
-        connection.fed = 0;
-        connection.idle.start(m_timing.idleMs);
-        connection.answeredLast = !request.keepAlive;
-        connection.reader.startNext();
+bool RemoteServer::makeRoomFor(const QString &peer, HttpConnection *newcomer)
+{
+    // Devices that have shown a code also have the last places.
+    const int limit = m_codedAddresses.count(peer) > 0 ? kConnectionLimit : kConnectionLimit - kKeptForCodedDevices;
+    if (linkCount() <= limit)
+        return true;
+    // The oldest connection that never sent a whole request makes room:
+    // someone who holds connections open and idle cannot keep others out.
+    const auto oldest = std::find_if(m_connections.begin(), m_connections.end(), [&](const HttpConnection *c) {
+        return c != newcomer && !c->sentWholeRequest() && !c->over();
+    });
+    if (oldest == m_connections.end())
+        return false;
+    qCInfo(remoteLog, "%s: closed for a newcomer, no request in %lld ms", qUtf8Printable((*oldest)->peer()),
+           (*oldest)->age());
+    (*oldest)->abort();
+    return true;
+}
+
+void RemoteServer::handle(HttpConnection &connection)
+{
+    const HttpRequest &request = connection.request();
+    const Verdict verdict = JudgeRequest(request, accessFor(connection));
+    qCInfo(remoteLog, "%s %s %s: %d%s%s", qUtf8Printable(connection.peer()), request.method.c_str(),
+           request.path.c_str(), verdict.status, verdict.reason.empty() ? "" : " ", verdict.reason.c_str());
+    if (verdict.kind == Verdict::Kind::Refuse) {
+        const bool reading = request.path == "/api/v1/state" || request.path == "/ws";
+        if (verdict.status == 403 && reading && (verdict.wrongCode || request.queryValue("code").value_or("").empty()))
+            noteRefusedView(connection.peer(), request);
         if (verdict.wrongCode) {
-            answerSlowly(connection, verdict);
+            answerSlowly(connection, verdict, !reading);
             return;
         }
-        if (verdict.kind != Verdict::Kind::Refuse && verdict.kind != Verdict::Kind::Page) {
-            m_wrongCodes.erase(connection.peer);
-            if (connection.control != verdict.control) {
-                connection.control = connection.control || verdict.control;
-                devicesChangedSoon();
-            }
-        }
-        QPointer<Connection> alive(&connection);
-        answer(connection, verdict);
-        if (!alive)
-            return;
-    }
-}
-
-void RemoteServer::answer(Connection &connection, const Verdict &verdict)
-{
-    const bool keepAlive = !connection.answeredLast;
-    QByteArray reply;
-    switch (verdict.kind) {
-    case Verdict::Kind::Refuse:
+        QByteArray more;
+        if (!verdict.allow.empty())
+            more += "Allow: " + QByteArray::fromStdString(verdict.allow) + "\r\n";
+        if (verdict.status == 426)
+            more += "Upgrade: websocket\r\nSec-WebSocket-Version: 13\r\n";
         // A refused client is not trusted with a second request.
-        connection.answeredLast = true;
-        reply = refusal(verdict);
-        break;
+        connection.refuse(verdict.status, QByteArray::fromStdString(verdict.reason), more);
+        return;
+    }
+    if (verdict.kind != Verdict::Kind::Page) {
+        // A right code: this device is known, and its guesses at that code
+        // (and only that one) start again from the first.
+        m_guesses.erase({connection.peer(), verdict.control});
+        m_refusedViews.erase(connection.peer());
+        rememberBounded(m_codedAddresses, connection.peer());
+        if (!connection.coded() || connection.control() != verdict.control) {
+            connection.setCoded();
+            if (verdict.control)
+                connection.setControl();
+            devicesChangedSoon();
+        }
+    }
+
+    switch (verdict.kind) {
+    case Verdict::Kind::Refuse: break;
     case Verdict::Kind::Page: {
         // "remote" is remote/pages/remote.html, "live.js" remote/pages/live.js.
         const QString name = QString::fromStdString(verdict.page);
         const bool script = name.endsWith(QLatin1String(".js"));
         QFile file(QStringLiteral(":/remote/pages/") + name + (script ? QString() : QStringLiteral(".html")));
-        file.open(QIODevice::ReadOnly);
-        reply = response(200, script ? "text/javascript; charset=utf-8" : "text/html; charset=utf-8", file.readAll(),
-                         keepAlive, kPageHeaders);
-        break;
+        if (!file.open(QIODevice::ReadOnly)) {
+            qCWarning(remoteLog, "the page %s is missing from the program", qUtf8Printable(name));
+            connection.refuse(500, "This page is missing from the program: reinstall it");
+            return;
+        }
+        connection.answer(200, script ? "text/javascript; charset=utf-8" : "text/html; charset=utf-8", file.readAll(),
+                          kPageHeaders);
+        return;
     }
-    case Verdict::Kind::State: reply = response(200, "application/json", stateJson(m_match), keepAlive); break;
+    case Verdict::Kind::State: connection.answer(200, kJson, stateJson(m_match, verdict.control)); return;
     case Verdict::Kind::Act: act(connection, verdict); return;
-    case Verdict::Kind::WebSocket: return;
+    case Verdict::Kind::WebSocket: upgrade(connection, verdict.control); return;
     }
-    if (connection.answeredLast)
-        answerAndClose(*connection.socket, reply, m_timing.lingerMs);
-    else
-        connection.socket->write(reply);
 }
 
-void RemoteServer::act(Connection &connection, const Verdict &verdict)
+bool RemoteServer::lowersTheBoard() const
+{
+    // After a restart the board shows the last run's scores: an Update of
+    // the window's 00 00 would wipe them out at one tap.
+    const std::optional<ScoreKeeper::DigitCells> &board = m_match.boardDigits();
+    if (m_match.sentThisRun() || !board)
+        return false;
+    const ScoreKeeper::DigitCells &window = m_match.windowDigits();
+    return twoDigits(window, 0) < twoDigits(*board, 0) || twoDigits(window, 2) < twoDigits(*board, 2);
+}
+
+void RemoteServer::act(HttpConnection &connection, const Verdict &verdict)
 {
     // A retry of a request already carried out gets the state, and nothing
     // is done again.
-    const std::string &id = verdict.requestId;
-    const bool repeated =
-        !id.empty() && std::find(m_recentRequestIds.begin(), m_recentRequestIds.end(), id) != m_recentRequestIds.end();
+    const std::pair<std::string, RemoteAction> request{verdict.requestId, verdict.action};
+    if (!verdict.requestId.empty()) {
+        if (std::find(m_recentRequests.begin(), m_recentRequests.end(), request) != m_recentRequests.end()) {
+            connection.answer(200, kJson, stateJson(m_match));
+            return;
+        }
+    }
+    if (verdict.action == RemoteAction::Update && !verdict.confirmed && lowersTheBoard()) {
+        connection.answer(409, kJson, stateJson(m_match));
+        return;
+    }
+    if (verdict.action == RemoteAction::Restore && m_match.offer().isEmpty()) {
+        connection.answer(409, kJson, stateJson(m_match));
+        return;
+    }
+    if (!verdict.requestId.empty()) {
+        m_recentRequests.push_back(request);
+        if (m_recentRequests.size() > kRememberedRequestIds)
+            m_recentRequests.pop_front();
+    }
+
+    QPointer<HttpConnection> alive(&connection);
+    const QString from = connection.peer();
     Match::Asked asked = Match::Asked::Waiting;
     bool sends = false;
-    if (!repeated) {
-        if (!id.empty()) {
-            m_recentRequestIds.push_back(id);
-            if (m_recentRequestIds.size() > kRememberedRequestIds)
-                m_recentRequestIds.pop_front();
-        }
-        QPointer<Connection> alive(&connection);
-        const QString from = connection.peer;
-        switch (verdict.action) {
-        case RemoteAction::LeftPlus: m_match.step(Side::Left, Direction::Up, from); break;
-        case RemoteAction::LeftMinus: m_match.step(Side::Left, Direction::Down, from); break;
-        case RemoteAction::RightPlus: m_match.step(Side::Right, Direction::Up, from); break;
-        case RemoteAction::RightMinus: m_match.step(Side::Right, Direction::Down, from); break;
-        case RemoteAction::Update: asked = m_match.update(from), sends = true; break;
-        case RemoteAction::Reset: asked = m_match.reset(from), sends = true; break;
-        }
-        if (!alive || connection.dropped)
-            return;
+    switch (verdict.action) {
+    case RemoteAction::LeftPlus: m_match.step(Side::Left, Direction::Up, from); break;
+    case RemoteAction::LeftMinus: m_match.step(Side::Left, Direction::Down, from); break;
+    case RemoteAction::RightPlus: m_match.step(Side::Right, Direction::Up, from); break;
+    case RemoteAction::RightMinus: m_match.step(Side::Right, Direction::Down, from); break;
+    case RemoteAction::Restore: m_match.restore(from); break;
+    case RemoteAction::Update: asked = m_match.update(from), sends = true; break;
+    case RemoteAction::Reset: asked = m_match.reset(from), sends = true; break;
     }
+    if (!alive || alive->over())
+        return;
     if (sends && asked == Match::Asked::Started) {
-        // Answered with the outcome, when the send ends (about 0.4 s);
-        // the connection's next request waits for that answer.
-        connection.awaitingSend = true;
-        connection.idle.stop();
+        // Answered with the outcome, when the send ends (about 0.4 s); the
+        // connection's next request waits for that answer.
+        connection.hold();
         const auto ended = std::make_shared<QMetaObject::Connection>();
-        *ended = connect(&m_match, &Match::sendEnded, &connection, [this, &connection, ended] {
+        *ended = connect(&m_match, &Match::sendEnded, &connection, [this, alive, ended] {
             QObject::disconnect(*ended);
-            connection.awaitingSend = false;
-            if (connection.dropped)
-                return;
-            sendActAnswer(connection, 200);
-            if (!connection.answeredLast && !connection.dropped) {
-                connection.idle.start(m_timing.idleMs);
-                readFrom(connection);
-            }
+            if (alive && !alive->over())
+                alive->answer(m_match.statusIsFailure() ? 503 : 200, kJson, stateJson(m_match));
         });
         return;
     }
     // One that waits its turn is answered at once; the WebSocket brings the
     // rest.
-    sendActAnswer(connection, sends ? 202 : 200);
+    connection.answer(sends ? 202 : 200, kJson, stateJson(m_match));
 }
 
-void RemoteServer::sendActAnswer(Connection &connection, int status)
+void RemoteServer::answerSlowly(HttpConnection &connection, const Verdict &verdict, bool forControl)
 {
-    const QByteArray reply = response(status, "application/json", stateJson(m_match), !connection.answeredLast);
-    if (connection.answeredLast)
-        answerAndClose(*connection.socket, reply, m_timing.lingerMs);
-    else
-        connection.socket->write(reply);
-}
+    // Guessing a code takes longer at each wrong guess from the same address
+    // over the last while, and guesses sent side by side are answered one
+    // after another.
+    const qint64 now = m_clock.elapsed();
+    Guesses &guesses = m_guesses[{connection.peer(), forControl}];
+    while (!guesses.at.empty() && now - guesses.at.front() > m_timing.wrongCodeWindowMs)
+        guesses.at.pop_front();
+    const int wrong = int(guesses.at.size());
+    guesses.at.push_back(now);
+    const qint64 delay = qint64(m_timing.wrongCodeDelayMs) << std::min(wrong, kWrongCodeDelayDoublings);
+    guesses.nextAnswerAt = std::max(now, guesses.nextAnswerAt) + delay;
 
-void RemoteServer::answerSlowly(Connection &connection, const Verdict &verdict)
-{
-    // Guessing the code takes longer at each wrong guess from the same
-    // address, until it gives a right one.
-    const int wrong = m_wrongCodes[connection.peer]++;
-    const int delay = m_timing.wrongCodeDelayMs << std::min(wrong, kWrongCodeDelayDoublings);
-    connection.answeredLast = true;
-    connection.idle.stop();
-    QTimer::singleShot(delay, &connection, [this, &connection, verdict] {
-        if (!connection.dropped)
-            answer(connection, verdict);
+    // Addresses whose guesses are all old are forgotten.
+    for (auto it = m_guesses.begin(); m_guesses.size() > kRememberedAddresses && it != m_guesses.end();)
+        it = it->second.nextAnswerAt < now - m_timing.wrongCodeWindowMs ? m_guesses.erase(it) : std::next(it);
+
+    connection.hold();
+    QPointer<HttpConnection> alive(&connection);
+    const QByteArray reason = QByteArray::fromStdString(verdict.reason);
+    QTimer::singleShot(int(guesses.nextAnswerAt - now), &connection, [alive, reason] {
+        if (alive && !alive->over())
+            alive->refuse(403, reason);
     });
 }
 
-void RemoteServer::upgrade(Connection &connection, bool control)
+void RemoteServer::noteRefusedView(const QString &peer, const HttpRequest &request)
 {
-    QTcpSocket *socket = connection.socket;
-    socket->write(WebSocketLink::handshakeResponse(
-        QByteArray::fromStdString(connection.reader.request().header("sec-websocket-key"))));
-    socket->skip(connection.fed);
-    // A client may send its first frames right behind the request.
-    const QByteArray pending = socket->readAll();
-    socket->disconnect(&connection);
-    socket->setReadBufferSize(0);
-    connection.socket = nullptr;
-    connection.dropped = true;
-    m_connections.erase(socket);
-    connection.deleteLater();
+    // A page left with an old code: the window names the view that needs
+    // the new address.
+    const std::optional<std::string> view = request.queryValue("view");
+    if (!view)
+        return;
+    static const std::set<std::string> kViews{"remote", "overlay", "board"};
+    if (kViews.count(*view) == 0)
+        return;
+    if (m_refusedViews.size() >= kRememberedAddresses && m_refusedViews.count(peer) == 0)
+        m_refusedViews.erase(m_refusedViews.begin());
+    const QString name = QString::fromStdString(*view);
+    if (std::exchange(m_refusedViews[peer], name) != name)
+        devicesChangedSoon();
+}
 
-    auto *link = new WebSocketLink(socket, kWebSocketMessageLimit, {}, this);
-    m_webSocketListeners[link] = Listener{connection.peer, control, false};
-    connect(link, &WebSocketLink::disconnected, this, [this, link] { dropListener(link); });
-    const auto alive = [this, link] {
-        if (const auto found = m_webSocketListeners.find(link); found != m_webSocketListeners.end())
-            found->second.awaitingPong = false;
-    };
-    connect(link, &WebSocketLink::pong, this, alive);
-    connect(link, &WebSocketLink::textMessageReceived, this, alive);
-    link->sendTextMessage(QString::fromUtf8(stateJson(m_match)));
-    if (!pending.isEmpty())
-        link->take(pending);
-    if (!m_heartbeat.isActive())
-        m_heartbeat.start();
+void RemoteServer::upgrade(HttpConnection &connection, bool control)
+{
+    QTcpSocket *socket = connection.socket();
+    const WebSocketSide::Client client{connection.peer(), control, plain(socket->localAddress()), socket->localPort()};
+    m_webSockets->take(connection.release(), client);
+}
+
+void RemoteServer::forget(HttpConnection *connection)
+{
+    m_connections.erase(std::remove(m_connections.begin(), m_connections.end(), connection), m_connections.end());
     devicesChangedSoon();
-}
-
-void RemoteServer::drop(Connection &connection)
-{
-    if (std::exchange(connection.dropped, true))
-        return;
-    connection.idle.stop();
-    m_connections.erase(connection.socket);
-    connection.socket->disconnect(&connection);
-    connection.socket->abort();
-    connection.deleteLater();
-    devicesChangedSoon();
-}
-
-void RemoteServer::dropListener(WebSocketLink *link)
-{
-    if (m_webSocketListeners.erase(link) == 0)
-        return;
-    link->disconnect(this);
-    // Whatever it was sent last (a close frame) goes out first.
-    link->flush();
-    link->abort();
-    link->deleteLater();
-    if (m_webSocketListeners.empty())
-        m_heartbeat.stop();
-    devicesChangedSoon();
-}
-
-void RemoteServer::broadcast()
-{
-    if (m_webSocketListeners.empty())
-        return;
-    const QByteArray state = stateJson(m_match);
-    if (state == m_lastState)
-        return;
-    m_lastState = state;
-    const QString message = QString::fromUtf8(state);
-    for (const auto &[link, listener] : m_webSocketListeners) {
-        link->sendTextMessage(message);
-        // "Sending" reaches every device before the first byte leaves.
-        if (m_match.sending())
-            link->flush();
-    }
-}
-
-void RemoteServer::heartbeat()
-{
-    std::vector<WebSocketLink *> silent;
-    for (auto &[link, listener] : m_webSocketListeners) {
-        if (listener.awaitingPong) {
-            silent.push_back(link);
-            continue;
-        }
-        link->ping();
-        // A page sees no ping: it counts this message to know the link is alive.
-        link->sendTextMessage(QString::fromLatin1(kHeartbeatMessage));
-        listener.awaitingPong = true;
-    }
-    for (WebSocketLink *link : silent) {
-        qCInfo(remoteLog, "%s: no answer to the heartbeat, closed", qUtf8Printable(m_webSocketListeners[link].peer));
-        dropListener(link);
-    }
 }
 
 void RemoteServer::closeWhere(const std::function<bool(const Link &)> &closing)
 {
-    const auto link = [](const QTcpSocket &socket, const QString &peer, bool control) {
-        bool ipv4 = false;
-        const quint32 v4 = socket.localAddress().toIPv4Address(&ipv4);
-        return Link{ipv4 ? QHostAddress(v4) : socket.localAddress(), socket.localPort(), peer, control};
-    };
-    std::vector<Connection *> connections;
-    for (const auto &[socket, connection] : m_connections)
-        if (closing(link(*socket, connection->peer, connection->control)))
-            connections.push_back(connection);
-    for (Connection *connection : connections)
-        drop(*connection);
-    std::vector<WebSocketLink *> listeners;
-    for (const auto &[webSocket, listener] : m_webSocketListeners)
-        if (closing(link(webSocket->socket(), listener.peer, listener.control)))
-            listeners.push_back(webSocket);
-    for (WebSocketLink *webSocket : listeners)
-        dropListener(webSocket);
+    // Collected first: closing one changes the list.
+    std::vector<QPointer<HttpConnection>> connections;
+    for (HttpConnection *connection : m_connections) {
+        const QTcpSocket &socket = *connection->socket();
+        if (closing(Link{plain(socket.localAddress()), socket.localPort(), connection->peer(), connection->control()}))
+            connections.emplace_back(connection);
+    }
+    for (const QPointer<HttpConnection> &connection : connections)
+        if (connection)
+            connection->abort();
+    m_webSockets->closeWhere(
+        [&](const WebSocketSide::Client &client) {
+            return closing(Link{client.local, client.localPort, client.peer, client.control});
+        },
+        QStringLiteral("No longer served"));
+}
+
+int RemoteServer::connectionsFrom(const QString &peer) const
+{
+    int count = int(std::count_if(m_connections.begin(), m_connections.end(),
+                                  [&](const HttpConnection *c) { return c->peer() == peer; }));
+    for (const WebSocketSide::Client &client : m_webSockets->clients())
+        count += client.peer == peer ? 1 : 0;
+    return count;
 }
 
 int RemoteServer::linkCount() const
 {
-    return int(m_connections.size() + m_webSocketListeners.size());
+    return int(m_connections.size()) + m_webSockets->count();
 }
 
 void RemoteServer::devicesChangedSoon()
@@ -625,19 +589,19 @@ void RemoteServer::devicesChangedSoon()
     });
 }
 
-RemoteAccess RemoteServer::access() const
+RemoteAccess RemoteServer::accessFor(const HttpConnection &connection) const
 {
     RemoteAccess access;
     access.controlCode = m_controlCode.toStdString();
     access.viewCode = m_viewCode.toStdString();
     for (const QString &name : m_hostNames)
         access.hostNames.push_back(name.toLower().toStdString());
-    for (const QHostAddress &address : addresses()) {
-        const QString name = address.protocol() == QAbstractSocket::IPv6Protocol
-                                 ? QStringLiteral("[%1]").arg(address.toString())
-                                 : address.toString();
-        access.hostNames.push_back(name.toLower().toStdString());
-    }
+    // The address the device connected to names this machine, also one
+    // that appeared after the server started.
+    access.hostNames.push_back(hostName(plain(connection.socket()->localAddress())).toLower().toStdString());
+    for (const QHostAddress &address : addresses())
+        if (address != QHostAddress(QHostAddress::AnyIPv4))
+            access.hostNames.push_back(hostName(address).toLower().toStdString());
     access.port = port();
     return access;
 }

@@ -29,6 +29,7 @@ constexpr Action kActions[] = {
     {"/api/v1/left/plus", RemoteAction::LeftPlus},   {"/api/v1/left/minus", RemoteAction::LeftMinus},
     {"/api/v1/right/plus", RemoteAction::RightPlus}, {"/api/v1/right/minus", RemoteAction::RightMinus},
     {"/api/v1/update", RemoteAction::Update},        {"/api/v1/reset", RemoteAction::Reset},
+    {"/api/v1/restore", RemoteAction::Restore},
 };
 constexpr std::string_view kGetOnly = "/action";
 
@@ -97,6 +98,30 @@ bool fromOurPagesOrNoPage(const HttpRequest &request, const RemoteAccess &access
     return origin.compare(0, kScheme.size(), kScheme) == 0 && namesThisMachine(origin.substr(kScheme.size()), access);
 }
 
+// Made by another site's page: a request a browser marks so must not
+// change the score, whatever code its address carries. Devices that are
+// not browsers send no Sec-Fetch-Site.
+bool fromAnotherSite(const HttpRequest &request)
+{
+    const std::string site = lowerCase(request.header("sec-fetch-site"));
+    return site == "cross-site" || site == "same-site" || request.repeatedHeaders.count("sec-fetch-site") > 0;
+}
+
+// 16 bytes in base64: 22 characters, the last carrying 2 bits, and "==".
+bool isWebSocketKey(const std::string &key)
+{
+    constexpr std::string_view kAlphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    constexpr std::size_t kDigits = 22;
+    if (key.size() != kDigits + 2 || key.compare(kDigits, 2, "==") != 0)
+        return false;
+    for (std::size_t i = 0; i < kDigits; ++i) {
+        const std::size_t value = kAlphabet.find(key[i]);
+        if (value == std::string_view::npos || (i + 1 == kDigits && value % 16 != 0))
+            return false;
+    }
+    return true;
+}
+
 enum class CodeGiven { None, Wrong, View, Control };
 
 CodeGiven codeOf(const HttpRequest &request, const RemoteAccess &access)
@@ -149,9 +174,8 @@ Verdict readingWith(const HttpRequest &request, const RemoteAccess &access, Verd
     verdict.control = given == CodeGiven::Control;
     return verdict;
 }
-} // namespace
 
-Verdict JudgeRequest(const HttpRequest &request, const RemoteAccess &access)
+Verdict judged(const HttpRequest &request, const RemoteAccess &access)
 {
     if (request.repeatedHeaders.count("host") > 0 || request.repeatedHeaders.count("origin") > 0)
         return refused(400, "Host or Origin sent twice");
@@ -166,10 +190,12 @@ Verdict JudgeRequest(const HttpRequest &request, const RemoteAccess &access)
             return refused(405, "Use GET", "GET");
         if (!request.upgrade || lowerCase(request.header("upgrade")) != "websocket")
             return refused(426, "WebSocket only");
+        if (!request.http11OrLater())
+            return refused(400, "WebSocket needs HTTP/1.1");
         // RFC 6455's version, and a key of 16 bytes in base64.
         if (request.header("sec-websocket-version") != "13")
             return refused(426, "WebSocket version 13 only");
-        if (request.header("sec-websocket-key").size() != 24)
+        if (!isWebSocketKey(request.header("sec-websocket-key")))
             return refused(400, "Sec-WebSocket-Key missing or malformed");
         if (!fromOurPagesOrNoPage(request, access))
             return refused(403, "Origin is not a page of this program");
@@ -178,19 +204,22 @@ Verdict JudgeRequest(const HttpRequest &request, const RemoteAccess &access)
     if (request.upgrade)
         return refused(400, "WebSocket only at /ws");
 
+    constexpr const char *kReadMethods = "GET, HEAD";
+    const bool reads = request.method == "GET" || request.method == "HEAD";
+
     for (const Page &page : kPages) {
         if (path != page.path)
             continue;
-        if (request.method != "GET")
-            return refused(405, "Use GET", "GET");
+        if (!reads)
+            return refused(405, "Use GET or HEAD", kReadMethods);
         Verdict verdict = made(Verdict::Kind::Page);
         verdict.page = page.name;
         return verdict;
     }
 
     if (path == "/api/v1/state") {
-        if (request.method != "GET")
-            return refused(405, "Use GET", "GET");
+        if (!reads)
+            return refused(405, "Use GET or HEAD", kReadMethods);
         return readingWith(request, access, Verdict::Kind::State);
     }
 
@@ -202,6 +231,8 @@ Verdict JudgeRequest(const HttpRequest &request, const RemoteAccess &access)
         return wrongMethod;
     if (!fromOurPagesOrNoPage(request, access))
         return refused(403, "Origin is not a page of this program");
+    if (fromAnotherSite(request))
+        return refused(403, "A change from another site's page");
     const CodeGiven given = codeOf(request, access);
     if (given != CodeGiven::Control)
         return refusedForCode(given);
@@ -212,5 +243,14 @@ Verdict JudgeRequest(const HttpRequest &request, const RemoteAccess &access)
     verdict.action = action->action;
     verdict.requestId = id;
     verdict.control = true;
+    verdict.confirmed = request.queryValue("confirm").value_or(std::string()) == "1";
+    return verdict;
+}
+} // namespace
+
+Verdict JudgeRequest(const HttpRequest &request, const RemoteAccess &access)
+{
+    Verdict verdict = judged(request, access);
+    verdict.headOnly = request.method == "HEAD";
     return verdict;
 }

@@ -15,15 +15,18 @@
 //   rebinding) is refused;
 // - the pages themselves are served to anyone who may connect: they hold no
 //   score and no code, and take the code from their own address;
+// - HEAD is answered wherever GET reads, never where GET acts;
 // - reading the state and the WebSocket need a code, the view code or the
 //   control code;
 // - every change needs the control code, also from this computer (a web page
 //   in the operator's own browser is local too), and a request from a page
-//   (one that carries an Origin) must come from the program's own pages;
+//   (one that carries an Origin) must come from the program's own pages; a
+//   browser marks a request another site's page made (an <img> pointing
+//   at ".../action") with Sec-Fetch-Site, and such a change is refused;
 // - a change is a POST; for devices that can only send GET (a stream deck's
 //   "Website" action) the same action is at ".../action".
 
-enum class RemoteAction { LeftPlus, LeftMinus, RightPlus, RightMinus, Update, Reset };
+enum class RemoteAction { LeftPlus, LeftMinus, RightPlus, RightMinus, Update, Reset, Restore };
 
 struct RemoteAccess
 {
@@ -52,8 +55,10 @@ struct Verdict
     std::string allow;      // the methods a 405 names
     std::string page;       // "remote", "overlay", "board", "live.js", ...
     RemoteAction action = RemoteAction::Update;
-    std::string requestId; // may be empty: a retry with the same id is carried out once
-    bool control = false;  // State and WebSocket: the control code was given
+    std::string requestId;  // may be empty: a retry with the same id is carried out once
+    bool control = false;   // State and WebSocket: the control code was given
+    bool confirmed = false; // Act: "confirm=1", the change was asked for knowingly
+    bool headOnly = false;  // a HEAD: answered as a GET would be, without the body, refusals too
 };
 
 constexpr std::size_t kRequestIdLimit = 64;

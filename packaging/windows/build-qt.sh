@@ -19,6 +19,9 @@ version=$(dpkg-query -W -f='${Version}' qt6-base-dev) # the host tools must matc
 websockets_version=$(apt-cache showsrc qt6-websockets | sed -n 's/^Version: //p' | sort -V | tail -n 1)
 http_parser_version=$(apt-cache showsrc http-parser | sed -n 's/^Version: //p' | sort -V | tail -n 1)
 qrcodegen_version=$(apt-cache showsrc qr-code-generator | sed -n 's/^Version: //p' | sort -V | tail -n 1)
+vendor=${SCOREBOARD_VENDOR:-$here/../../../shared/vendor}
+websockets_tarball=qtwebsockets-everywhere-src-${version%%+*}.tar.xz
+websockets_sha256=44118ad922318068cec5f08bb3277ad1f680755c54bb287ee29fd7574a64a8d7
 # Core, Gui, Widgets, Network and Test, and nothing the program does not use;
 # plain HTTP only (no TLS backend). Debian's source leaves out 3rdparty/wintab,
 # hence no tablet events.
@@ -32,7 +35,7 @@ flags=(
     -qt-zlib -qt-libpng -qt-pcre -no-feature-zstd -no-libjpeg
 )
 key=$( (
-    echo "$version $websockets_version $http_parser_version $qrcodegen_version"
+    echo "$version $websockets_version $websockets_sha256 $http_parser_version $qrcodegen_version"
     printf '%s\n' "${flags[@]}"
     x86_64-w64-mingw32-g++-posix --version | head -n 1
 ) | sha256sum | cut -c1-12)
@@ -89,26 +92,31 @@ echo "$version" >"$prefix/licenses/debian-version"
 touch "$prefix/.qtbase-complete"
 fi
 
-# Qt WebSockets on the Qt just installed, where its source is to be had:
-# Debian's archive lists qt6-websockets' source but, on some mirrors, serves
-# none of its files. Without it the prefix has no Qt6WebSockets, and says so
-# in .no-websockets.
+# Qt WebSockets on the Qt just installed. Debian's archive lists
+# qt6-websockets' source but, on some mirrors, serves none of its files: then
+# upstream's tarball of the same version is taken from $SCOREBOARD_VENDOR
+# (default: the shared/vendor folder beside the checkout), checked by hash.
 rm -rf "$work/websockets"
 mkdir -p "$work/websockets" && cd "$work/websockets"
 if apt-get source -qq "qt6-websockets=$websockets_version" >/dev/null 2>&1; then
-    echo "build-qt: building Qt WebSockets" >&2
     websockets_dir=$(find "$work/websockets" -maxdepth 1 -mindepth 1 -type d -name 'qt6-websockets-*')
-    { cmake -S "$websockets_dir" -B build -G Ninja \
-        -DCMAKE_TOOLCHAIN_FILE="$prefix/lib/cmake/Qt6/qt.toolchain.cmake" \
-        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-        -DCMAKE_INSTALL_PREFIX="$prefix" -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF &&
-        ninja -C build && ninja -C build install; } >websockets.log 2>&1 ||
-        { tail -n 40 websockets.log >&2; exit 1; }
-    rm -f "$prefix/.no-websockets"
+elif [ -f "$vendor/$websockets_tarball" ]; then
+    echo "$websockets_sha256  $vendor/$websockets_tarball" | sha256sum --check --quiet >&2 ||
+        { echo "build-qt: $vendor/$websockets_tarball is not the expected file" >&2; exit 1; }
+    tar -xf "$vendor/$websockets_tarball"
+    websockets_dir=$work/websockets/${websockets_tarball%.tar.xz}
 else
-    echo "build-qt: no Qt WebSockets: 'apt-get source qt6-websockets' fetched nothing" >&2
-    touch "$prefix/.no-websockets"
+    echo "build-qt: no Qt WebSockets source: 'apt-get source qt6-websockets' fetched nothing" \
+        "and $vendor/$websockets_tarball is missing (set SCOREBOARD_VENDOR)" >&2
+    exit 1
 fi
+echo "build-qt: building Qt WebSockets from $websockets_dir" >&2
+{ cmake -S "$websockets_dir" -B build -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$prefix/lib/cmake/Qt6/qt.toolchain.cmake" \
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+    -DCMAKE_INSTALL_PREFIX="$prefix" -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF &&
+    ninja -C build && ninja -C build install; } >websockets.log 2>&1 ||
+    { tail -n 40 websockets.log >&2; exit 1; }
 
 # http-parser (one C file) and qrcodegen's C++ library (one file) as static
 # libraries with their headers, from the upstream sources Debian's -dev

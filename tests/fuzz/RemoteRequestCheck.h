@@ -4,7 +4,8 @@
 // server, checked from outside the code under test: the request reader's
 // limits, and that no verdict lets a request change the score, read it or
 // open a WebSocket unless the request itself shows the right code, this
-// machine's name in Host and no foreign Origin. The reading of the request
+// machine's name in Host and no foreign Origin; that a HEAD never acts, nor
+// a request a browser marked as another site's. The reading of the request
 // here is a second, deliberately plain one (its own percent-decoding and
 // Host parsing), so that one mistake is unlikely to hide in both.
 
@@ -89,24 +90,46 @@ inline std::string Problem(const HttpRequest &request, const Verdict &verdict)
         head += name.size() + value.size();
     if (head > HttpRequestReader::kHeadLimit)
         return "a head over the limit was read";
+    if (request.method != "GET" && request.method != "HEAD" && request.method != "POST")
+        return "a request by " + request.method + " was judged";
+    for (const auto &[name, value] : request.headers)
+        if (name.find_first_of(" \t") != std::string::npos)
+            return "a header named with a blank: " + name;
+    if (verdict.headOnly != (request.method == "HEAD"))
+        return "headOnly on a " + request.method;
 
     if (verdict.kind == Verdict::Kind::Refuse) {
-        static const int kRefusals[] = {400, 403, 404, 405, 413, 426, 431};
+        static const int kRefusals[] = {400, 403, 404, 405, 413, 414, 417, 426, 431, 501};
         if (std::find(std::begin(kRefusals), std::end(kRefusals), verdict.status) == std::end(kRefusals))
             return "refused with status " + std::to_string(verdict.status);
         if (verdict.reason.empty() || verdict.reason.find(access.controlCode) != std::string::npos ||
             verdict.reason.find(access.viewCode) != std::string::npos)
             return "a refusal's reason is empty or holds a code: " + verdict.reason;
+        if (verdict.status == 405 && (verdict.allow.empty() || verdict.allow.find(request.method) != std::string::npos))
+            return "a 405 to " + request.method + " allowing \"" + verdict.allow + "\"";
+        // Where GET reads (the pages, the state), HEAD does too.
+        const bool reading =
+            request.path == "/api/v1/state" || (request.path != "/ws" && request.path.compare(0, 5, "/api/") != 0);
+        if (verdict.status == 405 && reading && verdict.allow != "GET, HEAD")
+            return "a 405 at " + request.path + " allowing \"" + verdict.allow + "\"";
         return {};
     }
     if (!OurAuthority(request.header("host")) || request.repeatedHeaders.count("host") > 0)
         return "let in with Host " + request.header("host");
+    const bool reads = request.method == "GET" || request.method == "HEAD";
+    if ((verdict.kind == Verdict::Kind::Page || verdict.kind == Verdict::Kind::State) && !reads)
+        return "read by " + request.method;
     if (verdict.kind == Verdict::Kind::Page)
-        return request.method == "GET" ? std::string() : "a page served to " + request.method;
+        return {};
     const bool control = Gives(request, access.controlCode);
     if (verdict.kind == Verdict::Kind::Act) {
         if (!control)
             return "an action without the control code";
+        if (request.method == "HEAD")
+            return "a HEAD acts";
+        const std::string site = Lower(request.header("sec-fetch-site"));
+        if (site == "cross-site" || site == "same-site")
+            return "a change marked " + site;
         const bool getOnly =
             request.path.size() > 7 && request.path.compare(request.path.size() - 7, 7, "/action") == 0;
         if (request.method != (getOnly ? "GET" : "POST"))
@@ -114,6 +137,11 @@ inline std::string Problem(const HttpRequest &request, const Verdict &verdict)
     } else if (!control && !Gives(request, access.viewCode)) {
         return "read without a code";
     }
+    const std::string key = request.header("sec-websocket-key");
+    if (verdict.kind == Verdict::Kind::WebSocket &&
+        (request.versionMajor * 10 + request.versionMinor < 11 || key.size() != 24 || key.compare(22, 2, "==") != 0))
+        return "a WebSocket over HTTP/" + std::to_string(request.versionMajor) + "." +
+               std::to_string(request.versionMinor) + " with key " + key;
     // A scheme is the same in any case ("HTTP://" is "http://").
     if (verdict.kind != Verdict::Kind::State && request.headers.count("origin") > 0 &&
         (Lower(request.header("origin")).compare(0, 7, "http://") != 0 ||
@@ -143,7 +171,7 @@ inline std::string Check(std::string_view bytes)
                 break;
             if (reader.state() == HttpRequestReader::State::Refused) {
                 const int status = reader.refusalStatus();
-                if (status != 400 && status != 413 && status != 431)
+                if (status != 400 && status != 413 && status != 414 && status != 417 && status != 431 && status != 501)
                     return "the reader refused with " + std::to_string(status);
                 return {};
             }
