@@ -17,6 +17,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 namespace {
@@ -42,6 +43,34 @@ QPushButton *copyButton(QWidget *parent, QLineEdit *field, const QString &what)
     QObject::connect(button, &QPushButton::clicked, field,
                      [field] { QGuiApplication::clipboard()->setText(field->text()); });
     return button;
+}
+
+// The page a device was refused, as the operator knows it.
+QString pageName(const QString &view)
+{
+    if (view == QLatin1String("board"))
+        return QStringLiteral("hall screen");
+    if (view == QLatin1String("remote"))
+        return QStringLiteral("remote control");
+    return view;
+}
+
+QString deviceText(const RemoteServer::Device &device)
+{
+    const QString who =
+        device.address == QLatin1String("127.0.0.1") ? QStringLiteral("127.0.0.1 (this computer)") : device.address;
+    if (device.keptOut)
+        return QStringLiteral("%1 - disconnected, kept out").arg(who);
+    // Said before its other links: the page that shows nothing is the news.
+    if (!device.refusedView.isEmpty())
+        return QStringLiteral("%1 - %2 refused: its code is old - give it the new address")
+            .arg(who, pageName(device.refusedView));
+    const QString code = !device.coded     ? QStringLiteral("no code")
+                         : device.controls ? QStringLiteral("control code")
+                                           : QStringLiteral("view only");
+    return QStringLiteral("%1 - %2, %3 %4")
+        .arg(who, code, QString::number(device.links),
+             device.links == 1 ? QStringLiteral("connection") : QStringLiteral("connections"));
 }
 } // namespace
 
@@ -83,10 +112,15 @@ void RemoteWindow::createControls()
     reach->addStretch();
     auto *reachLabel = new QLabel(QStringLiteral("Who may connect:"), this);
     form->addRow(reachLabel, reach);
-    connect(m_thisComputer, &QRadioButton::clicked, &m_control,
-            [this] { m_control.setReach(RemoteSettings::Reach::ThisComputer); });
-    connect(m_localNetwork, &QRadioButton::clicked, &m_control,
-            [this] { m_control.setReach(RemoteSettings::Reach::LocalNetwork); });
+    // Another reach offers other addresses: the first of them is taken.
+    connect(m_thisComputer, &QRadioButton::clicked, &m_control, [this] {
+        m_chosenHost.clear();
+        m_control.setReach(RemoteSettings::Reach::ThisComputer);
+    });
+    connect(m_localNetwork, &QRadioButton::clicked, &m_control, [this] {
+        m_chosenHost.clear();
+        m_control.setReach(RemoteSettings::Reach::LocalNetwork);
+    });
 
     m_port = new QLineEdit(this);
     m_port->setObjectName(QStringLiteral("Port"));
@@ -101,6 +135,7 @@ void RemoteWindow::createControls()
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("Status"));
     m_status->setWordWrap(true);
+    m_status->setTextFormat(Qt::PlainText);
     m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(m_status);
 
@@ -110,6 +145,10 @@ void RemoteWindow::createControls()
     auto *hostRow = new QHBoxLayout;
     m_host = new QComboBox(m_addresses);
     m_host->setObjectName(QStringLiteral("Host"));
+    // Its width follows the addresses offered now, and holds any IPv4
+    // address whole: "192.168.100.200".
+    m_host->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    m_host->setMinimumContentsLength(int(qstrlen("192.168.100.200")));
     auto *hostLabel = new QLabel(QStringLiteral("&Address of this computer:"), m_addresses);
     hostLabel->setBuddy(m_host);
     hostRow->addWidget(hostLabel);
@@ -117,6 +156,7 @@ void RemoteWindow::createControls()
     hostRow->addStretch();
     addresses->addLayout(hostRow);
     connect(m_host, &QComboBox::currentTextChanged, this, &RemoteWindow::showAddresses);
+    connect(m_host, &QComboBox::activated, this, [this] { m_chosenHost = m_host->currentText(); });
 
     auto *codes = new QHBoxLayout;
     auto *controlBox = new QGroupBox(QStringLiteral("Control: changes the score"), m_addresses);
@@ -186,20 +226,26 @@ void RemoteWindow::showChoices()
     if (!m_port->hasFocus() || m_portProblem.isEmpty())
         m_port->setText(QString::number(settings.port()));
 
-    QString status;
-    bool trouble = !m_portProblem.isEmpty() || !m_control.problem().isEmpty();
+    QStringList said;
+    if (!m_portProblem.isEmpty())
+        said << m_portProblem;
+    if (!m_control.problem().isEmpty())
+        said << m_control.problem();
     const QString where =
         network ? QStringLiteral("this computer and the local network") : QStringLiteral("this computer only");
     if (!settings.on())
-        status = QStringLiteral("Off: nothing is served.");
+        said << QStringLiteral("Off: nothing is served.");
     else if (m_control.serving())
-        status = QStringLiteral("Serving at port %1 to %2.").arg(settings.port()).arg(where);
+        said << QStringLiteral("Serving at port %1 to %2.").arg(QString::number(settings.port()), where);
     else
-        status = QStringLiteral("Not serving.");
-    if (!m_control.problem().isEmpty())
-        status = m_control.problem() + QLatin1Char(' ') + status;
-    if (!m_portProblem.isEmpty())
-        status = m_portProblem + QLatin1Char(' ') + status;
+        said << QStringLiteral("Not serving.");
+    QString status = said.join(QLatin1Char(' '));
+    // On a line of its own: the addresses handed out now stop working at
+    // the next start.
+    const QString settingsProblem = m_control.settingsProblem();
+    if (!settingsProblem.isEmpty())
+        status += QLatin1Char('\n') + settingsProblem;
+    const bool trouble = !m_portProblem.isEmpty() || !m_control.problem().isEmpty() || !settingsProblem.isEmpty();
     m_status->setText(status);
     m_status->setAccessibleName(status);
     QPalette palette;
@@ -207,12 +253,25 @@ void RemoteWindow::showChoices()
         palette.setColor(QPalette::WindowText, QColor(0xc0, 0x00, 0x00));
     m_status->setPalette(palette);
 
-    const QString host = m_host->currentText();
-    const QSignalBlocker quietHost(m_host);
+    showHosts();
+    showAddresses();
+}
+
+void RemoteWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    showHosts();
+    showAddresses();
+}
+
+void RemoteWindow::showHosts()
+{
+    const QSignalBlocker quiet(m_host);
     m_host->clear();
     m_host->addItems(m_control.hostsToOpen());
-    m_host->setCurrentIndex(std::max(0, m_host->findText(host)));
-    showAddresses();
+    // Unless the operator chose another, the first: a network's address
+    // where there is one, whose QR code a phone can open.
+    m_host->setCurrentIndex(std::max(0, m_host->findText(m_chosenHost)));
 }
 
 void RemoteWindow::showAddresses()
@@ -250,17 +309,8 @@ void RemoteWindow::showDevices()
     }
     int row = 0;
     for (const RemoteServer::Device &device : devices) {
-        QString what;
-        const QString who =
-            device.address == QLatin1String("127.0.0.1") ? QStringLiteral("127.0.0.1 (this computer)") : device.address;
-        if (device.keptOut)
-            what = QStringLiteral("%1 - disconnected, kept out").arg(who);
-        else
-            what = QStringLiteral("%1 - %2, %3 connection%4")
-                       .arg(who, device.controls ? QStringLiteral("control code") : QStringLiteral("view only"))
-                       .arg(device.links)
-                       .arg(device.links == 1 ? "" : "s");
-        auto *label = new QLabel(what, this);
+        auto *label = new QLabel(deviceText(device), this);
+        label->setTextFormat(Qt::PlainText);
         auto *button = new QPushButton(device.keptOut ? QStringLiteral("Let in") : QStringLiteral("Disconnect"), this);
         button->setAccessibleName(QStringLiteral("%1 %2").arg(button->text(), device.address));
         const QString address = device.address;
@@ -282,8 +332,7 @@ void RemoteWindow::applyPort()
     if (!number || port < RemoteSettings::kLowestPort || port > 65535) {
         // Said, and nothing changed: what is served stays served.
         m_portProblem = QStringLiteral("Port \"%1\": pick a number from %2 to 65535.")
-                            .arg(m_port->text().trimmed().left(12))
-                            .arg(RemoteSettings::kLowestPort);
+                            .arg(m_port->text().trimmed().left(12), QString::number(RemoteSettings::kLowestPort));
         showChoices();
         return;
     }

@@ -15,7 +15,9 @@ class RemoteControl;
 // who may connect, the port, the addresses to open (each also as a QR code
 // for a phone's camera), a new code for each, and the devices connected now,
 // each with "Disconnect". Every control is reached with Tab and named for a
-// screen reader; what went wrong is said in its status line, in words.
+// screen reader; what went wrong is said in its status line, in words. The
+// machine's addresses are read again each time it is shown: a network joined
+// meanwhile is offered.
 class RemoteWindow : public QWidget
 {
     Q_OBJECT
@@ -23,9 +25,13 @@ class RemoteWindow : public QWidget
 public:
     RemoteWindow(RemoteControl &control, QWidget *beside);
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void createControls();
     void showChoices();
+    void showHosts();
     void showAddresses();
     void showDevices();
     void applyPort();
@@ -38,6 +44,7 @@ private:
     QLabel *m_status = nullptr;
     QString m_portProblem;
     QComboBox *m_host = nullptr;
+    QString m_chosenHost; // by the operator, kept while it is offered
     QWidget *m_addresses = nullptr;
     QLabel *m_controlQr = nullptr;
     QLabel *m_viewQr = nullptr;

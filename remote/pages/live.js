@@ -8,6 +8,8 @@
 
 const Live = (() => {
     const code = new URLSearchParams(location.search).get("code") || "";
+    // Which page asks: the scoreboard's window names the page it refused.
+    const view = document.body.dataset.page;
     const retryMs = 500;
     const refusedRetryMs = 5000;
     const silentMs = 9000;
@@ -20,11 +22,10 @@ const Live = (() => {
         let watchdog = 0;
         let wasLive = false;
 
-        if (!code) {
-            handlers.link("no code");
-            return;
-        }
-        handlers.link("connecting");
+        // Without a code it still asks, slowly, naming its page: the
+        // scoreboard's window can then list it as refused.
+        const refusal = code ? "refused" : "no code";
+        handlers.link(code ? "connecting" : "no code");
         probe();
 
         // Asks for the state over plain HTTP first: it shows the score at
@@ -32,13 +33,13 @@ const Live = (() => {
         async function probe() {
             let answer;
             try {
-                answer = await fetch("/api/v1/state?code=" + encodeURIComponent(code), {cache: "no-store"});
+                answer = await fetch("/api/v1/state?" + query(), {cache: "no-store"});
             } catch (error) {
                 setTimeout(probe, retryMs);
                 return;
             }
-            if (answer.status === 403) {
-                handlers.link("refused");
+            if (answer.status === 403 || !code) {
+                handlers.link(refusal);
                 setTimeout(probe, refusedRetryMs);
                 return;
             }
@@ -49,7 +50,7 @@ const Live = (() => {
 
         function open() {
             const scheme = location.protocol === "https:" ? "wss://" : "ws://";
-            const opened = new WebSocket(scheme + location.host + "/ws?code=" + encodeURIComponent(code));
+            const opened = new WebSocket(scheme + location.host + "/ws?" + query());
             socket = opened;
             opened.onmessage = (event) => {
                 if (socket !== opened)
@@ -90,14 +91,22 @@ const Live = (() => {
         }
     }
 
+    function query() {
+        return "code=" + encodeURIComponent(code) + "&view=" + encodeURIComponent(view);
+    }
+
     // Sends an action; a retry after a lost answer carries the same request
     // id, so the program carries it out once. Resolves to the state after it,
-    // or throws an Error whose message says why not.
-    async function act(action) {
+    // or throws an Error whose message says why not; where the program
+    // answered with its state (409: Update would lower the board's scores,
+    // and asks to be confirmed; 503: it failed at once) the Error carries
+    // that as .state, and the answer's .status.
+    async function act(action, confirmed = false) {
         const bytes = new Uint8Array(12);
         crypto.getRandomValues(bytes);
         const id = Array.from(bytes, (b) => b.toString(16).padStart(2, "0")).join("");
-        const address = "/api/v1/" + action + "?code=" + encodeURIComponent(code) + "&id=" + id;
+        const address = "/api/v1/" + action + "?code=" + encodeURIComponent(code) + "&id=" + id +
+                        (confirmed ? "&confirm=1" : "");
         for (let attempt = 0; ; ++attempt) {
             let answer;
             try {
@@ -108,9 +117,17 @@ const Live = (() => {
                 await new Promise((resolve) => setTimeout(resolve, retryMs));
                 continue;
             }
-            if (!answer.ok)
-                throw new Error((await answer.text()).trim() || answer.statusText);
-            return answer.json();
+            if (answer.ok)
+                return answer.json();
+            const failed = new Error(answer.statusText);
+            failed.status = answer.status;
+            if ((answer.headers.get("Content-Type") || "").startsWith("application/json")) {
+                failed.state = await answer.json();
+                failed.message = failed.state.status;
+            } else {
+                failed.message = (await answer.text()).trim() || answer.statusText;
+            }
+            throw failed;
         }
     }
 

@@ -1,9 +1,13 @@
 // The view-only pages: the overlay for OBS and the hall screen. They show
-// what the board shows (?show=window: the window's scores, ahead of the
-// board). From the address, all optional:
+// what the board shows (?show=window: the window's scores, which may differ
+// from the board's). From the address, all optional:
 //   left=Lions&right=Tigers       team names
 //   leftColor=%23b00020&rightColor=navy   each team's colour (any CSS colour)
 //   size=64                        the scores' height in pixels (overlay)
+//
+// A code that is wrong or no longer valid shows nothing at all: these pages
+// are on air, where a notice would be broadcast. The scoreboard's Remote
+// control window says which page it refused.
 "use strict";
 
 (() => {
@@ -11,12 +15,16 @@
     const asked = new URLSearchParams(location.search);
     const twoDigits = document.body.dataset.page === "board";
     const showWindow = asked.get("show") === "window";
+    // How far a long name shrinks before it is cut short.
+    const smallestName = 0.6;
 
+    const names = [];
     for (const side of ["left", "right"]) {
         const name = asked.get(side);
         if (name) {
             $(side + "-name").textContent = name;
             $(side + "-name").hidden = false;
+            names.push($(side + "-name"));
         }
         const colour = asked.get(side + "Color");
         if (colour && CSS.supports("color", colour))
@@ -25,6 +33,26 @@
     const size = Number(asked.get("size"));
     if (size >= 8 && size <= 1000)
         document.documentElement.style.setProperty("--size", size + "px");
+
+    // Both names at one size, the smaller that fits; the style sheet cuts
+    // short with "..." what does not fit even then.
+    function fitNames() {
+        let scale = 1;
+        for (const name of names)
+            name.style.fontSize = "";
+        for (const name of names) {
+            if (name.scrollWidth > name.clientWidth)
+                scale = Math.min(scale, name.clientWidth / name.scrollWidth);
+        }
+        if (scale === 1)
+            return;
+        scale = Math.max(smallestName, scale);
+        for (const name of names)
+            name.style.fontSize = parseFloat(getComputedStyle(name).fontSize) * scale + "px";
+    }
+    fitNames();
+    document.fonts.ready.then(fitNames);
+    addEventListener("resize", fitNames);
 
     function scoreText(score) {
         if (score === null)
@@ -38,15 +66,10 @@
         document.body.classList.add("shown");
     }
 
-    const words = {
-        "refused": "Scoreboard: this address's code is not valid - copy the view address again",
-        "no code": "Scoreboard: this address lacks its code - copy the view address from the scoreboard",
-    };
     function showLink(how) {
         // The last score stays, dimmed, while the program is away.
         document.body.classList.toggle("offline", how !== "live");
-        $("notice").textContent = words[how] || "";
-        $("notice").hidden = !words[how];
+        document.body.classList.toggle("refused", how === "refused" || how === "no code");
     }
 
     Live.connect({state: show, link: showLink});

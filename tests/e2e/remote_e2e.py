@@ -2,9 +2,12 @@
 """The remote control in a real browser: Debian's Chromium, headless, against
 the real program under a private X server with stand-in serial ports. The
 phone's page changes the window's score and sends the update's exact bytes;
-the overlay follows a click in the window, survives a restart, and, opened
-while the program is away, shows the score once it starts; and the server
-refuses what it must. While an update is on the wire nobody waits for it: the
+after a restart it offers the last match, and asks once more before an
+Update lowers the board's scores; opened with the view code it says so and
+offers no button. The overlay follows a click in the window, survives a
+restart, and, opened while the program is away, shows the score once it
+starts; with a wrong code it shows nothing; long team names stay inside it.
+The server refuses what it must. While an update is on the wire nobody waits for it: the
 API, the WebSocket and the window answer at once, and what is asked meanwhile
 goes as one send after it.
 
@@ -39,13 +42,15 @@ from window_e2e import COMBO_TEXT, LEFT_PLUS, RIGHT_PLUS, UPDATE, check_update, 
 CONTROL, VIEW = "ctrkcxde23", "vyewcxde45"  # as the program makes them
 
 
-def write_settings(config, **remote):
+def write_settings(config, last_match=None, **remote):
     """The program's settings in `config`: the remote control as `remote`
-    says (on, port, reach), with the codes above."""
+    says (on, port, reach), with the codes above; the last match as
+    `last_match` says (board, window, sentAt), as the program keeps it."""
     os.makedirs(os.path.join(config, "scoreboard"), exist_ok=True)
+    sections = {"Remote": dict(remote, controlCode=CONTROL, viewCode=VIEW), "LastMatch": last_match or {}}
     with open(os.path.join(config, "scoreboard", "scoreboard.conf"), "w") as settings:
-        settings.write("[Remote]\n" + "".join(f"{key}={value}\n" for key, value in
-                                              dict(remote, controlCode=CONTROL, viewCode=VIEW).items()))
+        settings.write("".join(f"[{name}]\n" + "".join(f"{key}={value}\n" for key, value in keys.items())
+                               for name, keys in sections.items() if keys))
 
 
 def free_port():
@@ -94,12 +99,17 @@ class Browser:
 
     def __init__(self, width=390, height=844):
         options = webdriver.ChromeOptions()
+        # The addresses the page asks, for requests()
+        options.set_capability("goog:loggingPrefs", {"performance": "ALL"})
         options.binary_location = "/usr/bin/chromium"
         for argument in ("--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
                          "--disable-background-networking", "--disable-component-update", "--disable-sync",
                          "--user-data-dir=" + tempfile.mkdtemp(prefix="scoreboard-remote-e2e-chromium-")):
             options.add_argument(argument)
         self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+        self.resize(width, height)
+
+    def resize(self, width, height):
         self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
                                     {"width": width, "height": height, "deviceScaleFactor": 1, "mobile": True})
 
@@ -109,6 +119,20 @@ class Browser:
 
     def shown(self, element_id):
         return self.driver.find_element("id", element_id).is_displayed()
+
+    def tap(self, element_id):
+        self.driver.find_element("id", element_id).click()
+
+    def box(self, selector):
+        """Where the element is, in CSS pixels: left, top, right, bottom."""
+        return self.driver.execute_script("const box = document.querySelector(arguments[0]).getBoundingClientRect();"
+                                          "return [box.left, box.top, box.right, box.bottom];", selector)
+
+    def requests(self):
+        """The addresses of the HTTP requests and WebSockets the page made since the last call."""
+        events = [json.loads(entry["message"])["message"] for entry in self.driver.get_log("performance")]
+        return [event["params"].get("request", event["params"]).get("url", "") for event in events
+                if event["method"] in ("Network.requestWillBeSent", "Network.webSocketCreated")]
 
     def wait_for(self, what, check, timeout=10):
         deadline = time.monotonic() + timeout
@@ -258,7 +282,7 @@ def a_send_holds_up_no_one(x, program_path):
     and the API's + answer at once, five Updates wait their turn and go as one
     send, with the scores as they are when it starts; "sending" reaches the
     WebSocket before each send's first byte; the board's digits and the kept
-    last match hold what was sent, the window ahead of them."""
+    last match hold what was sent, the window's scores differing from them."""
     config = tempfile.mkdtemp(prefix="scoreboard-remote-e2e-config-")
     port = free_port()
     write_settings(config, on="true", port=port)
@@ -363,6 +387,116 @@ def a_send_holds_up_no_one(x, program_path):
             stand_in.close()
 
 
+def restore_after_a_restart(x, program_path):
+    """The program started with a last match kept: /remote offers it, and its
+    Restore brings back the window's scores. The board kept 12 34; an Update
+    that would put less on it asks once more, naming both, and sends nothing
+    until confirmed."""
+    config = tempfile.mkdtemp(prefix="scoreboard-remote-e2e-config-")
+    port = free_port()
+    write_settings(config, {"board": "1234", "window": "1235", "sentAt": "2024-05-01T20:31:00"}, on="true", port=port)
+    ports = [harness.StandInPort(1), harness.StandInPort(2)]
+    program = Program(x, program_path, ports, config)
+    phone = Browser()
+    try:
+        phone.driver.get(f"http://127.0.0.1:{port}/remote?code={CONTROL}")
+        phone.wait_for("the last match offered", lambda: phone.shown("last"))
+        offer = (phone.text("last-offer"), phone.text("restore"))
+        assert offer == ("Last match: board showed 12 34 at 2024-05-01 20:31, window 12 35", "Restore 12 35"), offer
+        phone.tap("restore")
+        phone.wait_for("Restore tapped", lambda: (phone.text("left"), phone.text("right")) == ("12", "35"))
+        phone.wait_for("the offer taken", lambda: not phone.shown("last"))
+        state = ask(port, "/api/v1/state")[1]
+        restored = {"left": 12, "right": 35, "boardLeft": 12, "boardRight": 34, "behind": True, "lastMatch": None}
+        assert restored.items() <= state.items(), state
+        assert "Restore from 127.0.0.1" in program.said(), program.said()
+        assert phone.text("board") == "12 34 - the window differs from the board", phone.text("board")
+        print(f"after a restart /remote offers {offer[0]!r}; {offer[1]!r} tapped: the window 12 35, the board 12 34")
+
+        phone.tap("left-minus")
+        phone.wait_for("- tapped", lambda: phone.text("left") == "11")
+        since = len(ports[0].chunks)
+        for answer in ("update-no", "update-yes"):
+            phone.tap("update")
+            phone.wait_for("Update asks once more", lambda: phone.shown("update-confirm"))
+            question = (phone.text("update-question"), phone.text("update-yes"), phone.text("update-no"))
+            assert question == ("The board shows 12 34. Put 11 35 on it?", "Put 11 35 on the board",
+                                "Keep 12 34 on the board"), question
+            assert not phone.shown("update"), "Update shown beside its question"
+            phone.tap(answer)
+            phone.wait_for("the question answered", lambda: not phone.shown("update-confirm") and phone.shown("update"))
+            if answer == "update-no":
+                ports[0].received(quiet=0.5)
+                assert len(ports[0].chunks) == since, "sent before it was confirmed"
+                assert ask(port, "/api/v1/state")[1]["boardLeft"] == 12
+        check_update(ports[0], since, [1, 1, 3, 5], "Update confirmed on /remote")
+        phone.wait_for("the board after the confirmed Update", lambda: phone.text("board") == "11 35")
+        print(f"Update of 11 35 over the board's 12 34: asked {question[0]!r}; kept, nothing sent; confirmed, sent")
+        program.close()
+        assert ports[1].received() == b"", "port 2 received bytes"
+    finally:
+        phone.close()
+        if program.process.poll() is None:
+            program.process.kill()
+        for stand_in in ports:
+            stand_in.close()
+
+
+def view_only_remote(phone, base):
+    """/remote opened with the view code says so and offers no button, before
+    any press; its requests name the page. The phone's browser, back on its
+    control address after."""
+    phone.requests()
+    phone.driver.get(f"{base}/remote?code={VIEW}")
+    phone.wait_for("the view code's /remote", lambda: phone.text("left") == "02" and phone.shown("view-only"))
+    assert phone.text("view-only").startswith("View only:"), phone.text("view-only")
+    usable = [button.get_attribute("id") for button in phone.driver.find_elements("tag name", "button")
+              if button.is_enabled()]
+    assert not usable, f"usable on a view-only /remote: {usable}"
+    asked = [url for url in phone.requests() if "/api/v1/state?" in url or "/ws?" in url]
+    assert len(asked) >= 2 and all("view=remote" in url for url in asked), asked
+    print(f"/remote with the view code: {' '.join(phone.text('view-only').split())!r}, every button disabled")
+    phone.driver.get(f"{base}/remote?code={CONTROL}")
+    phone.wait_for("/remote with the control code", lambda: phone.text("left") == "02" and not phone.shown("link"))
+    assert not phone.shown("view-only") and phone.driver.find_element("id", "update").is_enabled()
+
+
+def nothing_on_air(page, base):
+    """An overlay or hall screen with a wrong code, or none, shows nothing:
+    no score, no notice, on a stream or a screen in the hall."""
+    for view, code in (("overlay", "wrongcode1"), ("board", "")):
+        page.requests()
+        page.driver.get(f"{base}/{view}?code={code}&left=Lions&right=Tigers")
+        page.wait_for(f"/{view} refused", lambda: page.driver.execute_script(
+            "return document.body.classList.contains('refused')"))
+        shown = page.driver.execute_script("return document.body.innerText.trim()")
+        assert shown == "", f"/{view} with a wrong code shows {shown!r}"
+        asked = [url for url in page.requests() if "/api/v1/state?" in url]
+        assert asked and all(f"view={view}" in url for url in asked), asked
+        print(f"/{view} with {'a wrong code' if code else 'no code'}: nothing shown")
+
+
+def long_names(page, base):
+    """Team names too long for the space shrink, then end in "...": the overlay
+    at size=120 stays whole inside its 800 px source; the hall screen's scores
+    stay either side of its middle."""
+    name = "Wolverhampton Wanderers Football Club"
+    page.resize(800, 300)
+    page.driver.get(f"{base}/overlay?code={VIEW}&size=120&left={name}&right=Tigers")
+    page.wait_for("the overlay's score", lambda: page.text("left") == "2")
+    left, top, right, bottom = page.box(".scorebug")
+    assert left >= 0 and top >= 0 and right <= 800 and bottom <= 300, f"the overlay's score bug at {left, right}"
+    assert page.box("#right")[2] <= 800, "the right score cut off"
+    page.resize(1280, 720)
+    page.driver.get(f"{base}/board?code={VIEW}&left={name}&right=Tigers")
+    page.wait_for("the hall screen's score", lambda: page.text("left") == "02")
+    middle = (page.box("#left")[2] + page.box("#right")[0]) / 2
+    assert abs(middle - 640) <= 1, f"the hall screen's scores either side of {middle}, not 640"
+    assert page.box("#left-name")[0] >= 0, "the left name starts off the screen"
+    print(f"a name of {len(name)} letters: the overlay at size=120 {right:.0f} px wide, "
+          "the hall screen's scores either side of its middle")
+
+
 def refusals(port):
     """What the server must refuse, each with its plain status."""
     host = f"Host: 127.0.0.1:{port}\r\n".encode()
@@ -409,6 +543,7 @@ def main():
     phone, overlay = Browser(), Browser(800, 200)
     try:
         a_send_holds_up_no_one(x, program_path)
+        restore_after_a_restart(x, program_path)
         program = Program(x, program_path, ports, config)
         phone.driver.get(f"{base}/remote?code={CONTROL}")
         overlay.driver.get(f"{base}/overlay?code={VIEW}&left=Lions&right=Tigers")
@@ -444,13 +579,25 @@ def main():
         overlay.wait_for("the overlay after a click in the window", lambda: overlay.text("left") == "2")
         print("the overlay shows what the window sent: LIONS 2 : 0 TIGERS")
 
+        # In the same two browsers: each holds several connections, and the
+        # server caps those of one address.
+        view_only_remote(phone, base)
+        nothing_on_air(overlay, base)
+        long_names(overlay, base)
+        overlay.resize(800, 200)
+        overlay.driver.get(f"{base}/overlay?code={VIEW}&left=Lions&right=Tigers")
+        overlay.wait_for("the overlay back on its address", lambda: overlay.text("left") == "2")
         refusals(port)
 
         program.close()
         phone.wait_for("'connection lost' on /remote",
                        lambda: phone.shown("link") and "reconnecting" in phone.text("link"))
+        phone.tap("left-plus")
+        phone.wait_for("+ tapped while the program is away", lambda: "Not reached" in phone.text("problem"))
         program = Program(x, program_path, ports, config)
-        phone.wait_for("/remote back after the restart", lambda: not phone.shown("link"), timeout=15)
+        # What was not reached then is reached now.
+        phone.wait_for("/remote back after the restart",
+                       lambda: not phone.shown("link") and phone.text("problem") == "", timeout=15)
         overlay.wait_for("the overlay back after the restart",
                          lambda: overlay.driver.execute_script("return !document.body.classList.contains('offline')"))
         print("after a restart both pages reconnected by themselves")
