@@ -447,6 +447,11 @@ private slots:
         QCOMPARE(again.status, 200);
         QCOMPARE(served.left(), 1);
         QVERIFY2(again.body.contains(R"("left":1,)"), again.body);
+        // The same id on another action is another press.
+        QCOMPARE(exchange(served.port(), filledIn(post("/api/v1/right/plus?code={control}&id=press-1"), served.port()))
+                     .status,
+                 200);
+        QCOMPARE(served.match->windowDigits()[3], std::string("1"));
         QCOMPARE(exchange(served.port(), filledIn(post("/api/v1/left/plus?code={control}&id=press-2"), served.port()))
                      .status,
                  200);
@@ -593,6 +598,7 @@ private slots:
             return std::any_of(devices.begin(), devices.end(),
                                [](const RemoteServer::Device &device) { return device.address == "127.0.0.3"; });
         };
+        QTRY_VERIFY(stuckIsServed());
         QWebSocket reading;
         if (webSocket) {
             stuck.write(filledIn(get("/ws?code={view}", kUpgrade), served.port()));
