@@ -1,6 +1,6 @@
 #include "remote/HttpConnection.h"
 
-#include "remote/SocketShutdown.h"
+#include "remote/SystemSockets.h"
 
 #include <QScopedValueRollback>
 #include <QTcpSocket>

@@ -2,6 +2,7 @@
 
 #include "match/Match.h"
 #include "remote/LocalNetwork.h"
+#include "remote/SystemSockets.h"
 #include "remote/WebSocketSide.h"
 #include "serial/PortSession.h"
 
@@ -31,6 +32,9 @@ constexpr std::size_t kRememberedRequestIds = 256;
 // Addresses remembered for having shown a code, or for a refused view; old
 // ones are forgotten first.
 constexpr std::size_t kRememberedAddresses = 256;
+// Descriptors kept for the rest of the program (its settings, fonts, the
+// port): below this, no more connections are taken for a while.
+constexpr int kDescriptorReserve = 8;
 
 // The pages run only their own files; OBS adds its custom CSS as a style
 // element, hence inline styles. No other site may frame them.
@@ -273,10 +277,6 @@ QByteArray RemoteServer::stateJson(Match &match, bool control)
 
 void RemoteServer::accept(QTcpServer &server)
 {
-    if (m_problem.startsWith(QLatin1String("Connections are not taken"))) {
-        m_problem.clear();
-        emit problemChanged();
-    }
     while (QTcpSocket *socket = server.nextPendingConnection()) {
         const QHostAddress address = plain(socket->peerAddress());
         const QString peer = address.toString();
@@ -306,21 +306,38 @@ void RemoteServer::accept(QTcpServer &server)
             connection->refuse(status, refusal);
         }
     }
+    if (DescriptorsLeft() < kDescriptorReserve)
+        pauseAccepting(server, QStringLiteral("too many connections and files are open"));
 }
 
 void RemoteServer::acceptFailed(QTcpServer &server)
 {
-    // Qt stops taking connections after the system refused one (most often:
-    // no file descriptors left); they are taken again after a pause.
-    qCWarning(remoteLog, "cannot take a connection: %s", qUtf8Printable(server.errorString()));
-    m_problem = QStringLiteral("Connections are not taken for a moment: %1. Close other programs or "
-                               "devices if this stays.")
-                    .arg(server.errorString());
+    // Qt stops taking connections after the system refused one.
+    pauseAccepting(server, server.errorString());
+}
+
+void RemoteServer::pauseAccepting(QTcpServer &server, const QString &why)
+{
+    if (m_problem.isEmpty())
+        qCWarning(remoteLog, "connections are not taken for a moment: %s", qUtf8Printable(why));
+    server.pauseAccepting();
+    m_problem = QStringLiteral("Connections are not taken for a moment: %1. Close other programs or devices if "
+                               "this stays.")
+                    .arg(why);
     emit problemChanged();
+    // Taken again once descriptors are free: the connections waiting are
+    // then answered.
     QPointer<QTcpServer> paused(&server);
-    QTimer::singleShot(m_timing.acceptPauseMs, this, [paused] {
-        if (paused)
-            paused->resumeAccepting();
+    QTimer::singleShot(m_timing.acceptPauseMs, this, [this, paused, why] {
+        if (!paused)
+            return;
+        if (DescriptorsLeft() < kDescriptorReserve) {
+            pauseAccepting(*paused, why);
+            return;
+        }
+        m_problem.clear();
+        emit problemChanged();
+        paused->resumeAccepting();
     });
 }
 

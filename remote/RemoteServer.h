@@ -122,6 +122,7 @@ private:
 
     void accept(QTcpServer &server);
     void acceptFailed(QTcpServer &server);
+    void pauseAccepting(QTcpServer &server, const QString &why);
     bool listenAt(const QList<QHostAddress> &addresses, quint16 port);
     bool makeRoomFrom(const QString &peer, HttpConnection *newcomer);
     bool makeRoomFor(const QString &peer, HttpConnection *newcomer);

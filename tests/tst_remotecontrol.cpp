@@ -1,8 +1,9 @@
+#include "remote/LocalNetwork.h"
 #include "remote/RemoteControl.h"
 #include "remote/RemoteServer.h"
+#include "remote/RemoteWindow.h"
 #include "support/TestMatch.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -27,12 +28,13 @@ RemoteSettings keptSettings(TestMatch &fakes)
     return RemoteSettings(fakes.settings, fakes.writer);
 }
 
-QWidget *remoteWindow()
+// An interface's address and netmask, from "192.168.1.5/255.255.255.0".
+QNetworkAddressEntry network(const QString &text)
 {
-    for (QWidget *window : QApplication::topLevelWidgets())
-        if (window->objectName() == QLatin1String("RemoteWindow"))
-            return window;
-    return nullptr;
+    QNetworkAddressEntry entry;
+    entry.setIp(QHostAddress(text.section(QLatin1Char('/'), 0, 0)));
+    entry.setNetmask(QHostAddress(text.section(QLatin1Char('/'), 1)));
+    return entry;
 }
 } // namespace
 
@@ -120,9 +122,8 @@ private slots:
         control.start(true);
         QVERIFY(control.serving());
         QWidget beside;
-        control.showWindow(&beside);
-        QWidget *window = remoteWindow();
-        QVERIFY(window);
+        auto *window = new RemoteWindow(control, &beside);
+        window->show();
         QTcpServer another;
         QVERIFY(another.listen(QHostAddress::LocalHost));
 
@@ -152,8 +153,8 @@ private slots:
         control.start(false);
         QVERIFY(!control.serving());
         QWidget beside;
-        control.showWindow(&beside);
-        QWidget *window = remoteWindow();
+        auto *window = new RemoteWindow(control, &beside);
+        window->show();
         window->findChild<QAbstractButton *>(QStringLiteral("On"))->click();
         QVERIFY(control.serving());
         QVERIFY(keptSettings(fakes).on());
@@ -167,6 +168,52 @@ private slots:
         window->findChild<QAbstractButton *>(QStringLiteral("On"))->click();
         QVERIFY(!control.serving());
         QVERIFY(!keptSettings(fakes).on());
+    }
+
+    // "The local network": this computer, and devices in the subnet of one
+    // of its interfaces; nothing routed from further away.
+    void whoTheLocalNetworkLetsIn_data()
+    {
+        QTest::addColumn<QString>("peer");
+        QTest::addColumn<QStringList>("networks"); // this computer's, "address/netmask"
+        QTest::addColumn<bool>("admitted");
+
+        const QStringList home{"192.168.1.5/255.255.255.0"};
+        QTest::newRow("same subnet, /24") << "192.168.1.23" << home << true;
+        QTest::newRow("this computer's own address") << "192.168.1.5" << home << true;
+        QTest::newRow("other subnet") << "192.168.2.23" << home << false;
+        QTest::newRow("the next /24 on a second interface")
+            << "192.168.2.23" << QStringList{home[0], "192.168.2.1/255.255.255.0"} << true;
+        const QStringList club{"172.16.4.1/255.255.0.0"};
+        QTest::newRow("/16, its last address") << "172.16.255.255" << club << true;
+        QTest::newRow("/16, its first address") << "172.16.0.0" << club << true;
+        QTest::newRow("/16, just past it") << "172.17.0.0" << club << false;
+        QTest::newRow("/16, just before it") << "172.15.255.255" << club << false;
+        const QStringList tunnel{"10.8.0.6/255.255.255.255"};
+        QTest::newRow("/32 host route, its neighbour") << "10.8.0.7" << tunnel << false;
+        QTest::newRow("/32 host route, itself") << "10.8.0.6" << tunnel << true;
+        QTest::newRow("link-local beside link-local")
+            << "169.254.200.9" << QStringList{"169.254.3.4/255.255.0.0"} << true;
+        QTest::newRow("loopback") << "127.0.0.1" << home << true;
+        QTest::newRow("loopback, elsewhere in 127/8") << "127.45.6.7" << QStringList() << true;
+        QTest::newRow("IPv6 loopback") << "::1" << home << true;
+        QTest::newRow("mapped IPv6, same subnet") << "::ffff:192.168.1.23" << home << true;
+        QTest::newRow("mapped IPv6, other subnet") << "::ffff:192.168.2.23" << home << false;
+        QTest::newRow("mapped IPv6 loopback") << "::ffff:127.0.0.1" << QStringList() << true;
+        QTest::newRow("IPv6 neighbour") << "fe80::2" << QStringList{"fe80::1/ffff:ffff:ffff:ffff::"} << false;
+        QTest::newRow("a public address")
+            << "8.8.8.8" << QStringList{home[0], "10.0.0.2/255.0.0.0", "169.254.3.4/255.255.0.0"} << false;
+        QTest::newRow("no interfaces") << "192.168.1.23" << QStringList() << false;
+    }
+    void whoTheLocalNetworkLetsIn()
+    {
+        QFETCH(QString, peer);
+        QFETCH(QStringList, networks);
+        QFETCH(bool, admitted);
+        QList<QNetworkAddressEntry> entries;
+        for (const QString &text : networks)
+            entries << network(text);
+        QCOMPARE(OnLocalNetwork(QHostAddress(peer), entries), admitted);
     }
 };
 

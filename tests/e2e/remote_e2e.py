@@ -513,19 +513,22 @@ def refusals(port):
         assert got == status, f"{name}: {got} {body!r}, expected {status}"
         print(f"refused, {name}: {got} {body.decode().strip()}")
 
-    # 64 connections at most, the pages' own included: more are refused.
+    # Connections that send nothing hold no more than the 64 places (this
+    # computer has shown a code: all of them are its): each one past them
+    # closes the oldest of them.
     connections = [socket.create_connection(("127.0.0.1", port)) for _ in range(70)]
     time.sleep(0.5)
-    refused = 0
+    held = []
     for connection in connections:
         connection.setblocking(False)
         try:
-            refused += connection.recv(64).startswith(b"HTTP/1.1 503")
+            connection.recv(64)  # closed: nothing, or a refusal
+            held.append(False)
         except BlockingIOError:
-            pass  # held: waits for a request
+            held.append(True)  # waits for a request
         connection.close()
-    assert refused >= 6 and 70 - refused <= 64, f"{70 - refused} held, {refused} refused"
-    print(f"70 connections beside the pages' own: {70 - refused} held, {refused} refused with 503")
+    assert sum(held) <= 64 and held[-1] and not held[0], f"held: {held}"
+    print(f"70 idle connections beside the pages' own: {sum(held)} held, the oldest {70 - sum(held)} closed")
 
 
 def main():
