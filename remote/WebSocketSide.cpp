@@ -106,34 +106,45 @@ void WebSocketSide::push(bool now)
         return;
     m_lastControlState = controlState;
     const QByteArray viewState = m_state(false);
-    for (auto &[socket, live] : m_live) {
-        send(socket, live, live.client.control ? controlState : viewState);
+    // A write that fails may end a client, and with it its entry here.
+    std::vector<QPointer<QWebSocket>> sockets;
+    for (const auto &[socket, live] : m_live)
+        sockets.emplace_back(socket);
+    for (const QPointer<QWebSocket> &socket : sockets) {
+        const auto it = socket ? m_live.find(socket) : m_live.end();
+        if (it == m_live.end())
+            continue;
+        send(socket, it->second, it->second.client.control ? controlState : viewState);
         // "Sending" reaches every device before the first byte leaves.
-        if (now)
+        if (now && socket)
             socket->flush();
     }
 }
 
 void WebSocketSide::heartbeat()
 {
-    std::vector<QWebSocket *> closing;
-    for (auto &[socket, live] : m_live) {
+    // Writing may end a client, and with it its entry here.
+    std::vector<QPointer<QWebSocket>> sockets;
+    for (const auto &[socket, live] : m_live)
+        sockets.emplace_back(socket);
+    for (const QPointer<QWebSocket> &socket : sockets) {
+        const auto it = socket ? m_live.find(socket) : m_live.end();
+        if (it == m_live.end())
+            continue;
+        Live &live = it->second;
         const bool behind = socket->bytesToWrite() > 0 || !live.waiting.isEmpty();
         live.backlogBeats = behind ? live.backlogBeats + 1 : 0;
         if (!live.ping.isEmpty() || live.backlogBeats >= 2) {
             qCInfo(remoteLog, "%s: %s, closed", qUtf8Printable(live.client.peer),
                    live.ping.isEmpty() ? "does not read" : "no answer to the heartbeat");
-            closing.push_back(socket);
+            socket->abort();
+            drop(socket);
             continue;
         }
         live.ping = QByteArray::number(QRandomGenerator::system()->generate64(), 16);
         socket->ping(live.ping);
-        if (!behind)
+        if (!behind && socket)
             socket->sendTextMessage(QString::fromLatin1(kHeartbeatMessage));
-    }
-    for (QWebSocket *socket : closing) {
-        socket->abort();
-        drop(socket);
     }
 }
 

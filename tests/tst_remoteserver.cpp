@@ -630,6 +630,27 @@ private slots:
             QCOMPARE(reading.state(), QAbstractSocket::ConnectedState);
     }
 
+    // The last answer ends the connection at once (a half-close), whatever
+    // the client does; a page missing from the program is an error, not an
+    // empty page.
+    void aLastAnswerEndsTheConnectionAtOnce()
+    {
+        RemoteServer::Timing timing = patient();
+        timing.connection.drainMs = 60000;
+        Served served(timing);
+        QTcpSocket client;
+        client.connectToHost(QHostAddress::LocalHost, served.port());
+        client.write(filledIn(get("/api/v1/state?code={view}", "Connection: close\r\n"), served.port()));
+        QCOMPARE(readReply(client).status, 200);
+        QTRY_COMPARE_WITH_TIMEOUT(client.state(), QAbstractSocket::UnconnectedState, 1000);
+
+        Q_CLEANUP_RESOURCE(remote_pages);
+        const Reply missing = exchange(served.port(), filledIn(get("/remote"), served.port()));
+        Q_INIT_RESOURCE(remote_pages);
+        QCOMPARE(missing.status, 500);
+        QCOMPARE(exchange(served.port(), filledIn(get("/remote"), served.port())).status, 200);
+    }
+
     // After a restart the board still shows the last match: the phone gets
     // its offer and Restore, and an Update that would lower the board's
     // scores asks once more.
