@@ -22,6 +22,8 @@ public:
     RemoteLoader &operator=(const RemoteLoader &) = delete;
 
     void start(bool turnOn);
+    // Its window, beside the program's: made the first time, brought to the
+    // front each time.
     void showWindow(QWidget *beside);
 
 private:

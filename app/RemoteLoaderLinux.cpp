@@ -6,31 +6,38 @@
 #include <QDir>
 #include <QLibrary>
 #include <QObject>
+#include <QPointer>
+#include <QWidget>
 
 #include <cstdio>
+#include <cstring>
 
-// The module's functions (remote/RemoteModule.cpp), and the control they
-// made. The library stays loaded to the end: the control's code is in it.
+// The module's functions (remote/RemoteModule.cpp), and the control and
+// window they made. The library stays loaded to the end: their code is in it.
 struct RemoteLoader::Loaded
 {
     using Start = void (*)(QObject *, bool);
-    using ShowWindow = void (*)(QObject *, QWidget *);
+    using MakeWindow = QWidget *(*)(QObject *, QWidget *);
+
+    Loaded() = default;
+    // The window works on the control: it goes first. It may be gone
+    // already, with the program's window it belongs to.
+    ~Loaded() { delete window; }
+    Loaded(const Loaded &) = delete;
+    Loaded &operator=(const Loaded &) = delete;
 
     QLibrary library;
     std::unique_ptr<QObject> control;
+    QPointer<QWidget> window;
     Start start = nullptr;
-    ShowWindow showWindow = nullptr;
+    MakeWindow makeWindow = nullptr;
 };
 
 RemoteLoader::RemoteLoader(Match &match, QSettings &settings, SettingsWriter &writer)
     : m_match(match), m_settings(settings), m_writer(writer)
 {}
 
-RemoteLoader::~RemoteLoader()
-{
-    if (m_loaded)
-        m_loaded->control.reset();
-}
+RemoteLoader::~RemoteLoader() = default;
 
 RemoteLoader::Loaded *RemoteLoader::loaded()
 {
@@ -47,16 +54,33 @@ RemoteLoader::Loaded *RemoteLoader::loaded()
         if (loaded->library.load())
             break;
     }
+    const auto refuse = [this](const QString &why) {
+        std::fprintf(stderr, "scoreboard: the remote control cannot be loaded: %s\n", qPrintable(why));
+        m_failed = true;
+        return nullptr;
+    };
+    if (!loaded->library.isLoaded())
+        return refuse(loaded->library.errorString());
+    // The module works on the program's match with the classes as its own
+    // build laid them out: one of another version (a package half upgraded,
+    // a stale build folder) would misread them. Its version is the one thing
+    // asked of it before that is known.
+    using Version = const char *(*)();
+    const auto moduleVersion = reinterpret_cast<Version>(loaded->library.resolve("ScoreboardRemoteModuleVersion"));
+    const char *version = moduleVersion ? moduleVersion() : nullptr;
+    if (!version)
+        return refuse(QStringLiteral("%1 does not say its version, this program is of %2")
+                          .arg(loaded->library.fileName(), QStringLiteral(SCOREBOARD_VERSION)));
+    if (std::strcmp(version, SCOREBOARD_VERSION) != 0)
+        return refuse(
+            QStringLiteral("%1 is of version %2, this program of %3")
+                .arg(loaded->library.fileName(), QString::fromUtf8(version), QStringLiteral(SCOREBOARD_VERSION)));
     using Make = QObject *(*)(Match &, QSettings &, SettingsWriter &);
     const auto make = reinterpret_cast<Make>(loaded->library.resolve("ScoreboardMakeRemoteControl"));
     loaded->start = reinterpret_cast<Loaded::Start>(loaded->library.resolve("ScoreboardStartRemoteControl"));
-    loaded->showWindow = reinterpret_cast<Loaded::ShowWindow>(loaded->library.resolve("ScoreboardShowRemoteWindow"));
-    if (!make || !loaded->start || !loaded->showWindow) {
-        std::fprintf(stderr, "scoreboard: the remote control cannot be loaded: %s\n",
-                     qPrintable(loaded->library.errorString()));
-        m_failed = true;
-        return nullptr;
-    }
+    loaded->makeWindow = reinterpret_cast<Loaded::MakeWindow>(loaded->library.resolve("ScoreboardMakeRemoteWindow"));
+    if (!make || !loaded->start || !loaded->makeWindow)
+        return refuse(loaded->library.errorString());
     loaded->control.reset(make(m_match, m_settings, m_writer));
     m_loaded = std::move(loaded);
     return m_loaded.get();
@@ -72,6 +96,12 @@ void RemoteLoader::start(bool turnOn)
 
 void RemoteLoader::showWindow(QWidget *beside)
 {
-    if (Loaded *remote = loaded())
-        remote->showWindow(remote->control.get(), beside);
+    Loaded *remote = loaded();
+    if (!remote)
+        return;
+    if (!remote->window)
+        remote->window = remote->makeWindow(remote->control.get(), beside);
+    remote->window->show();
+    remote->window->raise();
+    remote->window->activateWindow();
 }

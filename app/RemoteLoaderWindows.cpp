@@ -2,13 +2,24 @@
 
 #include "remote/RemoteControl.h"
 #include "remote/RemoteSettings.h"
+#include "remote/RemoteWindow.h"
+
+#include <QPointer>
 
 // On Windows the remote control is part of the program: a module there
 // would need the program's own symbols, which a Windows program does not
 // export.
 struct RemoteLoader::Loaded
 {
+    Loaded(Match &match, QSettings &settings, SettingsWriter &writer) : control(match, settings, writer) {}
+    // The window works on the control: it goes first. It may be gone
+    // already, with the program's window it belongs to.
+    ~Loaded() { delete window; }
+    Loaded(const Loaded &) = delete;
+    Loaded &operator=(const Loaded &) = delete;
+
     RemoteControl control;
+    QPointer<RemoteWindow> window;
 };
 
 RemoteLoader::RemoteLoader(Match &match, QSettings &settings, SettingsWriter &writer)
@@ -20,7 +31,7 @@ RemoteLoader::~RemoteLoader() = default;
 RemoteLoader::Loaded *RemoteLoader::loaded()
 {
     if (!m_loaded)
-        m_loaded.reset(new Loaded{RemoteControl(m_match, m_settings, m_writer)});
+        m_loaded = std::make_unique<Loaded>(m_match, m_settings, m_writer);
     return m_loaded.get();
 }
 
@@ -32,5 +43,10 @@ void RemoteLoader::start(bool turnOn)
 
 void RemoteLoader::showWindow(QWidget *beside)
 {
-    loaded()->control.showWindow(beside);
+    Loaded *remote = loaded();
+    if (!remote->window)
+        remote->window = new RemoteWindow(remote->control, beside);
+    remote->window->show();
+    remote->window->raise();
+    remote->window->activateWindow();
 }

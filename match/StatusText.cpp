@@ -14,8 +14,8 @@ QString text(const std::string &s)
 QString port(const LinkResult &result, const QString &word = QStringLiteral("Port"))
 {
     if (result.devicePath.empty())
-        return QStringLiteral("%1 %2").arg(word).arg(result.portNumber);
-    return QStringLiteral("%1 %2 (%3)").arg(word).arg(result.portNumber).arg(text(result.devicePath));
+        return QStringLiteral("%1 %2").arg(word, QString::number(result.portNumber));
+    return QStringLiteral("%1 %2 (%3)").arg(word, QString::number(result.portNumber), text(result.devicePath));
 }
 
 QString quoted(const std::string &typed)
@@ -32,8 +32,8 @@ QString named(const SerialDevice &device)
     const QString description = text(DeviceDescription(device));
     const QString name = text(DeviceName(device));
     if (description.isEmpty())
-        return QStringLiteral("%1 (%2)").arg(device.portNumber).arg(name);
-    return QStringLiteral("%1 %2 (%3)").arg(device.portNumber).arg(description, name);
+        return QStringLiteral("%1 (%2)").arg(QString::number(device.portNumber), name);
+    return QStringLiteral("%1 %2 (%3)").arg(QString::number(device.portNumber), description, name);
 }
 
 QString listed(const std::vector<SerialDevice> &devices)
@@ -135,10 +135,9 @@ QString openFailed(const LinkResult &result, const std::optional<SerialDevice> &
         return QStringLiteral("Type a port number from 1 to %1").arg(lastPortNumber);
     if (noNumber || result.error == LinkError::PortNumberOutOfRange)
         return QStringLiteral("%1 is not a port number - type 1 to %2")
-            .arg(quoted(result.systemText))
-            .arg(lastPortNumber);
+            .arg(quoted(result.systemText), QString::number(lastPortNumber));
     if (result.error == LinkError::NoSerialPort)
-        return QStringLiteral("Port %1: %2").arg(result.portNumber).arg(reason(result, lastPortNumber));
+        return QStringLiteral("Port %1: %2").arg(QString::number(result.portNumber), reason(result, lastPortNumber));
     const QString then = advice(result, device);
     return QStringLiteral("%1: %2%3")
         .arg(port(result), reason(result, lastPortNumber), then.isEmpty() ? QString() : QStringLiteral(". ") + then);
@@ -219,12 +218,11 @@ QString devicesChanged(const PortEvent &event)
 QString anotherDevice(const SerialDevice &device)
 {
     const QString description = text(DeviceDescription(device));
+    const QString number = QString::number(device.portNumber);
     const QString what =
         description.isEmpty()
-            ? QStringLiteral("Port %1 (%2) is now another device").arg(device.portNumber).arg(text(device.path))
-            : QStringLiteral("Port %1 is now %2 %3")
-                  .arg(device.portNumber)
-                  .arg(StatusText::article(description), description);
+            ? QStringLiteral("Port %1 (%2) is now another device").arg(number, text(device.path))
+            : QStringLiteral("Port %1 is now %2 %3").arg(number, StatusText::article(description), description);
     if (!device.mayOpen)
         return what + QStringLiteral(", no permission. ") + accessAdvice(device);
     return what + QStringLiteral(" - pick it to use it");
@@ -257,8 +255,7 @@ QString of(const PortEvent &event, int lastPortNumber)
         if (event.result.portNumber == event.previous.portNumber)
             return QStringLiteral("%1 plugged in again and open").arg(port(event.result));
         return QStringLiteral("Port %1 is back as %2 and open")
-            .arg(event.previous.portNumber)
-            .arg(port(event.result, QStringLiteral("port")));
+            .arg(QString::number(event.previous.portNumber), port(event.result, QStringLiteral("port")));
     case Kind::ReopenFailed:
         return QStringLiteral("%1 is back but did not open: %2")
                    .arg(port(event.result), reason(event.result, lastPortNumber)) +
@@ -272,8 +269,7 @@ QString of(const PortEvent &event, int lastPortNumber)
 QString sending(const ScoreKeeper::DigitCells &digits, int portNumber)
 {
     return QStringLiteral("Sending %1%2 %3%4 to port %5 ...")
-        .arg(text(digits[0]), text(digits[1]), text(digits[2]), text(digits[3]))
-        .arg(portNumber);
+        .arg(text(digits[0]), text(digits[1]), text(digits[2]), text(digits[3]), QString::number(portNumber));
 }
 
 QString waiting(const QString &action, const QString &from, const ScoreKeeper::DigitCells *digits)
@@ -288,9 +284,8 @@ QString waiting(const QString &action, const QString &from, const ScoreKeeper::D
 QString boardShows(const ScoreKeeper::DigitCells &digits, const LinkResult &sent, const QTime &at)
 {
     return QStringLiteral("Board shows %1%2 %3%4 - sent to port %5 at %6")
-        .arg(text(digits[0]), text(digits[1]), text(digits[2]), text(digits[3]))
-        .arg(sent.portNumber)
-        .arg(at.toString(QStringLiteral("HH:mm:ss")));
+        .arg(text(digits[0]), text(digits[1]), text(digits[2]), text(digits[3]), QString::number(sent.portNumber),
+             at.toString(QStringLiteral("HH:mm:ss")));
 }
 
 QString notOnTheBoardYet()

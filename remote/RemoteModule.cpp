@@ -1,9 +1,14 @@
 #include "remote/RemoteControl.h"
-
-#include <QWidget>
+#include "remote/RemoteWindow.h"
 
 // The remote control as the program loads it on Linux, when it is first
 // needed (app/RemoteLoaderLinux.cpp): plain C functions, looked up by name.
+
+// Asked first: the program takes only a module of its own version.
+extern "C" Q_DECL_EXPORT const char *ScoreboardRemoteModuleVersion()
+{
+    return SCOREBOARD_VERSION;
+}
 
 extern "C" Q_DECL_EXPORT QObject *ScoreboardMakeRemoteControl(Match &match, QSettings &settings, SettingsWriter &writer)
 {
@@ -15,7 +20,7 @@ extern "C" Q_DECL_EXPORT void ScoreboardStartRemoteControl(QObject *remote, bool
     static_cast<RemoteControl *>(remote)->start(turnOn);
 }
 
-extern "C" Q_DECL_EXPORT void ScoreboardShowRemoteWindow(QObject *remote, QWidget *beside)
+extern "C" Q_DECL_EXPORT QWidget *ScoreboardMakeRemoteWindow(QObject *remote, QWidget *beside)
 {
-    static_cast<RemoteControl *>(remote)->showWindow(beside);
+    return new RemoteWindow(*static_cast<RemoteControl *>(remote), beside);
 }

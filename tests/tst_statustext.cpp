@@ -64,6 +64,10 @@ private slots:
             << happened(Kind::OpenFailed, port(0, "", LinkError::NoDeviceForPort, "the port on the left"))
             << "\"the port on…\" is not a port number - type 1 to 96"
             << "left";
+        QTest::newRow("a typed marker, as typed")
+            << happened(Kind::OpenFailed, port(0, "", LinkError::NoDeviceForPort, "%1"))
+            << "\"%1\" is not a port number - type 1 to 96"
+            << "";
         QTest::newRow("a number beyond the ports")
             << happened(Kind::OpenFailed, port(200, "", LinkError::NoDeviceForPort, "200"))
             << "Port 200: no such port - type 1 to 96"
