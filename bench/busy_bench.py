@@ -36,7 +36,7 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path[:0] = [HERE, os.path.join(HERE, "..", "tests", "e2e")]
 import harness  # noqa: E402
 import remote_bench  # noqa: E402
-import run  # noqa: E402
+import common  # noqa: E402
 from remote_e2e import CONTROL, VIEW, free_port  # noqa: E402
 
 LEFT_PLUS = (128 + 20, 144 + 16)  # centres in the window, client-area pixels
@@ -194,16 +194,16 @@ class Updates(threading.Thread):
 @contextlib.contextmanager
 def running(command, ports, x, watch, env):
     """The program started and waited for; closed at the end, also when a measurement failed."""
-    started = run.start(command, ports, x, watch, env)
+    started = common.start(command, ports, x, watch, env)
     try:
         yield started
     except BaseException:
         try:
-            run.stop(started, x)
+            common.stop(started, x)
         except Exception:  # noqa: BLE001 - the first failure is the one to tell
             started.process.kill()
         raise
-    run.stop(started, x)
+    common.stop(started, x)
 
 
 def back_to_back(command, ports, x, watch, env, seconds):
@@ -286,8 +286,8 @@ def burst(watch, window, digits):
 
 
 def measure(programs, x, watch, ports, env, seconds=20, bursts=3):
-    """The figures for each of `programs` ({"this build": command, "release": command}), as run.Figure rows."""
-    Figure = run.Figure
+    """The figures for each of `programs` ({"this build": command, "release": command}), as common.Figure rows."""
+    Figure = common.Figure
     figures = []
     for name, command in programs.items():
         print(f"Busy: {name}, updates back to back for {seconds} s, the state asked, + clicked ...", file=sys.stderr)
@@ -333,7 +333,7 @@ def main():
     programs = {"this build": [os.path.join(os.path.abspath(args.build), "scoreboard")]}
     if args.release:
         programs["release"] = [os.path.join(os.path.abspath(args.release), "scoreboard")]
-    run.print_measured_on_stand_ins(
+    common.print_measured_on_stand_ins(
         lambda x, watch, ports, env: measure(programs, x, watch, ports, env, args.seconds, args.bursts))
 
 

@@ -38,7 +38,7 @@ import time
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path[:0] = [HERE, os.path.join(HERE, "..", "tests", "e2e")]
 import harness  # noqa: E402
-import run  # noqa: E402
+import common  # noqa: E402
 # Debian's Python, where python3-selenium is.
 from remote_e2e import CONTROL, VIEW, Browser, free_port, write_settings  # noqa: E402
 
@@ -155,9 +155,9 @@ def idle_wakeups(pid, watch, window):
     """Wake-ups of all the program's threads in 10 s; those that woke are named on stderr."""
     watch.focus(window)
     time.sleep(1)
-    before = run.thread_switches(pid)
+    before = common.thread_switches(pid)
     time.sleep(10)
-    after = run.thread_switches(pid)
+    after = common.thread_switches(pid)
     woke = {tid: (name, switches - before.get(tid, (name, 0))[1]) for tid, (name, switches) in after.items()}
     woke = {tid: counted for tid, counted in woke.items() if counted[1]}
     if woke:
@@ -169,13 +169,13 @@ def idle_wakeups(pid, watch, window):
 def idle_figures(program, name, x, watch, ports, env):
     """Wake-ups while idle for 10 s: the remote control off; on with no client;
     on with three idle WebSocket clients, which answer the heartbeat's pings."""
-    Figure = run.Figure
+    Figure = common.Figure
     print(f"Remote control, {name}: idle wake-ups with it off, on, on with 3 clients ...", file=sys.stderr)
-    started = run.start([program], ports, x, watch, dict(env, XDG_CONFIG_HOME=settings(False, free_port())))
+    started = common.start([program], ports, x, watch, dict(env, XDG_CONFIG_HOME=settings(False, free_port())))
     off = idle_wakeups(started.process.pid, watch, started.window)
-    run.stop(started, x)
+    common.stop(started, x)
     port = free_port()
-    started = run.start([program], ports, x, watch, dict(env, XDG_CONFIG_HOME=settings(True, port)))
+    started = common.start([program], ports, x, watch, dict(env, XDG_CONFIG_HOME=settings(True, port)))
     on = idle_wakeups(started.process.pid, watch, started.window)
     clients = [WebSocketClient(port, VIEW) for _ in range(3)]
     pump = Pump(clients)
@@ -183,7 +183,7 @@ def idle_figures(program, name, x, watch, ports, env):
     pump.stop()
     for client in clients:
         client.close()
-    run.stop(started, x)
+    common.stop(started, x)
     return [
         Figure(f"Remote off, {name}: idle 10 s, wake-ups of all its threads (context switches)", [off], "switches",
                "0", lambda v: v[0] == 0),
@@ -281,21 +281,21 @@ def tap_latency(browser, base, port1, runs):
 
 def load(build, x, watch, ports, env, seconds):
     port = free_port()
-    started = run.start([os.path.join(build, "scoreboard")], ports, x, watch,
+    started = common.start([os.path.join(build, "scoreboard")], ports, x, watch,
                         dict(env, XDG_CONFIG_HOME=settings(True, port)))
     clients = [WebSocketClient(port, VIEW) for _ in range(50)]
     pump = Pump(clients)
     commands = Commands(port, seconds)
-    clicks, cpu_before = [], run.cpu_ns_and_wakeups(started.process.pid)[0]
+    clicks, cpu_before = [], common.cpu_ns_and_wakeups(started.process.pid)[0]
     while commands.is_alive():
         time.sleep(2.5)
         since = len(ports[0].chunks)
         released = watch.click(started.window, *UPDATE)
         clicks.append((first_byte(ports[0], since) - released) * 1e3)
-    cpu = (run.cpu_ns_and_wakeups(started.process.pid)[0] - cpu_before) / 1e9 / seconds * 100
+    cpu = (common.cpu_ns_and_wakeups(started.process.pid)[0] - cpu_before) / 1e9 / seconds * 100
     time.sleep(1)
     pump.stop()
-    run.stop(started, x)
+    common.stop(started, x)
     missed = sum(1 for client in clients if dedup(left_and_right(s) for s in client.states)[-len(
         commands.expected):] != dedup(commands.expected))
     for client in clients:
@@ -312,8 +312,8 @@ def dedup(pairs):
 
 
 def measure(build, x, watch, ports, env, load_seconds=60, runs=20):
-    """Every figure of the remote control, as bench/run.py's Figure rows."""
-    Figure = run.Figure
+    """Every figure of the remote control, as bench/common.py's Figure rows."""
+    Figure = common.Figure
     port1 = ports[0]
     figures = []
 
@@ -321,7 +321,7 @@ def measure(build, x, watch, ports, env, load_seconds=60, runs=20):
 
     port = free_port()
     base = f"http://127.0.0.1:{port}"
-    started = run.start([os.path.join(build, "scoreboard")], ports, x, watch,
+    started = common.start([os.path.join(build, "scoreboard")], ports, x, watch,
                         dict(env, XDG_CONFIG_HOME=settings(True, port)))
     window = started.window
     print(f"Remote control: {runs} taps on /remote, {runs} clicks seen on the overlay ...", file=sys.stderr)
@@ -332,7 +332,7 @@ def measure(build, x, watch, ports, env, load_seconds=60, runs=20):
     finally:
         phone.close()
         overlay.close()
-    run.stop(started, x)
+    common.stop(started, x)
 
     figures += [
         Figure("Remote: window click (XTest release sent) to the overlay changed in Chromium", clicks, "ms",
@@ -365,7 +365,7 @@ def main():
     args = parser.parse_args()
     harness.require_namespace_support()
     build = os.path.abspath(args.build)
-    run.print_measured_on_stand_ins(
+    common.print_measured_on_stand_ins(
         lambda x, watch, ports, env: measure(build, x, watch, ports, env, args.load_seconds, args.runs))
 
 

@@ -25,7 +25,7 @@ import time
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path[:0] = [HERE, os.path.join(HERE, "..", "tests", "e2e"), os.path.join(HERE, "..", "tests", "windows")]
 import harness  # noqa: E402
-import run  # noqa: E402
+import common  # noqa: E402
 import wine_run  # noqa: E402
 
 
@@ -60,12 +60,12 @@ def measure(build, updates):
         for update in range(updates + 1):  # the first warms up
             since = len(ports[1].chunks)
             clicked = time.monotonic()
-            x.click(window, *run.UPDATE_BUTTON)
-            starts = run.write_starts(ports[1], since)
+            x.click(window, *common.UPDATE_BUTTON)
+            starts = common.write_starts(ports[1], since)
             since = len(ports[2].chunks)
             writer.stdin.write("go\n")
             writer.stdin.flush()
-            noise_starts = run.write_starts(ports[2], since)
+            noise_starts = common.write_starts(ports[2], since)
             if update:
                 figures["program"] += gaps(starts)
                 figures["noise"] += gaps(noise_starts)
@@ -92,17 +92,17 @@ def main():
     measured = measure(os.path.abspath(args.build), args.updates)
     # Wine's timers and its server add their own delay to every pause; the
     # program is judged beside that, not beside Linux's.
-    noise = run.deviations(measured["noise"])
+    noise = common.deviations(measured["noise"])
     figures = [
-        run.Figure("Wine, the Windows program: gap between message starts", measured["program"], "ms"),
-        run.Figure("Wine, the Windows program: deviation of that gap from 100 ms",
-                   run.deviations(measured["program"]), "ms", "median <= the noise's + 0.5",
+        common.Figure("Wine, the Windows program: gap between message starts", measured["program"], "ms"),
+        common.Figure("Wine, the Windows program: deviation of that gap from 100 ms",
+                   common.deviations(measured["program"]), "ms", "median <= the noise's + 0.5",
                    lambda v: statistics.median(v) <= statistics.median(noise) + 0.5),
-        run.Figure("Noise: plain WriteFile + the same pause under Wine, same run: deviation from 100 ms", noise, "ms"),
-        run.Figure("Wine: click (XTest release sent) to first byte", measured["click"], "ms"),
+        common.Figure("Noise: plain WriteFile + the same pause under Wine, same run: deviation from 100 ms", noise, "ms"),
+        common.Figure("Wine: click (XTest release sent) to first byte", measured["click"], "ms"),
     ]
     print()
-    run.print_table(figures)
+    common.print_table(figures)
 
 
 if __name__ == "__main__":

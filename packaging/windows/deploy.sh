@@ -19,8 +19,10 @@ mkdir -p "$stage/platforms" "$stage/styles" "$stage/licenses"
 # The program, its console companion, and the two plugins Qt loads by name
 # (the window system, the native look); then every DLL that any of these
 # imports from Qt or the compiler's runtime, and what those import, found by
-# following the imports: whatever Qt modules the program links come along,
-# and nothing else.
+# following the imports: whatever Qt modules the program links come along
+# (Qt Network and Qt WebSockets for the remote control), and nothing else. A
+# Qt or runtime DLL that is not found stops the build: left out, the program
+# would not start on a machine without it.
 cp "$exe" "$stage/scoreboard.exe"
 cp "$com" "$stage/scoreboard.com"
 cp "$qt/plugins/platforms/qwindows.dll" "$stage/platforms/"
@@ -39,7 +41,15 @@ while [ ${#queue[@]} -gt 0 ]; do
     for dll in $(imports "$file"); do
         [ -n "$(find "$stage" -maxdepth 1 -iname "$dll" -print -quit)" ] && continue
         found=$(find "${search[@]}" -maxdepth 1 -iname "$dll" -print -quit)
-        [ -n "$found" ] || continue # Windows' own
+        if [ -z "$found" ]; then
+            case "${dll,,}" in
+            qt6*.dll | lib*.dll)
+                echo "deploy: $dll, which $(basename "$file") needs, is not in ${search[*]}" >&2
+                exit 1
+                ;;
+            esac
+            continue # Windows' own
+        fi
         cp "$found" "$stage/"
         queue+=("$stage/$(basename "$found")")
     done
@@ -70,10 +80,21 @@ fi
 qt_files=$(cd "$stage" && find . -maxdepth 2 \( -iname 'Qt6*.dll' -o -path './platforms/*' -o -path './styles/*' \) |
     sed 's|^\./||; s|/|\\|g' | sort | paste -sd, | sed 's/,/, /g')
 qt_version=$(cat "$qt/licenses/debian-version")
+# Qt WebSockets is a source package of its own, built by the same script.
+websockets=""
+if [ -f "$stage/Qt6WebSockets.dll" ]; then
+    upstream=${qt_version%%+*}
+    websockets="                          Qt6WebSockets.dll: built unchanged from Qt WebSockets
+                          $upstream, Debian's qt6-websockets source package or the
+                          same version's qtwebsockets-everywhere-src-$upstream.tar.xz
+                          from download.qt.io/archive/qt/.
+"
+fi
 sed -e "s/@VERSION@/$version/g" -e "s/@QT_VERSION@/$qt_version/g" "$here/licenses-README.txt" |
-    QT_FILES=$qt_files INSIDE=$inside awk '
+    QT_FILES=$qt_files INSIDE=$inside WEBSOCKETS=$websockets awk '
         /@QT_FILES@/ { print ENVIRON["QT_FILES"]; next }
         /@INSIDE@/ { printf "%s", ENVIRON["INSIDE"]; next }
+        /@WEBSOCKETS@/ { printf "%s", ENVIRON["WEBSOCKETS"]; next }
         { print }' | sed 's/$/\r/' >"$licenses/README.txt"
 
 # Portable: one folder, unpacked anywhere.

@@ -2,10 +2,14 @@
 """The Windows program's remote control under Wine: unpacked from the zip,
 started with --remote on stand-in COM ports, it serves /api/v1/state and
 carries out POST /api/v1/update from a client on this machine's loopback,
-and the update's exact bytes reach COM1.
+the update's exact bytes reach COM1, and a WebSocket on /ws is pushed the
+board's new scores.
 
 usage: remote_windows_e2e.py ZIP
 """
+import base64
+import hashlib
+import json
 import os
 import shutil
 import socket
@@ -67,6 +71,52 @@ def ask(port, raw, timeout=30):
     return int(answer[9:12]), answer.partition(b"\r\n\r\n")[2]
 
 
+def websocket(port):
+    """A WebSocket on /ws with the view code, as the overlay opens one, once
+    the server has agreed to it."""
+    connection = socket.create_connection(("127.0.0.1", port), timeout=30)
+    key = base64.b64encode(os.urandom(16)).decode()
+    connection.sendall(f"GET /ws?code={VIEW}&view=overlay HTTP/1.1\r\nHost: 127.0.0.1:{port}\r\n"
+                       f"Upgrade: websocket\r\nConnection: Upgrade\r\nSec-WebSocket-Key: {key}\r\n"
+                       "Sec-WebSocket-Version: 13\r\n\r\n".encode())
+    answer = b""
+    while not answer.endswith(b"\r\n\r\n"):
+        answer += received(connection, 1)
+    accept = base64.b64encode(hashlib.sha1(f"{key}258EAFA5-E914-47DA-95CA-C5AB0DC85B11".encode()).digest())
+    assert answer.startswith(b"HTTP/1.1 101") and b"sec-websocket-accept: " + accept.lower() in answer.lower(), \
+        answer
+    return connection
+
+
+def received(connection, size):
+    data = b""
+    while len(data) < size:
+        part = connection.recv(size - len(data))
+        assert part, f"the connection closed after {data!r}"
+        data += part
+    return data
+
+
+def pushed_state(connection):
+    """The next state the server pushes on the WebSocket; its pings are
+    answered as a browser answers them."""
+    while True:
+        head = received(connection, 2)  # the server's frames: unmasked, whole messages
+        length = head[1] & 0x7F
+        if length >= 126:
+            length = int.from_bytes(received(connection, 2 if length == 126 else 8), "big")
+        payload = received(connection, length)
+        opcode = head[0] & 0x0F
+        if opcode == 0x9:
+            mask = os.urandom(4)
+            connection.sendall(bytes([0x8A, 0x80 | len(payload)]) + mask +
+                               bytes(b ^ mask[i % 4] for i, b in enumerate(payload)))
+        elif opcode == 0x1 and "heartbeat" not in (state := json.loads(payload)):
+            return state
+        else:
+            assert opcode in (0x1, 0xA), f"a frame of opcode {opcode:#x}: {payload!r}"
+
+
 def main():
     zip_path = os.path.abspath(sys.argv[1])
     harness.require_namespace_support()
@@ -92,6 +142,9 @@ def main():
         status, state = ask(port, b"GET /api/v1/state?code=" + VIEW.encode() + b" HTTP/1.1\r\n" + host + b"\r\n")
         assert status == 200 and b'"port":1,' in state and b'"left":0,' in state, f"{status} {state!r}"
         print("GET /api/v1/state:", state.decode())
+        watcher = websocket(port)
+        first = pushed_state(watcher)
+        assert first["left"] == 0 and not first["control"], first
 
         for action in ("left/plus", "left/plus", "update"):
             status, state = ask(port, f"POST /api/v1/{action}?code={CONTROL} HTTP/1.1\r\n".encode() + host +
@@ -99,6 +152,10 @@ def main():
             assert status == 200, f"POST /api/v1/{action}: {status} {state!r}"
         check_update(ports[1], 0, [0, 2, 0, 0], "POST /api/v1/update")
         print("POST /api/v1/update:", program.status(r"^Update from 127\.0\.0\.1: Board shows 02 00"))
+        while (state := pushed_state(watcher))["boardLeft"] != 2 or state["sending"]:
+            pass
+        print("on the WebSocket:", json.dumps(state))
+        watcher.close()
         status, _ = ask(port, f"POST /api/v1/reset?code={VIEW} HTTP/1.1\r\n".encode() + host +
                         b"Content-Length: 0\r\n\r\n")
         assert status == 403, f"the view code changed the score: {status}"

@@ -224,9 +224,12 @@ def status_file_from_the_start_menu(prefix, helper):
     process = prefix.wine(helper, "start", prefix.installed("scoreboard.exe"))
     window = shown_window(prefix.x)
     log = prefix.unix(prefix.local_app_data("scoreboard\\status.log"))
+
+    def logged():
+        return open(log, encoding="utf-8").read() if os.path.exists(log) else None
     deadline = time.monotonic() + 30
-    while not (os.path.exists(log) and "Port 1 (COM1) open" in open(log, encoding="utf-8").read()):
-        assert time.monotonic() < deadline, "no status log"
+    while "Port 1 (COM1) open" not in (logged() or ""):
+        assert time.monotonic() < deadline, f"no 'Port 1 (COM1) open' in the status log: {logged()!r}"
         time.sleep(0.1)
     prefix.x.close_window(window)
     assert process.wait(timeout=20) == 0, "closing the window started from the Start menu"
@@ -267,7 +270,12 @@ def start_up(prefix, name, present, says, com1_hears, setup, helper):
         program.close(window)
         assert all(port.received() == b"" for number, port in ports.items() if number != 1), f"{name}: bytes sent"
         if name == "both":
+            # COM1 back on another pseudo-terminal, as a busy machine may give
+            # it: its old number held by another meanwhile.
+            held = pty.openpty()
             ports[1] = harness.StandInPort(1)
+            for fd in held:
+                os.close(fd)
             prefix.stop()
             prefix.set_ports({number: port.slave_path for number, port in ports.items()})
             prefix.start()

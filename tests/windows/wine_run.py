@@ -116,13 +116,21 @@ class Prefix:
         return Prefix(path, self.base)
 
     def set_ports(self, ports):
-        """COM number: the path it opens; read when the next session starts."""
+        """COM number: the path it opens, these ports and no others; read when
+        the next session starts. Wine takes the last of two values of one
+        name: one left by a session before would give a port that session's
+        stand-in, closed since, whose number another pseudo-terminal may have
+        taken by now."""
         hive = os.path.join(self.path, "system.reg")
         with open(hive) as f:
             text = f.read()
         values = "".join(f'"COM{number}"="{path}"\n' for number, path in ports.items())
-        text, found = re.subn(r"(\[Software\\\\Wine\\\\Ports\][^\n]*\n(?:#[^\n]*\n)*)",
-                              lambda m: m.group(1) + values, text, count=1)
+
+        def replaced(key):
+            others = [line for line in key.group(2).splitlines(keepends=True) if not re.match(r'"COM\d+"=', line)]
+            return key.group(1) + values + "".join(others)
+        text, found = re.subn(r"(\[Software\\\\Wine\\\\Ports\][^\n]*\n(?:#[^\n]*\n)*)((?:[^\n]+\n)*)",
+                              replaced, text, count=1)
         assert found == 1, "no Software\\Wine\\Ports key"
         with open(hive, "w") as f:
             f.write(text)
