@@ -180,6 +180,8 @@ class Program:
 
     def __init__(self, x, path):
         self.x = x
+        with open(path, "rb") as program:
+            self.sanitized = b"__asan_init" in program.read()
         self.config = tempfile.TemporaryDirectory(prefix="scoreboard-network-e2e-")
         config = self.config.name
         os.makedirs(os.path.join(config, "scoreboard"))
@@ -298,7 +300,10 @@ def clients_that_never_read(program, clients=60, pushes=1200):
         left = json.loads(body)["left"]
     took = time.monotonic() - began
     grown = (peak - rss_before) / 1024
-    assert grown < 5, f"{clients} clients that never read, {pushes} pushes: memory grew by {grown:.1f} MB"
+    # AddressSanitizer keeps what is freed aside for a while: its figures say
+    # nothing of ours, and the rest of the case still holds.
+    assert grown < 5 or program.sanitized, \
+        f"{clients} clients that never read, {pushes} pushes: memory grew by {grown:.1f} MB"
     print(f"{clients} WebSocket clients that never read ({(rss_before - rss_alone) / 1024:.2f} MB to connect), "
           f"{pushes} pushes in {took:.1f} s: memory grew by {grown:.2f} MB at most")
 
