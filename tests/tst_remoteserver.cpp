@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLoggingCategory>
+#include <QNetworkProxy>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
@@ -602,6 +603,7 @@ private slots:
         QWebSocket reading;
         if (webSocket) {
             stuck.write(filledIn(get("/ws?code={view}", kUpgrade), served.port()));
+            reading.setProxy(QNetworkProxy::NoProxy); // no system proxy lookup (libproxy's thread) for loopback
             reading.open(QUrl(QStringLiteral("ws://127.0.0.1:%1/ws?code=%2").arg(served.port()).arg(kView)));
             QTRY_COMPARE(reading.state(), QAbstractSocket::ConnectedState);
         }
