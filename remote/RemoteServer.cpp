@@ -10,6 +10,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLoggingCategory>
+#include <QNetworkProxy>
 #include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -125,6 +126,8 @@ bool RemoteServer::listenAt(const QList<QHostAddress> &addresses, quint16 port)
             continue;
         }
         auto server = std::make_unique<QTcpServer>();
+        // Served here, never through a proxy; nor is the system asked for one.
+        server->setProxy(QNetworkProxy::NoProxy);
         if (!server->listen(address, chosen)) {
             m_problemIsPortInUse = server->serverError() == QAbstractSocket::AddressInUseError;
             m_problem = m_problemIsPortInUse
