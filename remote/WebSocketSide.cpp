@@ -106,32 +106,30 @@ void WebSocketSide::push(bool now)
         return;
     m_lastControlState = controlState;
     const QByteArray viewState = m_state(false);
+    forEachLive([&](QWebSocket *socket, Live &live) {
+        send(socket, live, live.client.control ? controlState : viewState);
+        // "Sending" reaches every device before the first byte leaves.
+        if (now)
+            socket->flush();
+    });
+}
+
+void WebSocketSide::forEachLive(const std::function<void(QWebSocket *, Live &)> &each)
+{
     // A write that fails may end a client, and with it its entry here.
     std::vector<QPointer<QWebSocket>> sockets;
     for (const auto &[socket, live] : m_live)
         sockets.emplace_back(socket);
     for (const QPointer<QWebSocket> &socket : sockets) {
         const auto it = socket ? m_live.find(socket) : m_live.end();
-        if (it == m_live.end())
-            continue;
-        send(socket, it->second, it->second.client.control ? controlState : viewState);
-        // "Sending" reaches every device before the first byte leaves.
-        if (now && socket)
-            socket->flush();
+        if (it != m_live.end())
+            each(socket, it->second);
     }
 }
 
 void WebSocketSide::heartbeat()
 {
-    // Writing may end a client, and with it its entry here.
-    std::vector<QPointer<QWebSocket>> sockets;
-    for (const auto &[socket, live] : m_live)
-        sockets.emplace_back(socket);
-    for (const QPointer<QWebSocket> &socket : sockets) {
-        const auto it = socket ? m_live.find(socket) : m_live.end();
-        if (it == m_live.end())
-            continue;
-        Live &live = it->second;
+    forEachLive([this](QWebSocket *socket, Live &live) {
         const bool behind = socket->bytesToWrite() > 0 || !live.waiting.isEmpty();
         live.backlogBeats = behind ? live.backlogBeats + 1 : 0;
         if (!live.ping.isEmpty() || live.backlogBeats >= 2) {
@@ -139,13 +137,13 @@ void WebSocketSide::heartbeat()
                    live.ping.isEmpty() ? "does not read" : "no answer to the heartbeat");
             socket->abort();
             drop(socket);
-            continue;
+            return;
         }
         live.ping = QByteArray::number(QRandomGenerator::system()->generate64(), 16);
         socket->ping(live.ping);
-        if (!behind && socket)
+        if (!behind)
             socket->sendTextMessage(QString::fromLatin1(kHeartbeatMessage));
-    }
+    });
 }
 
 void WebSocketSide::closeWhere(const std::function<bool(const Client &)> &closing, const QString &reason)

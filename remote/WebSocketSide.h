@@ -66,6 +66,8 @@ private:
     };
 
     void upgraded();
+    // Each client in turn, also where one before it ended on the way.
+    void forEachLive(const std::function<void(QWebSocket *, Live &)> &each);
     void send(QWebSocket *socket, Live &live, const QByteArray &message);
     void heartbeat();
     void drop(QWebSocket *socket);
