@@ -1,9 +1,12 @@
 #include "CommandLine.h"
 
+#include "match/Language.h"
 #include "serial/SerialPlatform.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QLocale>
+#include <QSettings>
 
 #include <cstdio>
 #include <cstdlib>
@@ -27,21 +30,41 @@ constexpr std::pair<const char *, bool> kToolkitOptions[] = {
     {"sync", false},
 };
 
+// The command line's words, in the language chosen.
+struct CommandLine
+{
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+
 QString helpDescription(const SerialPlatform &platform)
 {
-    return QStringLiteral(
+    //: The first paragraphs of --help; %1 is the paragraph on this system's port numbers.
+    return CommandLine::tr(
                "The operator's console for a four-digit LED scoreboard on a serial line (2400 baud, 8N1, DTR on).\n\n"
                "At start it opens the adapter last sent to when that was not port 1 or 2 and that very adapter is "
                "plugged in; otherwise it tries ports 1 and 2 and opens the first that opens. Every serial device "
-               "present is listed under \"COM-port\".\n\n") +
-           QString::fromStdString(platform.portNumbering());
+               "present is listed under \"COM-port\".\n\n%1")
+        .arg(QString::fromStdString(platform.portNumbering()));
+}
+
+// The language asked for on the command line, else in the settings, else
+// the system's; said once on standard error when it has no translation.
+QString chooseLanguage(const QString &asked)
+{
+    const QSettings settings(QStringLiteral("scoreboard"), QStringLiteral("scoreboard"));
+    const QString wanted = asked.isEmpty() ? settings.value(QStringLiteral("language")).toString() : asked;
+    const Language::Choice choice = Language::choose(wanted.trimmed(), QLocale::system().uiLanguages());
+    if (!choice.notice.isEmpty())
+        std::fprintf(stderr, "%s\n", qPrintable(choice.notice));
+    Language::install(choice.code);
+    return choice.code;
 }
 
 int listPorts(const SerialPlatform &platform)
 {
     const std::vector<SerialDevice> devices = platform.devices();
     if (devices.empty())
-        std::fprintf(stderr, "scoreboard: no serial device found\n");
+        std::fprintf(stderr, "scoreboard: %s\n", qPrintable(CommandLine::tr("no serial device found")));
     for (const SerialDevice &device : devices)
         std::printf("%s\n", DeviceListLine(device).c_str());
     return 0;
@@ -60,20 +83,34 @@ std::vector<HeldMessage> g_heldMessages;
 void holdOrGiveUp(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
     if (type == QtFatalMsg) {
-        std::fputs("scoreboard: no display - start it from a desktop session, or see --help\n", stderr);
+        std::fprintf(stderr, "scoreboard: %s\n",
+                     qPrintable(CommandLine::tr("no display - start it from a desktop session, or see --help")));
         std::_Exit(1); // the toolkit is half set up: nothing of it may run on
     }
     g_heldMessages.push_back({type, context.category, text});
 }
 } // namespace
 
-std::optional<int> HandleCommandLine(int argc, char *argv[], const SerialPlatform &platform, bool &remote)
+std::optional<int> HandleCommandLine(int argc, char *argv[], const SerialPlatform &platform, bool &remote,
+                                     QString &language)
 {
     // A plain core application: enough to parse and to list devices, and it
     // needs no display.
     const QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("scoreboard"));
     QCoreApplication::setApplicationVersion(QStringLiteral(SCOREBOARD_VERSION));
+
+    // The language first: --help speaks it. A bad option is said in the
+    // language asked for where it can be found.
+    const QStringList arguments = QCoreApplication::arguments();
+    auto langAt = arguments.indexOf(QStringLiteral("--lang"));
+    if (langAt < 0)
+        langAt = arguments.indexOf(QStringLiteral("-lang"));
+    QString asked = langAt > 0 && langAt + 1 < arguments.size() ? arguments.at(langAt + 1) : QString();
+    for (const QString &argument : arguments)
+        if (argument.startsWith(QLatin1String("--lang=")))
+            asked = argument.mid(7);
+    language = chooseLanguage(asked);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(helpDescription(platform));
@@ -82,19 +119,26 @@ std::optional<int> HandleCommandLine(int argc, char *argv[], const SerialPlatfor
     // Not addHelpOption: its --help-all promises the toolkit's options and
     // shows only these.
     const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
-                                        QStringLiteral("Displays help on commandline options."));
+                                        CommandLine::tr("Displays help on commandline options."));
     parser.addOption(helpOption);
     const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption listPortsOption(
         QStringLiteral("list-ports"),
-        QStringLiteral("Print one line per serial device: port number, device, description, USB identity, "
-                       "and whether you may open it; then exit. Opens no device."));
+        CommandLine::tr("Print one line per serial device: port number, device, description, USB identity, "
+                        "and whether you may open it; then exit. Opens no device."));
     parser.addOption(listPortsOption);
     const QCommandLineOption remoteOption(
         QStringLiteral("remote"),
-        QStringLiteral("Turn the remote control on (kept on, like its switch in the Remote control window): the "
-                       "pages for phones, OBS and a screen in the hall, and the API for stream decks."));
+        CommandLine::tr("Turn the remote control on (kept on, like its switch in the Remote control window): the "
+                        "pages for phones, OBS and a screen in the hall, and the API for stream decks."));
     parser.addOption(remoteOption);
+    //: --lang's value in --help: a language code such as de.
+    const QCommandLineOption langOption(
+        QStringLiteral("lang"),
+        CommandLine::tr("Speak this language (de, en, es, fr, nl) instead of the system's; "
+                        "kept as the setting \"language\" does."),
+        CommandLine::tr("code"));
+    parser.addOption(langOption);
     for (const auto &[name, takesValue] : kToolkitOptions) {
         QCommandLineOption option(QString::fromLatin1(name));
         if (takesValue)
@@ -106,12 +150,15 @@ std::optional<int> HandleCommandLine(int argc, char *argv[], const SerialPlatfor
     // QCommandLineParser::process would exit with status 1 on a bad option;
     // the convention is 2.
     if (!parser.parse(QCoreApplication::arguments())) {
-        std::fprintf(stderr, "scoreboard: %s\nTry 'scoreboard --help'.\n", qPrintable(parser.errorText()));
+        std::fprintf(stderr, "scoreboard: %s\n%s\n", qPrintable(parser.errorText()),
+                     qPrintable(CommandLine::tr("Try 'scoreboard --help'.")));
         return kExitUsage;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        std::fprintf(stderr, "scoreboard: unexpected argument '%s'\nTry 'scoreboard --help'.\n",
-                     qPrintable(parser.positionalArguments().constFirst()));
+        std::fprintf(
+            stderr, "scoreboard: %s\n%s\n",
+            qPrintable(CommandLine::tr("unexpected argument '%1'").arg(parser.positionalArguments().constFirst())),
+            qPrintable(CommandLine::tr("Try 'scoreboard --help'.")));
         return kExitUsage;
     }
     if (parser.isSet(helpOption)) {
