@@ -60,5 +60,5 @@ void Announcements::sayPending()
         message << m_status;
     m_statusSaid = m_status;
     if (!message.isEmpty())
-        emit say(message.join(QStringLiteral(". ")));
+        emit say(message.join(QLatin1Char(' '))); // whole sentences, each with its own full stop
 }

@@ -16,7 +16,8 @@ class Announcements : public QObject
     Q_OBJECT
 
 public:
-    // `scoreText(left)` gives a side's score as it stands: "Left score 08".
+    // `scoreText(left)` gives a side's score as it stands, as a sentence:
+    // "Left score 08."; statuses are whole sentences too.
     explicit Announcements(std::function<QString(bool left)> scoreText, QObject *parent = nullptr);
 
     void scoreChanged(bool left);

@@ -11,16 +11,9 @@
 // QT_LOGGING_RULES=scoreboard.status.info=true
 Q_LOGGING_CATEGORY(statusLog, "scoreboard.status", QtWarningMsg)
 
-namespace {
-const char *sideWord(Side side)
-{
-    return side == Side::Left ? "Left" : "Right";
-}
-} // namespace
-
 Match::Match(PortSession &session, MatchMemory &memory, QObject *parent)
     : QObject(parent), m_session(session), m_memory(memory),
-      m_announcements([this](bool left) { return scoreText(left ? Side::Left : Side::Right); })
+      m_announcements([this](bool left) { return scoreSentence(left ? Side::Left : Side::Right); })
 {
     m_scores.setCellChangedHandler([this](int cell, const std::string &) { emit cellChanged(cell); });
     connect(&m_session, &PortSession::happened, this, &Match::showPortEvent);
@@ -68,10 +61,21 @@ bool Match::sending() const
 QString Match::scoreText(Side side) const
 {
     const ScoreKeeper::DigitCells &cells = m_scores.digitCells();
-    const std::size_t tens = side == Side::Left ? 0 : 2;
-    return QStringLiteral("%1 score %2%3")
-        .arg(QLatin1String(sideWord(side)), QString::fromStdString(cells[tens]),
-             QString::fromStdString(cells[tens + 1]));
+    if (side == Side::Left)
+        //: %1 is the left score's two digits, such as 08
+        return tr("Left score %1").arg(QString::fromStdString(cells[0] + cells[1]));
+    //: %1 is the right score's two digits, such as 08
+    return tr("Right score %1").arg(QString::fromStdString(cells[2] + cells[3]));
+}
+
+QString Match::scoreSentence(Side side) const
+{
+    const ScoreKeeper::DigitCells &cells = m_scores.digitCells();
+    if (side == Side::Left)
+        //: Told to a screen reader; %1 is the left score's two digits, such as 08
+        return tr("Left score %1.").arg(QString::fromStdString(cells[0] + cells[1]));
+    //: Told to a screen reader; %1 is the right score's two digits, such as 08
+    return tr("Right score %1.").arg(QString::fromStdString(cells[2] + cells[3]));
 }
 
 void Match::step(Side side, Direction direction, const QString &from)
@@ -80,15 +84,18 @@ void Match::step(Side side, Direction direction, const QString &from)
     m_scores.StepScore(side, direction);
     windowChanged();
     m_announcements.scoreChanged(side == Side::Left);
-    showWhetherTheBoardIsBehind(
-        QStringLiteral("%1 %2").arg(QLatin1String(sideWord(side)), direction == Direction::Up ? "+" : "-"), from);
+    using Request = StatusText::Request;
+    const bool up = direction == Direction::Up;
+    const Request request =
+        side == Side::Left ? (up ? Request::LeftUp : Request::LeftDown) : (up ? Request::RightUp : Request::RightDown);
+    showWhetherTheBoardIsBehind({request, from});
     emit changed();
 }
 
 Match::Asked Match::update(const QString &from)
 {
     operatorActed();
-    return askForSend({QStringLiteral("Update"), from});
+    return askForSend({StatusText::Request::Update, from});
 }
 
 Match::Asked Match::reset(const QString &from)
@@ -98,7 +105,7 @@ Match::Asked Match::reset(const QString &from)
         windowChanged(); // kept before the send, which a crash may cut short
         m_announcements.scoreChanged(true);
         m_announcements.scoreChanged(false);
-        return askForSend({QStringLiteral("Reset"), from});
+        return askForSend({StatusText::Request::Reset, from});
     });
 }
 
@@ -116,6 +123,7 @@ void Match::restore(const QString &from)
     const std::optional<ScoreKeeper::DigitCells> offered = offeredDigits();
     if (!offered)
         return;
+    m_saidOnce.clear();
     withdrawLastMatch();
     const ScoreKeeper::DigitCells &digits = *offered;
     const auto score = [&](std::size_t tens) {
@@ -125,7 +133,7 @@ void Match::restore(const QString &from)
     windowChanged();
     m_announcements.scoreChanged(true);
     m_announcements.scoreChanged(false);
-    showWhetherTheBoardIsBehind(QStringLiteral("Restore"), from);
+    showWhetherTheBoardIsBehind({StatusText::Request::Restore, from});
     emit changed();
 }
 
@@ -138,7 +146,7 @@ Match::Asked Match::askForSend(const Asker &asker)
         return Asked::Started;
     }
     m_waiting = asker;
-    showStatus(StatusText::waiting(asker.action, asker.from, m_onTheWire ? &*m_onTheWire : nullptr), false);
+    showStatus(StatusText::waiting(asker, m_onTheWire ? &*m_onTheWire : nullptr), false);
     emit changed();
     return Asked::Waiting;
 }
@@ -149,7 +157,7 @@ void Match::startSend(const Asker &asker)
     m_onTheWire = cells;
     // Said, and pushed to every remote device, before the first byte leaves.
     if (const auto port = m_session.openPort())
-        showStatus(StatusText::byRemote(asker.action, asker.from, StatusText::sending(cells, *port)), false);
+        showStatus(StatusText::sending(cells, *port, asker), false);
     emit changed();
 
     // Counted on the board line's thread, read here once the outcome is in.
@@ -170,8 +178,21 @@ void Match::startWaitingSend()
     startSend(asker);
 }
 
+void Match::sayOnce(const QString &sentence)
+{
+    m_saidOnce = sentence;
+    emit statusChanged();
+    // Told once, with what stands around it; later statuses go without it.
+    m_announcements.statusChanged(StatusText::together(m_status, sentence));
+    emit changed();
+}
+
 void Match::operatorActed()
 {
+    if (!m_saidOnce.isEmpty()) {
+        m_saidOnce.clear();
+        emit statusChanged();
+    }
     // The offer stands until the match goes on without it.
     if (!m_offer.isEmpty())
         withdrawLastMatch();
@@ -188,7 +209,7 @@ void Match::showSendOutcome(const LinkResult &result, int digitsSent, const Scor
                             const Asker &asker)
 {
     if (!result.ok()) {
-        showStatus(StatusText::byRemote(asker.action, asker.from,
+        showStatus(StatusText::together(StatusText::askedBy(asker),
                                         StatusText::notSent(result, digitsSent, m_session.awaitingReturn())),
                    true);
     } else {
@@ -199,24 +220,24 @@ void Match::showSendOutcome(const LinkResult &result, int digitsSent, const Scor
         m_lastSentStatus = StatusText::boardShows(sent, result, now.time());
         if (!m_memory.boardSent(sent, now))
             m_memoryTroubleDue = true;
-        QString status = m_lastSentStatus;
+        QString status = StatusText::boardShows(sent, result, now.time(), asker);
         // Said once; it changes nothing else.
         if (m_memoryTroubleDue && !std::exchange(m_memoryTroubleSaid, true))
-            status += QStringLiteral(". ") + StatusText::notKept(m_memory.settingsFile());
-        showStatus(StatusText::byRemote(asker.action, asker.from, status), false);
+            status = StatusText::together(status, StatusText::notKept(m_memory.settingsFile()));
+        showStatus(status, false);
     }
     emit changed();
     emit sendEnded();
 }
 
-void Match::showWhetherTheBoardIsBehind(const QString &action, const QString &from)
+void Match::showWhetherTheBoardIsBehind(const Asker &asker)
 {
     // During a send the status says what goes out, and what waits.
     if (sending())
         return;
     const QString status =
         m_lastSent && *m_lastSent == m_scores.digitCells() ? m_lastSentStatus : StatusText::notOnTheBoardYet();
-    showStatus(StatusText::byRemote(action, from, status), false);
+    showStatus(StatusText::together(StatusText::askedBy(asker), status), false);
 }
 
 void Match::showPortEvent(const PortEvent &event)
@@ -229,7 +250,7 @@ void Match::showPortEvent(const PortEvent &event)
     QString text = StatusText::of(event, m_session.lastPortNumber());
     // Said after how the start went, not instead of it.
     if (event.kind == Kind::RememberedElsewhere && !m_status.isEmpty())
-        text = StatusText::followedBy(m_status, text);
+        text = StatusText::together(m_status, text);
     // Red while no port is open: nothing the operator sends can arrive.
     showStatus(text, !m_session.openPort());
     emit changed();
@@ -240,7 +261,9 @@ void Match::showStatus(const QString &text, bool failure)
     m_status = text;
     m_failure = failure;
     emit statusChanged();
-    const QString said = m_offer.isEmpty() ? m_status : StatusText::followedBy(m_status, m_offer);
+    const QString said = m_offer.isEmpty()
+                             ? m_status
+                             : StatusText::together(m_status, StatusText::together(m_offer, StatusText::restoreHint()));
     qCInfo(statusLog, "%s", qUtf8Printable(said));
     m_announcements.statusChanged(said);
 }

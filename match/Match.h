@@ -1,6 +1,7 @@
 #pragma once
 
 #include "match/Announcements.h"
+#include "match/StatusText.h"
 #include "score/ScoreKeeper.h"
 #include "serial/LinkResult.h"
 
@@ -61,11 +62,18 @@ public:
     // it, in this run or kept from the one before.
     const std::optional<ScoreKeeper::DigitCells> &boardDigits() const { return m_board; }
     bool boardBehind() const { return !m_board || *m_board != m_scores.digitCells(); }
-    // "Board shows 08 15 - sent to port 1 at 20:31:07"
+    // "Board shows 08 15 - sent to port 1 at 20:31:07."
     const QString &status() const { return m_status; }
     bool statusIsFailure() const { return m_failure; }
-    // "Last match: board showed 08 15 at 20:31 - Restore" while it is offered.
+    // "Last match: board showed 08 15 at 20:31." while it is offered; how to
+    // take it is StatusText::restoreHint().
     const QString &offer() const { return m_offer; }
+    // A sentence for the operator that belongs to no operation (a key setting
+    // that is no key, ...): shown in the status line after the status, and
+    // told to the screen reader, once; gone with the operator's next action.
+    void sayOnce(const QString &sentence);
+    // That sentence while it stands, else empty.
+    const QString &saidOnce() const { return m_saidOnce; }
     // What restore() puts back, while the last match is offered.
     std::optional<ScoreKeeper::DigitCells> offeredDigits() const;
     // An update or reset reached the board in this run: until then the
@@ -74,7 +82,7 @@ public:
     // A send is on the wire (the scores', or the start-up command), or one
     // waits for it.
     bool sending() const;
-    // "Left score 08"
+    // "Left score 08", a name for what shows it.
     QString scoreText(Side side) const;
 
 signals:
@@ -90,13 +98,10 @@ signals:
     void sendEnded();
 
 private:
-    // Who asked for a send, and how.
-    struct Asker
-    {
-        QString action; // "Update", "Reset"
-        QString from;
-    };
+    using Asker = StatusText::Asker;
 
+    // "Left score 08.", as a sentence on its own.
+    QString scoreSentence(Side side) const;
     Asked askForSend(const Asker &asker);
     void startSend(const Asker &asker);
     void startWaitingSend();
@@ -105,7 +110,7 @@ private:
     void showSendOutcome(const LinkResult &result, int digitsSent, const ScoreKeeper::DigitCells &sent,
                          const Asker &asker);
     void showPortEvent(const PortEvent &event);
-    void showWhetherTheBoardIsBehind(const QString &action, const QString &from);
+    void showWhetherTheBoardIsBehind(const Asker &asker);
     void showStatus(const QString &text, bool failure);
     void offerLastMatch();
     void withdrawLastMatch();
@@ -124,6 +129,7 @@ private:
     QString m_status;
     bool m_failure = false;
     QString m_offer;
+    QString m_saidOnce;
     bool m_memoryTroubleDue = false; // the settings cannot be written: said once, with a send's outcome
     bool m_memoryTroubleSaid = false;
     bool m_finished = false;

@@ -1,5 +1,7 @@
 #include "serial/SerialDevices.h"
 
+#include <QCoreApplication>
+
 #include <cstdio>
 #include <sstream>
 
@@ -46,13 +48,20 @@ std::string DeviceName(const SerialDevice &device)
 
 std::string DeviceDescription(const SerialDevice &device)
 {
-    std::string description = plainDescription(device);
+    const std::string description = plainDescription(device);
     if (!device.looksAlike || !device.usb)
         return description;
+    const QString words = QString::fromStdString(description);
     if (!device.usb->serialNumber.empty())
-        return description + ", serial " + device.usb->serialNumber;
+        //: %1 is what the device is, such as "FTDI FT232R USB UART"; %2 its serial number
+        return QCoreApplication::translate("SerialDevices", "%1, serial %2")
+            .arg(words, QString::fromStdString(device.usb->serialNumber))
+            .toStdString();
     if (!device.usb->socket.empty())
-        return description + " in socket " + device.usb->socket;
+        //: %1 is what the device is; %2 the USB socket it is plugged into, such as 1-1.2
+        return QCoreApplication::translate("SerialDevices", "%1 in socket %2")
+            .arg(words, QString::fromStdString(device.usb->socket))
+            .toStdString();
     return description;
 }
 
@@ -76,21 +85,42 @@ std::string UsbIdentityText(const UsbIdentity &usb)
     return text;
 }
 
-std::string AccessAdvice(const SerialDevice &device)
+std::string AccessAdvice(const SerialDevice &device, const std::string &named)
 {
+    QString advice;
     if (!device.grantingGroup.empty())
-        return "join the " + device.grantingGroup + " group";
-    if (!device.owner.empty())
-        return "owned by " + device.owner + " - an administrator must allow you to use it";
-    return "an administrator must allow you to use it";
+        //: %1 is a user group of the system, such as dialout
+        advice = QCoreApplication::translate("SerialDevices", "Join the %1 group, then log in again.")
+                     .arg(QString::fromStdString(device.grantingGroup));
+    else if (!device.owner.empty())
+        //: %1 is the device, such as "33 FTDI FT232R USB UART (ttyUSB0)"; %2 the user who owns it
+        advice = QCoreApplication::translate("SerialDevices", "%1 is owned by %2 - an administrator must allow you to "
+                                                              "use it.")
+                     .arg(QString::fromStdString(named), QString::fromStdString(device.owner));
+    else
+        //: %1 is the device, such as "33 FTDI FT232R USB UART (ttyUSB0)"
+        advice = QCoreApplication::translate("SerialDevices", "%1: an administrator must allow you to use it.")
+                     .arg(QString::fromStdString(named));
+    return advice.toStdString();
 }
 
 std::string DeviceListLine(const SerialDevice &device)
 {
-    const std::string description = DeviceDescription(device);
+    // In English whatever the language: the columns are read by scripts too.
+    std::string description = plainDescription(device);
+    if (device.looksAlike && device.usb && !device.usb->serialNumber.empty())
+        description += ", serial " + device.usb->serialNumber;
+    else if (device.looksAlike && device.usb && !device.usb->socket.empty())
+        description += " in socket " + device.usb->socket;
+    std::string access = "may open";
+    if (!device.mayOpen && !device.grantingGroup.empty())
+        access = "no permission - join the " + device.grantingGroup + " group";
+    else if (!device.mayOpen && !device.owner.empty())
+        access = "no permission - owned by " + device.owner + " - an administrator must allow you to use it";
+    else if (!device.mayOpen)
+        access = "no permission - an administrator must allow you to use it";
     std::ostringstream line;
     line << device.portNumber << '\t' << device.path << '\t' << (description.empty() ? "-" : description) << '\t'
-         << (device.usb ? "USB " + UsbIdentityText(*device.usb) : "-") << '\t'
-         << (device.mayOpen ? "may open" : "no permission - " + AccessAdvice(device));
+         << (device.usb ? "USB " + UsbIdentityText(*device.usb) : "-") << '\t' << access;
     return line.str();
 }

@@ -54,8 +54,8 @@ void MarkLookAlikes(std::vector<SerialDevice> &devices);
 // The device's name without its folder: "ttyUSB0", "COM3".
 std::string DeviceName(const SerialDevice &device);
 
-// What the device is, for people: "FTDI FT232R USB UART", or "" when nothing
-// is known but its path. A look-alike adds what tells it apart: "FTDI FT232R
+// What the device is, for people, in the program's language: "FTDI FT232R USB
+// UART", or "" when nothing is known but its path. A look-alike adds what tells it apart: "FTDI FT232R
 // USB UART, serial A50285BI" or "Prolific USB-Serial Controller in socket 1-1".
 std::string DeviceDescription(const SerialDevice &device);
 
@@ -65,13 +65,16 @@ std::string DeviceDescription(const SerialDevice &device);
 // this port. "33: FTDI FT232R USB UART (/dev/ttyUSB0)".
 std::string DeviceEntryText(const SerialDevice &device);
 
-// One line of `--list-ports`: number, path, description, USB identity,
-// whether this user may open it; tab-separated, "-" for what is not known.
+// One line of `--list-ports`, in English: number, path, description, USB
+// identity, whether this user may open it; tab-separated, "-" for what is not
+// known.
 std::string DeviceListLine(const SerialDevice &device);
 
 // "0403:6001 serial A50285BI", "067b:2303 socket 1-1"
 std::string UsbIdentityText(const UsbIdentity &usb);
 
-// What this user can do about a device they may not open: "join the dialout
-// group", or "owned by root - an administrator must allow you to use it".
-std::string AccessAdvice(const SerialDevice &device);
+// What this user can do about a device they may not open, as a sentence in the
+// program's language: "Join the dialout group, then log in again.", or
+// "<named> is owned by root - an administrator must allow you to use it.",
+// where `named` is the device as the sentence's reader knows it.
+std::string AccessAdvice(const SerialDevice &device, const std::string &named);

@@ -2,6 +2,8 @@
 
 #include "serial/SerialPlatform.h"
 
+#include <QCoreApplication>
+
 #include <thread>
 
 using namespace std::chrono_literals;
@@ -62,7 +64,11 @@ LinkResult SystemSerialLink::write(const std::uint8_t *data, std::size_t size)
     // queue will not drain. The port is closed by its owner, on the thread
     // that opened it (the send ran on another), without waiting for it.
     m_broken = true;
-    m_brokenText = failure->empty() ? "the port did not take the bytes" : *failure;
+    m_brokenText =
+        !failure->empty()
+            ? *failure
+            //: Said in brackets after "port 3 stopped working", where the system gave no reason
+            : QCoreApplication::translate("SystemSerialLink", "the port did not take the bytes").toStdString();
     return resultFor(LinkError::WriteFailed, m_brokenText);
 }
 

@@ -141,28 +141,27 @@ private slots:
 
         QTest::newRow("clicks, then killed")
             << ""
-            << "" << QStringList{"+L", "+L", "+R"} << "Last match: window showed 02 01 - Restore"
+            << "" << QStringList{"+L", "+L", "+R"} << "Last match: window showed 02 01."
             << "0201";
         QTest::newRow("an update and a click, then killed")
             << ""
-            << "" << QStringList{"+L", "update", "+R"}
-            << "Last match: board showed 01 00 at HH:MM, window 01 01 - Restore"
+            << "" << QStringList{"+L", "update", "+R"} << "Last match: board showed 01 00 at HH:MM, window 01 01."
             << "0101";
         QTest::newRow("the window never kept: the board's digits, not 00 00")
             << "0815"
-            << "" << QStringList{} << "Last match: board showed 08 15 at HH:MM - Restore"
+            << "" << QStringList{} << "Last match: board showed 08 15 at HH:MM."
             << "0815";
         QTest::newRow("a start that touches nothing keeps the offer")
             << "0815"
-            << "0816" << QStringList{"close"} << "Last match: board showed 08 15 at HH:MM, window 08 16 - Restore"
+            << "0816" << QStringList{"close"} << "Last match: board showed 08 15 at HH:MM, window 08 16."
             << "0816";
         QTest::newRow("restored, then killed")
             << "0815"
-            << "0816" << QStringList{"restore"} << "Last match: board showed 08 15 at HH:MM, window 08 16 - Restore"
+            << "0816" << QStringList{"restore"} << "Last match: board showed 08 15 at HH:MM, window 08 16."
             << "0816";
         QTest::newRow("the first + ends the offer")
             << "0815"
-            << "0816" << QStringList{"+L"} << "Last match: board showed 08 15 at HH:MM, window 01 00 - Restore"
+            << "0816" << QStringList{"+L"} << "Last match: board showed 08 15 at HH:MM, window 01 00."
             << "0100";
         QTest::newRow("reset: nothing to offer") << "0815"
                                                  << "0816" << QStringList{"+L", "reset"} << ""
@@ -361,14 +360,14 @@ private slots:
         };
         row("+ shows at once; the board keeps what was sent", {"+L"}, {"+L", "+R"}, "Sending 01 00 to port 1 ...",
             {"0100"}, "0201", "Board shows 01 00");
-        row("an update waits its turn", {}, {"+L", "update"}, "Update waiting - the board is being sent 00 00",
+        row("an update waits its turn", {}, {"+L", "update"}, "Update waiting - the board is being sent 00 00.",
             {"0000", "0100"}, "0100", "Board shows 01 00");
         row("five updates and a +: one more send, the latest scores, the last asker's name", {},
             {"update@A", "+L", "update@A", "update@B", "update@A", "update@B", "+R", "update@C"},
-            "Update from C waiting - the board is being sent 00 00", {"0000", "0101"}, "0101",
+            "Update from C waiting - the board is being sent 00 00.", {"0000", "0101"}, "0101",
             "Update from C: Board shows 01 01");
         row("reset: 00 00 at once, its send waits", {"+L", "+L"}, {"reset"},
-            "Reset waiting - the board is being sent 02 00", {"0200", "0000"}, "0000", "Board shows 00 00");
+            "Reset waiting - the board is being sent 02 00.", {"0200", "0000"}, "0000", "Board shows 00 00");
     }
     void duringASend()
     {
@@ -435,9 +434,29 @@ private slots:
         QVERIFY(WaitFor([&] { return !run.match->sending(); }));
         QCOMPARE(run.match->status(),
                  QStringLiteral("Update cut off after 2 of 4 digits: port 1 was unplugged - the board may show a mix; "
-                                "it is reopened when plugged back in, then press Update scoreboard"));
+                                "it is reopened when plugged back in, then press Update scoreboard."));
         QVERIFY(run.match->statusIsFailure());
         QVERIFY(run.match->session().awaitingReturn());
+    }
+
+    // A sentence of no operation's is told once, with the status it stands
+    // beside, and goes with the operator's next action.
+    void aSentenceSaidOnceGoesWithTheNextAction()
+    {
+        TestMatch run;
+        QSignalSpy said(run.match.get(), &Match::announce);
+        run.match->start();
+        QTRY_COMPARE(said.count(), 1);
+        said.clear();
+        const QString note = QStringLiteral("F13 is not a key.");
+        run.match->sayOnce(note);
+        QCOMPARE(run.match->saidOnce(), note);
+        QTRY_COMPARE(said.count(), 1);
+        QVERIFY(said.takeFirst().at(0).toString().endsWith(QLatin1Char(' ') + note));
+        run.match->step(Side::Left, Direction::Up);
+        QVERIFY(run.match->saidOnce().isEmpty());
+        QTRY_COMPARE(said.count(), 1);
+        QVERIFY(!said.takeFirst().at(0).toString().contains(note));
     }
 
     // Ten quick "+" are said once, after the burst, as the score stands then.
@@ -455,7 +474,7 @@ private slots:
         QCOMPARE(said.count(), 0);
         QTRY_COMPARE(said.count(), 1);
         QCOMPARE(said.takeFirst().at(0).toString(),
-                 QStringLiteral("Left score 10. Not on the board yet - press Update scoreboard"));
+                 QStringLiteral("Left score 10. Not on the board yet - press Update scoreboard."));
         QTest::qWait(600);
         QCOMPARE(said.count(), 0);
     }

@@ -1,5 +1,7 @@
 #include "serial/linux/LinuxSerialPlatform.h"
 
+#include <QCoreApplication>
+
 #include <climits>
 #include <cstdlib>
 #include <fstream>
@@ -157,8 +159,15 @@ int LinuxSerialPlatform::lastPortNumber() const
 
 std::string LinuxSerialPlatform::portNumbering() const
 {
-    return "Port numbers: 1-32 are /dev/ttyS0-31, 33-64 /dev/ttyUSB0-31 (USB adapters), 65-96 /dev/ttyACM0-31. "
-           "To use serial ports your user must be in the dialout group.";
+    // Two sentences, one after the other; the device names stay as they are.
+    //: The device names and ranges are the system's own: keep them as they are
+    const QString numbers = QCoreApplication::translate(
+        "LinuxSerialPlatform",
+        "Port numbers: 1-32 are /dev/ttyS0-31, 33-64 /dev/ttyUSB0-31 (USB adapters), 65-96 /dev/ttyACM0-31.");
+    //: dialout is the name of the system's user group: keep it as it is
+    const QString group = QCoreApplication::translate("LinuxSerialPlatform",
+                                                      "To use serial ports your user must be in the dialout group.");
+    return (numbers + QLatin1Char(' ') + group).toStdString();
 }
 
 std::vector<SerialDevice> LinuxSerialPlatform::devices() const

@@ -5,6 +5,8 @@
 #include "serial/windows/WideText.h"
 #include "serial/windows/WindowsSerialPlatform.h"
 
+#include <QCoreApplication>
+
 namespace {
 constexpr DWORD kQueueSize = 4096;
 
@@ -141,7 +143,10 @@ std::string Win32SerialLink::systemText(DWORD code) const
     if (!text.empty() && text.back() == '.')
         text.pop_back();
     if (text.empty())
-        text = "system error " + std::to_string(code);
+        //: Said in brackets after "cannot open" or "stopped working" where Windows has no words for its error
+        //: code %1
+        text =
+            QCoreApplication::translate("Win32SerialLink", "system error %1").arg(QString::number(code)).toStdString();
     return text;
 }
 

@@ -18,6 +18,7 @@
 #include "serial/windows/WideText.h"
 #include "serial/windows/Win32DeviceApi.h"
 
+#include <QCoreApplication>
 #include <QMetaObject>
 
 #include <algorithm>
@@ -430,8 +431,11 @@ public:
 
     std::string portNumbering() const override
     {
-        return "Port n is COMn (1 to 255); USB adapters get their COM number from Windows (Device Manager, "
-               "Ports).";
+        //: COMn is the system's name of port n: keep it as it is. Device Manager and Ports as Windows names them
+        return QCoreApplication::translate("WindowsSerialPlatform",
+                                           "Port n is COMn (1 to 255); USB adapters get their COM number from "
+                                           "Windows (Device Manager, Ports).")
+            .toStdString();
     }
 
     std::vector<SerialDevice> devices() const override
