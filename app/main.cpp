@@ -2,6 +2,7 @@
 #include "Desktop.h"
 #include "RemoteLoader.h"
 #include "display/SendSequences.h"
+#include "match/Language.h"
 #include "match/Match.h"
 #include "match/MatchMemory.h"
 #include "serial/PortMemory.h"
@@ -9,6 +10,7 @@
 #include "serial/SerialPlatform.h"
 #include "serial/SettingsWriter.h"
 #include "ui/Form1.h"
+#include "ui/KeyMap.h"
 #include "ui/ScreenReader.h"
 
 #include <QApplication>
@@ -23,13 +25,15 @@ int main(int argc, char *argv[])
     UseCallersTerminal();
     const std::unique_ptr<SerialPlatform> platform = MakeSystemSerialPlatform();
     bool remoteAsked = false;
-    if (const std::optional<int> done = HandleCommandLine(argc, argv, *platform, remoteAsked))
+    QString language;
+    if (const std::optional<int> done = HandleCommandLine(argc, argv, *platform, remoteAsked, language))
         return *done;
 
     PrepareScreenReaderSupport();
     const std::unique_ptr<QApplication> app = OpenDisplayOrSayWhyNot(argc, argv);
     QApplication::setApplicationName(QStringLiteral("scoreboard"));
     QApplication::setApplicationVersion(QStringLiteral(SCOREBOARD_VERSION));
+    Language::install(language); // on this application, as the command line's went with its own
     // Lets docks and task bars match the window to its desktop entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.scoreboard.console"));
     // A blinking text cursor is a timer that wakes the program ten times a
@@ -45,7 +49,7 @@ int main(int argc, char *argv[])
     MatchMemory matchMemory(settings, settingsWriter);
     PortSession session(MakeSystemSerialLink(*platform), *platform, portMemory, SendStartupCommand);
     Match match(session, matchMemory);
-    Form1 window(match);
+    Form1 window(match, KeyMap(settings));
     RemoteLoader remote(match, settings, settingsWriter);
     QObject::connect(&window, &Form1::remoteControlAsked, &window, [&] { remote.showWindow(&window); });
     remote.start(remoteAsked);

@@ -17,12 +17,16 @@
 #include <QFontMetricsF>
 #include <QIcon>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QShortcut>
 #include <QStyle>
 #include <QStyleOptionButton>
 
 #include <algorithm>
+#include <cmath>
+#include <tuple>
 
 namespace {
 constexpr TwipsRect kClientArea{0, 0, 6645, 4035};
@@ -93,6 +97,12 @@ QIcon scoreboardIcon()
     return icon;
 }
 
+// A caption as drawn: the "&" of its mnemonic is an underline, "&&" an "&".
+QString shownCaption(QString caption)
+{
+    return caption.replace(QRegularExpression(QStringLiteral("&(.)")), QStringLiteral("\\1"));
+}
+
 // A caption and the room its control draws it in: a label from the corner of
 // its box, a button inside its frame (and a default button's rim).
 struct Caption
@@ -109,10 +119,51 @@ Caption captionOf(const QWidget &control)
         option.text = button->text();
         if (button->autoDefault())
             option.features |= QStyleOptionButton::AutoDefaultButton;
-        return {button->text(), button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).size()};
+        return {shownCaption(button->text()),
+                button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).size()};
     }
     const auto *label = qobject_cast<const QLabel *>(&control);
-    return {label->text(), label->contentsRect().size()};
+    return {shownCaption(label->text()), label->contentsRect().size()};
+}
+
+// German and Spanish say "Update scoreboard" in more letters than its button
+// holds on one line at the smallest size that still reads well: there, and
+// only there, the caption takes two lines where the button is tall enough.
+constexpr qreal kSmallestCaptionPointSize = 8;
+
+void wrapWhereTooWide(QPushButton &button, const QFont &smallest)
+{
+    const Caption caption = captionOf(button);
+    const QFontMetricsF metrics(smallest, &button);
+    if (metrics.horizontalAdvance(caption.text) <= caption.room.width() || 2 * metrics.height() > caption.room.height())
+        return;
+    const QString text = button.text();
+    int best = -1;
+    qreal bestWidth = 0;
+    for (int space = text.indexOf(QLatin1Char(' ')); space >= 0; space = text.indexOf(QLatin1Char(' '), space + 1)) {
+        const qreal width = std::max(metrics.horizontalAdvance(shownCaption(text.left(space))),
+                                     metrics.horizontalAdvance(shownCaption(text.mid(space + 1))));
+        if (best < 0 || width < bestWidth)
+            std::tie(best, bestWidth) = std::pair(space, width);
+    }
+    if (best < 0)
+        return;
+    button.setAccessibleName(caption.text); // read as one line
+    button.setText(text.left(best) + QLatin1Char('\n') + text.mid(best + 1));
+}
+
+// "COM-port" is short; other languages' words for it are not. The label
+// takes the room to its right, up to the window's margin, where its caption
+// needs it at the smallest size: the field under it stays where it is.
+void widenWhereTooWide(QLabel &label, const QFont &smallest, int rightMargin)
+{
+    const Caption caption = captionOf(label);
+    const qreal needed = QFontMetricsF(smallest, &label).horizontalAdvance(caption.text);
+    if (needed <= caption.room.width())
+        return;
+    QRect box = label.geometry();
+    box.setWidth(std::min(int(std::ceil(needed)) + box.width() - caption.room.width(), rightMargin - box.left()));
+    label.setGeometry(box);
 }
 
 // The window's own font: the desktop's where every caption fits, else a
@@ -125,9 +176,12 @@ QFont windowFont(const QWidget &window, std::initializer_list<const QWidget *> c
     const auto overflow = [&](const QFont &font) {
         const QFontMetricsF metrics(font, &window);
         qreal worst = 0;
-        for (const Caption &caption : captions)
-            worst = std::max({worst, metrics.horizontalAdvance(caption.text) / caption.room.width(),
-                              metrics.height() / caption.room.height()});
+        for (const Caption &caption : captions) {
+            const QStringList lines = caption.text.split(QLatin1Char('\n'));
+            for (const QString &line : lines)
+                worst = std::max(worst, metrics.horizontalAdvance(line) / caption.room.width());
+            worst = std::max(worst, metrics.height() * qreal(lines.size()) / caption.room.height());
+        }
         return worst;
     };
     QStringList installed;
@@ -139,10 +193,10 @@ QFont windowFont(const QWidget &window, std::initializer_list<const QWidget *> c
 
 } // namespace
 
-Form1::Form1(Match &match, QWidget *parent) : QWidget(parent), m_match(match)
+Form1::Form1(Match &match, const KeyMap &keys, QWidget *parent) : QWidget(parent), m_match(match), m_keys(keys)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Scoreboard"));
+    setWindowTitle(tr("Scoreboard"));
     setWindowIcon(scoreboardIcon());
     setFixedSize(placed(*this, kClientArea).size());
     // A fixed size has nothing to maximize to; no button that does nothing.
@@ -150,6 +204,7 @@ Form1::Form1(Match &match, QWidget *parent) : QWidget(parent), m_match(match)
 
     createControls();
     wireEvents();
+    wireKeys();
     Form_Load();
 }
 
@@ -161,6 +216,11 @@ Form1::~Form1()
 QString Form1::statusText() const
 {
     return m_statusLine->accessibleName();
+}
+
+QStringList Form1::mnemonicCaptions() const
+{
+    return {m_command3->text(), m_command6->text(), m_label1->text()};
 }
 
 void Form1::createControls()
@@ -175,30 +235,31 @@ void Form1::createControls()
         QPalette palette = label->palette();
         palette.setColor(QPalette::WindowText, kDigitRed);
         label->setPalette(palette);
-        label->setAccessibleDescription(cell % 2 == 0 ? QStringLiteral("Tens digit") : QStringLiteral("Units digit"));
+        label->setAccessibleDescription(cell % 2 == 0 ? tr("Tens digit") : tr("Units digit"));
         m_digitLabels[std::size_t(cell)] = label;
     }
     nameScoresForAssistiveTechnology();
 
     m_command1 = makeButton(this, "Command1", QStringLiteral("-"), placed(*this, kCommand1));
     m_command2 = makeButton(this, "Command2", QStringLiteral("+"), placed(*this, kCommand2));
-    m_command3 = makeButton(this, "Command3", QStringLiteral("Update scoreboard"), placed(*this, kCommand3));
+    // The "&" marks the mnemonic (Alt and the letter after it): the
+    // translator chooses one for the language's captions.
+    //: & marks the Alt+letter key; it must differ from those of "Reset Score" and "COM-port"
+    m_command3 = makeButton(this, "Command3", tr("&Update scoreboard"), placed(*this, kCommand3));
     m_command4 = makeButton(this, "Command4", QStringLiteral("-"), placed(*this, kCommand4));
     m_command5 = makeButton(this, "Command5", QStringLiteral("+"), placed(*this, kCommand5));
-    m_command6 = makeButton(this, "Command6", QStringLiteral("Reset Score"), placed(*this, kCommand6));
-    for (QPushButton *scoreButton : {m_command1, m_command2, m_command4, m_command5}) {
+    //: & marks the Alt+letter key; it must differ from those of "Update scoreboard" and "COM-port"
+    m_command6 = makeButton(this, "Command6", tr("Reset &Score"), placed(*this, kCommand6));
+    for (QPushButton *scoreButton : {m_command1, m_command2, m_command4, m_command5})
         scoreButton->setFont(scoreButtonFont());
-        scoreButton->setAccessibleDescription(QStringLiteral("Changes the window only; Update scoreboard sends"));
-    }
     // Two "+" and two "-" sound alike to a screen reader.
-    m_command1->setAccessibleName(QStringLiteral("Left score: minus"));
-    m_command2->setAccessibleName(QStringLiteral("Left score: plus"));
-    m_command4->setAccessibleName(QStringLiteral("Right score: minus"));
-    m_command5->setAccessibleName(QStringLiteral("Right score: plus"));
-    m_command3->setAccessibleDescription(QStringLiteral("Sends the four digits to the board"));
-    m_command6->setAccessibleDescription(QStringLiteral("Sets both scores to 0 and sends them to the board"));
+    m_command1->setAccessibleName(tr("Left score: minus"));
+    m_command2->setAccessibleName(tr("Left score: plus"));
+    m_command4->setAccessibleName(tr("Right score: minus"));
+    m_command5->setAccessibleName(tr("Right score: plus"));
 
-    m_label1 = new QLabel(QStringLiteral("COM-port"), this);
+    //: the serial port's field; & marks the Alt+letter key that reaches it, unlike those of the two buttons
+    m_label1 = new QLabel(tr("&COM-port"), this);
     m_label1->setObjectName(QStringLiteral("Label1"));
     m_label1->setGeometry(placed(*this, kLabel1));
     m_label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -207,7 +268,7 @@ void Form1::createControls()
     m_combo1->setObjectName(QStringLiteral("Combo1"));
     m_combo1->setGeometry(placed(*this, kCombo1));
     m_combo1->setText(QStringLiteral("Combo1"));
-    m_combo1->setAccessibleDescription(QStringLiteral("Serial port number of the scoreboard"));
+    m_combo1->setAccessibleDescription(tr("Serial port number of the scoreboard"));
     m_label1->setBuddy(m_combo1);
 
     // Read, never a Tab stop: nothing in it can be pressed.
@@ -225,18 +286,20 @@ void Form1::createControls()
     m_restoreLink->hide();
     m_restoreShortcut = new QShortcut(kRestoreKey, this);
     m_restoreShortcut->setEnabled(false);
-    m_restoreLink->setToolTip(QStringLiteral("Puts the last match's scores back in the window (%1); nothing is sent")
+    //: %1 is its key, such as Ctrl+R
+    m_restoreLink->setToolTip(tr("Puts the last match's scores back in the window (%1); nothing is sent")
                                   .arg(kRestoreKey.toString(QKeySequence::NativeText)));
     m_announcer = new Announcer(*this);
 
     // The way to the remote control: on the window's context menu (a right
     // click, or the Menu key), and its shortcut from anywhere in the window.
-    auto *remoteControl = new QAction(QStringLiteral("Remote control\u2026"), this);
+    //: the window's context menu; opens the remote control's window
+    auto *remoteControl = new QAction(tr("Remote control…"), this);
     remoteControl->setShortcut(kRemoteControlKey);
     addAction(remoteControl);
     setContextMenuPolicy(Qt::ActionsContextMenu);
-    setToolTip(QStringLiteral("Right-click for the remote control (%1)")
-                   .arg(kRemoteControlKey.toString(QKeySequence::NativeText)));
+    //: %1 is its key, such as Ctrl+Shift+R
+    setToolTip(tr("Right-click for the remote control (%1)").arg(kRemoteControlKey.toString(QKeySequence::NativeText)));
     connect(remoteControl, &QAction::triggered, this, &Form1::remoteControlAsked);
 
     setTabOrder(m_combo1, m_command1);
@@ -248,6 +311,17 @@ void Form1::createControls()
     setTabOrder(m_command6, m_restoreLink);
     m_combo1->setFocus();
 
+    QFont smallest = windowFont(*this, {});
+    for (const char *family : kNarrowerFamilies)
+        if (QFontDatabase::hasFamily(QLatin1String(family))) {
+            smallest.setFamily(QLatin1String(family));
+            break;
+        }
+    smallest.setPointSizeF(kSmallestCaptionPointSize);
+    for (QPushButton *button : {m_command3, m_command6})
+        wrapWhereTooWide(*button, smallest);
+    widenWhereTooWide(*m_label1, smallest,
+                      width() - placed(*this, kClientArea).left() - placed(*this, kDigitLabels[0]).left());
     setFont(windowFont(*this, {m_command3, m_command6, m_label1}));
 }
 
@@ -304,15 +378,12 @@ void Form1::showStatus()
 {
     const QString &offer = m_match.offer();
     const bool offering = !offer.isEmpty();
-    // The offer's last word is the link under the text: "... at 20:31 -
-    // Restore" reads "... at 20:31", then the link.
-    const QString linkWord = offer.section(QLatin1Char(' '), -1);
-    const QString shown = offering
-                              ? StatusText::followedBy(m_match.status(), offer.section(QStringLiteral(" - "), 0, -2))
-                              : m_match.status();
-    const QString full = offering ? StatusText::followedBy(m_match.status(), offer) +
-                                        QStringLiteral(" (%1)").arg(kRestoreKey.toString(QKeySequence::NativeText))
-                                  : m_match.status();
+    // Whole sentences one after the other; the link under the text takes the
+    // offer, and those who do not see it hear how.
+    const QString shown = StatusText::together(StatusText::together(m_match.status(), m_match.saidOnce()), offer);
+    const QString full =
+        offering ? StatusText::together(shown, StatusText::restoreHint(kRestoreKey.toString(QKeySequence::NativeText)))
+                 : shown;
 
     if (m_match.statusIsFailure()) {
         // A red that reads on the theme's background, light or dark.
@@ -329,7 +400,7 @@ void Form1::showStatus()
     QRect box = placed(*this, kStatusLine);
     m_restoreShortcut->setEnabled(offering);
     if (offering) {
-        m_restoreLink->setText(linkWord);
+        m_restoreLink->setText(StatusText::restoreCaption());
         m_restoreLink->setAccessibleDescription(offer);
         const QSize link = m_restoreLink->sizeHint().boundedTo(box.size());
         box.setHeight(box.height() - link.height());
@@ -362,6 +433,9 @@ void Form1::fitStatusLine(const QSize &box)
 void Form1::Form_Load()
 {
     m_match.start();
+    // After the start's own status, which stays in front of it.
+    if (!m_keys.problems().isEmpty())
+        m_match.sayOnce(m_keys.problems().join(QLatin1Char(' ')));
 }
 
 void Form1::Form_Terminate()
@@ -407,4 +481,140 @@ void Form1::Combo1_Change(const QString &typed)
 void Form1::Combo1_Click(const QString &entry)
 {
     m_match.session().entryPicked(entry.toStdString());
+}
+
+void Form1::wireKeys()
+{
+    const std::pair<KeyAction, QPushButton *> pressed[] = {
+        {KeyAction::LeftMinus, m_command1},  {KeyAction::LeftPlus, m_command2},  {KeyAction::Update, m_command3},
+        {KeyAction::RightMinus, m_command4}, {KeyAction::RightPlus, m_command5}, {KeyAction::Reset, m_command6}};
+    for (const auto &[action, button] : pressed) {
+        const QList<QKeySequence> keys = m_keys.keys(action);
+        // The caption's mnemonic was the button's shortcut until now.
+        const QKeySequence mnemonic = QKeySequence::mnemonic(button->text());
+        // The first key is the button's own, which screen readers announce
+        // with it; the others, and the mnemonic, press it as well.
+        button->setShortcut(keys.value(0));
+        button->installEventFilter(this);
+        QList<QKeySequence> more = keys.mid(1);
+        if (!mnemonic.isEmpty())
+            more << mnemonic;
+        for (const QKeySequence &key : std::as_const(more))
+            connect(new QShortcut(key, this), &QShortcut::activated, this, [this, button] { pressByKey(button); });
+    }
+    const QString keys[] = {QKeySequence::listToString(m_keys.keys(KeyAction::LeftMinus), QKeySequence::NativeText),
+                            QKeySequence::listToString(m_keys.keys(KeyAction::LeftPlus), QKeySequence::NativeText),
+                            QKeySequence::listToString(m_keys.keys(KeyAction::Update), QKeySequence::NativeText),
+                            QKeySequence::listToString(m_keys.keys(KeyAction::RightMinus), QKeySequence::NativeText),
+                            QKeySequence::listToString(m_keys.keys(KeyAction::RightPlus), QKeySequence::NativeText),
+                            QKeySequence::listToString(m_keys.keys(KeyAction::Reset), QKeySequence::NativeText)};
+    const QString said[] = {//: %1 is the key or keys that press the button, such as F2
+                            tr("Lowers the left score by one in the window; Update scoreboard sends it (%1)"),
+                            //: %1 is the key or keys that press the button, such as F3
+                            tr("Raises the left score by one in the window; Update scoreboard sends it (%1)"),
+                            //: %1 is the key or keys that press the button, such as F9; PgDown
+                            tr("Sends the four digits to the board (%1)"),
+                            //: %1 is the key or keys that press the button, such as F6
+                            tr("Lowers the right score by one in the window; Update scoreboard sends it (%1)"),
+                            //: %1 is the key or keys that press the button, such as F7
+                            tr("Raises the right score by one in the window; Update scoreboard sends it (%1)"),
+                            //: %1 is the key or keys that press the button, such as F12
+                            tr("Sets both scores to 0 and sends them to the board (%1, after a question)")};
+    // The tooltip for the mouse; the same words for screen readers, as the
+    // keys are a button's shortcut to AT-SPI but only its mnemonic reaches
+    // UI Automation (Qt 6.4).
+    QPushButton *const buttons[] = {m_command1, m_command2, m_command3, m_command4, m_command5, m_command6};
+    for (std::size_t i = 0; i < std::size(buttons); ++i) {
+        buttons[i]->setToolTip(said[i].arg(keys[i]));
+        buttons[i]->setAccessibleDescription(said[i].arg(keys[i]));
+    }
+
+    auto *help = new QShortcut(this);
+    help->setKeys(m_keys.keys(KeyAction::Help));
+    connect(help, &QShortcut::activated, this, &Form1::showKeys);
+
+    // Presenter clickers send Page Up and Page Down: where neither is a key
+    // here, it does nothing, not even step through the field's list.
+    for (const Qt::Key page : {Qt::Key_PageUp, Qt::Key_PageDown}) {
+        bool taken = false;
+        for (int action = 0; action < KeyMap::kActionCount; ++action)
+            taken = taken || m_keys.keys(KeyAction(action)).contains(QKeySequence(page));
+        if (!taken)
+            new QShortcut(QKeySequence(page), this);
+    }
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    // A button's own key presses it where the focus is, and leaves the focus
+    // there; Qt's own handling would move the focus onto the button.
+    if (event->type() == QEvent::Shortcut) {
+        if (auto *button = qobject_cast<QAbstractButton *>(watched)) {
+            pressByKey(button);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form1::pressByKey(QAbstractButton *button)
+{
+    if (!button->isEnabled())
+        return;
+    if (button == m_command6)
+        askBeforeReset(); // a key is easily hit by mistake; a click is not
+    else
+        button->click();
+}
+
+void Form1::askBeforeReset()
+{
+    auto *question = new QMessageBox(QMessageBox::Question, tr("Reset Score"),
+                                     tr("Set both scores to 0 and send them to the board?"),
+                                     QMessageBox::Yes | QMessageBox::No, this);
+    question->setObjectName(QStringLiteral("ResetQuestion"));
+    question->setDefaultButton(QMessageBox::Yes);
+    question->setEscapeButton(QMessageBox::No);
+    question->setAttribute(Qt::WA_DeleteOnClose);
+    connect(question, &QMessageBox::finished, this, [this, question] {
+        if (question->standardButton(question->clickedButton()) == QMessageBox::Yes)
+            m_command6->click();
+    });
+    question->open();
+}
+
+void Form1::showKeys()
+{
+    const auto named = [this](KeyAction action) {
+        return QKeySequence::listToString(m_keys.keys(action), QKeySequence::NativeText);
+    };
+    const QStringList lines{
+        //: a line of the list of keys; %1 is the key or keys, such as F2
+        tr("Left score minus: %1").arg(named(KeyAction::LeftMinus)),
+        //: a line of the list of keys; %1 is the key or keys, such as F3
+        tr("Left score plus: %1").arg(named(KeyAction::LeftPlus)),
+        //: a line of the list of keys; %1 is the key or keys, such as F6
+        tr("Right score minus: %1").arg(named(KeyAction::RightMinus)),
+        //: a line of the list of keys; %1 is the key or keys, such as F7
+        tr("Right score plus: %1").arg(named(KeyAction::RightPlus)),
+        //: a line of the list of keys; %1 is the key or keys, such as F9; PgDown
+        tr("Update scoreboard: %1").arg(named(KeyAction::Update)),
+        //: a line of the list of keys; %1 is the key or keys, such as F12
+        tr("Reset Score, after a question: %1").arg(named(KeyAction::Reset)),
+        //: a line of the list of keys; %1 is the key, such as Ctrl+R
+        tr("Restore the last match, while it is offered: %1").arg(kRestoreKey.toString(QKeySequence::NativeText)),
+        //: a line of the list of keys; %1 is the key, such as Ctrl+Shift+R
+        tr("Remote control: %1").arg(kRemoteControlKey.toString(QKeySequence::NativeText)),
+        //: a line of the list of keys; the underlined letters of the captions
+        tr("Alt and a caption's underlined letter: that button, or the COM-port field"),
+        //: a line of the list of keys; %1 is the key or keys, such as F1
+        tr("This list: %1").arg(named(KeyAction::Help)),
+    };
+    auto *list =
+        new QMessageBox(QMessageBox::Information, tr("Keys"), lines.join(QLatin1Char('\n')), QMessageBox::Close, this);
+    list->setObjectName(QStringLiteral("KeyList"));
+    list->setTextFormat(Qt::PlainText);
+    list->setEscapeButton(QMessageBox::Close);
+    list->setAttribute(Qt::WA_DeleteOnClose);
+    list->open();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "score/ScoreKeeper.h"
+#include "ui/KeyMap.h"
 
 #include <QWidget>
 
@@ -9,6 +10,7 @@
 class Announcer;
 class Match;
 class PortComboBox;
+class QAbstractButton;
 class QLabel;
 class QPushButton;
 class QShortcut;
@@ -20,19 +22,22 @@ class RestoreLink;
 // the match's operation (step, update, reset) -> the session's link -> the
 // port; the match's signals bring the digits and the status back here. The
 // "COM-port" selector goes to the port session, which reopens the port it
-// names. The window never opens a dialog: the status line says what happened,
-// and an Announcer tells screen readers.
+// names. The status line says what happened, and an Announcer tells screen
+// readers; the only dialogs are the list of keys (its key) and the question
+// before a reset by key.
 // The layout is in twips, made pixels at the screen's dots per inch.
 class Form1 : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit Form1(Match &match, QWidget *parent = nullptr);
+    explicit Form1(Match &match, const KeyMap &keys = KeyMap(), QWidget *parent = nullptr);
     ~Form1() override;
 
     // What the status line says, as plain text.
     QString statusText() const;
+    // The captions with a mnemonic, as the operator's language has them.
+    QStringList mnemonicCaptions() const;
 
 signals:
     // The operator asked for the remote control (the window's context menu,
@@ -46,6 +51,11 @@ private:
     void nameScoresForAssistiveTechnology();
     void showStatus();
     void fitStatusLine(const QSize &box);
+    void wireKeys();
+    void pressByKey(QAbstractButton *button);
+    void askBeforeReset();
+    void showKeys();
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
     void Form_Load();
     void Form_Terminate();
@@ -59,6 +69,7 @@ private:
     void Combo1_Click(const QString &entry);
 
     Match &m_match;
+    const KeyMap m_keys;
 
     std::array<QLabel *, ScoreKeeper::kCellCount> m_digitLabels{};
     QPushButton *m_command1 = nullptr;

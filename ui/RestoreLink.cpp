@@ -46,7 +46,8 @@ RestoreLink::RestoreLink(QWidget *parent) : QAbstractButton(parent)
     Q_UNUSED(installed);
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
-    setAccessibleName(QStringLiteral("Restore the last match"));
+    //: what a screen reader calls the link under the status line
+    setAccessibleName(tr("Restore the last match"));
 }
 
 QSize RestoreLink::sizeHint() const
