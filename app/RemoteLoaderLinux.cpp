@@ -55,7 +55,11 @@ RemoteLoader::Loaded *RemoteLoader::loaded()
             break;
     }
     const auto refuse = [this](const QString &why) {
-        std::fprintf(stderr, "scoreboard: the remote control cannot be loaded: %s\n", qPrintable(why));
+        //: On standard error; %1 is why, such as "... is of version 1.3.0, this program of 1.4.0"
+        const QString said = QCoreApplication::translate("RemoteLoader", "scoreboard: the remote control cannot be "
+                                                                         "loaded: %1")
+                                 .arg(why);
+        std::fprintf(stderr, "%s\n", qPrintable(said));
         m_failed = true;
         return nullptr;
     };
@@ -69,11 +73,13 @@ RemoteLoader::Loaded *RemoteLoader::loaded()
     const auto moduleVersion = reinterpret_cast<Version>(loaded->library.resolve("ScoreboardRemoteModuleVersion"));
     const char *version = moduleVersion ? moduleVersion() : nullptr;
     if (!version)
-        return refuse(QStringLiteral("%1 does not say its version, this program is of %2")
+        //: %1 is the remote control module's file, %2 the program's version such as 1.4.0
+        return refuse(QCoreApplication::translate("RemoteLoader", "%1 does not say its version, this program is of %2")
                           .arg(loaded->library.fileName(), QStringLiteral(SCOREBOARD_VERSION)));
     if (std::strcmp(version, SCOREBOARD_VERSION) != 0)
+        //: %1 is the remote control module's file, %2 its version and %3 the program's, such as 1.4.0
         return refuse(
-            QStringLiteral("%1 is of version %2, this program of %3")
+            QCoreApplication::translate("RemoteLoader", "%1 is of version %2, this program of %3")
                 .arg(loaded->library.fileName(), QString::fromUtf8(version), QStringLiteral(SCOREBOARD_VERSION)));
     using Make = QObject *(*)(Match &, QSettings &, SettingsWriter &);
     const auto make = reinterpret_cast<Make>(loaded->library.resolve("ScoreboardMakeRemoteControl"));

@@ -30,8 +30,8 @@ QString RemoteControl::settingsProblem() const
 {
     if (m_writer.ok() && m_savedSettings.isWritable())
         return {};
-    return QStringLiteral("The settings cannot be saved in %1: these codes and choices will change at the next "
-                          "start.")
+    //: %1 is the settings file's path
+    return tr("The settings cannot be saved in %1: these codes and choices will change at the next start.")
         .arg(m_savedSettings.fileName());
 }
 

@@ -2,6 +2,7 @@
 
 #include "match/Match.h"
 #include "remote/LocalNetwork.h"
+#include "remote/PageTexts.h"
 #include "remote/SystemSockets.h"
 #include "remote/WebSocketSide.h"
 #include "serial/PortSession.h"
@@ -130,12 +131,14 @@ bool RemoteServer::listenAt(const QList<QHostAddress> &addresses, quint16 port)
         server->setProxy(QNetworkProxy::NoProxy);
         if (!server->listen(address, chosen)) {
             m_problemIsPortInUse = server->serverError() == QAbstractSocket::AddressInUseError;
-            m_problem = m_problemIsPortInUse
-                            ? QStringLiteral("Port %1 is in use by another program: pick another port, or end "
-                                             "that program.")
-                                  .arg(chosen)
-                            : QStringLiteral("Cannot serve at %1 port %2: %3.")
-                                  .arg(address.toString(), QString::number(chosen), server->errorString());
+            if (m_problemIsPortInUse)
+                //: %1 is the port number the remote control was to be served at
+                m_problem = tr("Port %1 is in use by another program: pick another port, or end that program.")
+                                .arg(QString::number(chosen));
+            else
+                //: %1 is an address of this computer such as 127.0.0.1, %2 the port number, %3 the system's reason
+                m_problem = tr("Cannot serve at %1 port %2: %3.")
+                                .arg(address.toString(), QString::number(chosen), server->errorString());
             emit problemChanged();
             return false;
         }
@@ -310,7 +313,7 @@ void RemoteServer::accept(QTcpServer &server)
         }
     }
     if (DescriptorsLeft() < kDescriptorReserve)
-        pauseAccepting(server, QStringLiteral("too many connections and files are open"));
+        pauseAccepting(server, tr("too many connections and files are open"));
 }
 
 void RemoteServer::acceptFailed(QTcpServer &server)
@@ -324,9 +327,9 @@ void RemoteServer::pauseAccepting(QTcpServer &server, const QString &why)
     if (m_problem.isEmpty())
         qCWarning(remoteLog, "connections are not taken for a moment: %s", qUtf8Printable(why));
     server.pauseAccepting();
-    m_problem = QStringLiteral("Connections are not taken for a moment: %1. Close other programs or devices if "
-                               "this stays.")
-                    .arg(why);
+    //: %1 is why, such as "too many connections and files are open" or the system's reason
+    m_problem =
+        tr("Connections are not taken for a moment: %1. Close other programs or devices if this stays.").arg(why);
     emit problemChanged();
     // Taken again once descriptors are free: the connections waiting are
     // then answered.
@@ -431,8 +434,15 @@ void RemoteServer::handle(HttpConnection &connection)
             connection.refuse(500, "This page is missing from the program: reinstall it");
             return;
         }
-        connection.answer(200, script ? "text/javascript; charset=utf-8" : "text/html; charset=utf-8", file.readAll(),
-                          kPageHeaders);
+        if (script) {
+            connection.answer(200, "text/javascript; charset=utf-8", file.readAll(), kPageHeaders);
+            return;
+        }
+        // In the program's language, or the one its address asks for.
+        const QString language =
+            PageTexts::languageFor(QString::fromStdString(request.queryValue("lang").value_or(std::string())));
+        connection.answer(200, "text/html; charset=utf-8", PageTexts::filledIn(file.readAll(), language),
+                          QByteArray(kPageHeaders) + "Content-Language: " + language.toLatin1() + "\r\n");
         return;
     }
     case Verdict::Kind::State: connection.answer(200, kJson, stateJson(m_match, verdict.control)); return;

@@ -36,48 +36,51 @@ QLineEdit *addressField(QWidget *parent, const QString &name)
     return field;
 }
 
-QPushButton *copyButton(QWidget *parent, QLineEdit *field, const QString &what)
+// `name`: what a screen reader says of it, "Copy the ... address".
+QPushButton *copyButton(QWidget *parent, QLineEdit *field, const QString &name)
 {
-    auto *button = new QPushButton(QStringLiteral("Copy"), parent);
-    button->setAccessibleName(QStringLiteral("Copy the %1 address").arg(what));
+    auto *button = new QPushButton(RemoteWindow::tr("Copy"), parent);
+    button->setAccessibleName(name);
     QObject::connect(button, &QPushButton::clicked, field,
                      [field] { QGuiApplication::clipboard()->setText(field->text()); });
     return button;
 }
 
-// The page a device was refused, as the operator knows it.
-QString pageName(const QString &view)
-{
-    if (view == QLatin1String("board"))
-        return QStringLiteral("hall screen");
-    if (view == QLatin1String("remote"))
-        return QStringLiteral("remote control");
-    return view;
-}
-
 QString deviceText(const RemoteServer::Device &device)
 {
-    const QString who =
-        device.address == QLatin1String("127.0.0.1") ? QStringLiteral("127.0.0.1 (this computer)") : device.address;
+    //: In the list of devices connected now; %1 is this computer's own address, 127.0.0.1
+    const QString who = device.address == QLatin1String("127.0.0.1")
+                            ? RemoteWindow::tr("%1 (this computer)").arg(device.address)
+                            : device.address;
+    //: %1 is the device's address, such as 192.168.1.20
     if (device.keptOut)
-        return QStringLiteral("%1 - disconnected, kept out").arg(who);
+        return RemoteWindow::tr("%1 - disconnected, kept out").arg(who);
     // Said before its other links: the page that shows nothing is the news.
+    // The page refused, as the operator knows it.
+    if (device.refusedView == QLatin1String("board"))
+        //: %1 is the device's address; the hall screen is the view-only page for a screen in the hall
+        return RemoteWindow::tr("%1 - hall screen refused: its code is old - give it the new address").arg(who);
+    if (device.refusedView == QLatin1String("remote"))
+        //: %1 is the device's address; the remote control is the page that changes the score
+        return RemoteWindow::tr("%1 - remote control refused: its code is old - give it the new address").arg(who);
     if (!device.refusedView.isEmpty())
-        return QStringLiteral("%1 - %2 refused: its code is old - give it the new address")
-            .arg(who, pageName(device.refusedView));
-    const QString code = !device.coded     ? QStringLiteral("no code")
-                         : device.controls ? QStringLiteral("control code")
-                                           : QStringLiteral("view only");
-    return QStringLiteral("%1 - %2, %3 %4")
-        .arg(who, code, QString::number(device.links),
-             device.links == 1 ? QStringLiteral("connection") : QStringLiteral("connections"));
+        //: %1 is the device's address; the overlay is the view-only page for OBS
+        return RemoteWindow::tr("%1 - overlay refused: its code is old - give it the new address").arg(who);
+    if (!device.coded)
+        //: %1 is the device's address; it has shown no code
+        return RemoteWindow::tr("%1 - no code, %n connection(s)", "", device.links).arg(who);
+    if (device.controls)
+        //: %1 is the device's address; it has the code that changes the score
+        return RemoteWindow::tr("%1 - control code, %n connection(s)", "", device.links).arg(who);
+    //: %1 is the device's address; it has the code that only shows the score
+    return RemoteWindow::tr("%1 - view only, %n connection(s)", "", device.links).arg(who);
 }
 } // namespace
 
 RemoteWindow::RemoteWindow(RemoteControl &control, QWidget *beside) : QWidget(beside, Qt::Window), m_control(control)
 {
     setObjectName(QStringLiteral("RemoteWindow"));
-    setWindowTitle(QStringLiteral("Remote control"));
+    setWindowTitle(tr("Remote control"));
     // Closing the program's window ends the program, whether this one is
     // open or not.
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -92,25 +95,25 @@ void RemoteWindow::createControls()
 {
     auto *layout = new QVBoxLayout(this);
 
-    m_on = new QCheckBox(QStringLiteral("&Serve the remote control and the overlay"), this);
+    m_on = new QCheckBox(tr("&Serve the remote control and the overlay"), this);
     m_on->setObjectName(QStringLiteral("On"));
     layout->addWidget(m_on);
     connect(m_on, &QCheckBox::toggled, &m_control, &RemoteControl::setOn);
 
     auto *form = new QFormLayout;
     auto *reach = new QHBoxLayout;
-    m_thisComputer = new QRadioButton(QStringLiteral("&This computer only"), this);
+    m_thisComputer = new QRadioButton(tr("&This computer only"), this);
     m_thisComputer->setObjectName(QStringLiteral("ThisComputer"));
-    m_localNetwork = new QRadioButton(QStringLiteral("The &local network"), this);
+    m_localNetwork = new QRadioButton(tr("The &local network"), this);
     m_localNetwork->setObjectName(QStringLiteral("LocalNetwork"));
-    m_localNetwork->setToolTip(QStringLiteral("Phones and other computers on this network can open the pages"));
+    m_localNetwork->setToolTip(tr("Phones and other computers on this network can open the pages"));
     auto *group = new QButtonGroup(this);
     group->addButton(m_thisComputer);
     group->addButton(m_localNetwork);
     reach->addWidget(m_thisComputer);
     reach->addWidget(m_localNetwork);
     reach->addStretch();
-    auto *reachLabel = new QLabel(QStringLiteral("Who may connect:"), this);
+    auto *reachLabel = new QLabel(tr("Who may connect:"), this);
     form->addRow(reachLabel, reach);
     // Another reach offers other addresses: the first of them is taken.
     connect(m_thisComputer, &QRadioButton::clicked, &m_control, [this] {
@@ -125,8 +128,8 @@ void RemoteWindow::createControls()
     m_port = new QLineEdit(this);
     m_port->setObjectName(QStringLiteral("Port"));
     m_port->setMaximumWidth(m_port->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 16);
-    m_port->setToolTip(QStringLiteral("Enter, or leaving the field, applies a new port"));
-    auto *portLabel = new QLabel(QStringLiteral("&Port:"), this);
+    m_port->setToolTip(tr("Enter, or leaving the field, applies a new port"));
+    auto *portLabel = new QLabel(tr("&Port:"), this);
     portLabel->setBuddy(m_port);
     form->addRow(portLabel, m_port);
     connect(m_port, &QLineEdit::editingFinished, this, &RemoteWindow::applyPort);
@@ -149,7 +152,7 @@ void RemoteWindow::createControls()
     // address whole: "192.168.100.200".
     m_host->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     m_host->setMinimumContentsLength(int(qstrlen("192.168.100.200")));
-    auto *hostLabel = new QLabel(QStringLiteral("&Address of this computer:"), m_addresses);
+    auto *hostLabel = new QLabel(tr("&Address of this computer:"), m_addresses);
     hostLabel->setBuddy(m_host);
     hostRow->addWidget(hostLabel);
     hostRow->addWidget(m_host);
@@ -159,56 +162,57 @@ void RemoteWindow::createControls()
     connect(m_host, &QComboBox::activated, this, [this] { m_chosenHost = m_host->currentText(); });
 
     auto *codes = new QHBoxLayout;
-    auto *controlBox = new QGroupBox(QStringLiteral("Control: changes the score"), m_addresses);
+    auto *controlBox = new QGroupBox(tr("Control: changes the score"), m_addresses);
     auto *controlLayout = new QVBoxLayout(controlBox);
     m_controlQr = new QLabel(controlBox);
-    m_controlQr->setAccessibleName(QStringLiteral("QR code of the control address"));
-    m_controlQr->setToolTip(QStringLiteral("A phone's camera opens the remote control from this"));
+    m_controlQr->setAccessibleName(tr("QR code of the control address"));
+    m_controlQr->setToolTip(tr("A phone's camera opens the remote control from this"));
     controlLayout->addWidget(m_controlQr, 0, Qt::AlignHCenter);
-    m_controlAddress = addressField(controlBox, QStringLiteral("Control address"));
+    m_controlAddress = addressField(controlBox, tr("Control address"));
     m_controlAddress->setObjectName(QStringLiteral("ControlAddress"));
     controlLayout->addWidget(m_controlAddress);
     auto *controlButtons = new QHBoxLayout;
-    controlButtons->addWidget(copyButton(controlBox, m_controlAddress, QStringLiteral("control")));
-    auto *newControlCode = new QPushButton(QStringLiteral("&New code"), controlBox);
+    controlButtons->addWidget(copyButton(controlBox, m_controlAddress, tr("Copy the control address")));
+    auto *newControlCode = new QPushButton(tr("&New code"), controlBox);
     newControlCode->setObjectName(QStringLiteral("NewControlCode"));
-    newControlCode->setAccessibleName(QStringLiteral("New control code"));
-    newControlCode->setToolTip(QStringLiteral("Devices with the old code can no longer change the score"));
+    newControlCode->setAccessibleName(tr("New control code"));
+    newControlCode->setToolTip(tr("Devices with the old code can no longer change the score"));
     connect(newControlCode, &QPushButton::clicked, &m_control, &RemoteControl::newControlCode);
     controlButtons->addWidget(newControlCode);
     controlButtons->addStretch();
     controlLayout->addLayout(controlButtons);
     codes->addWidget(controlBox);
 
-    auto *viewBox = new QGroupBox(QStringLiteral("View only: OBS overlay, screen in the hall"), m_addresses);
+    auto *viewBox = new QGroupBox(tr("View only: OBS overlay, screen in the hall"), m_addresses);
     auto *viewLayout = new QVBoxLayout(viewBox);
     m_viewQr = new QLabel(viewBox);
-    m_viewQr->setAccessibleName(QStringLiteral("QR code of the hall screen address"));
-    m_viewQr->setToolTip(QStringLiteral("A tablet or a smart TV's browser opens the hall screen from this"));
+    m_viewQr->setAccessibleName(tr("QR code of the hall screen address"));
+    m_viewQr->setToolTip(tr("A tablet or a smart TV's browser opens the hall screen from this"));
     viewLayout->addWidget(m_viewQr, 0, Qt::AlignHCenter);
-    m_overlayAddress = addressField(viewBox, QStringLiteral("Overlay address, for OBS"));
+    m_overlayAddress = addressField(viewBox, tr("Overlay address, for OBS"));
     m_overlayAddress->setObjectName(QStringLiteral("OverlayAddress"));
-    m_boardAddress = addressField(viewBox, QStringLiteral("Hall screen address"));
+    m_boardAddress = addressField(viewBox, tr("Hall screen address"));
     m_boardAddress->setObjectName(QStringLiteral("BoardAddress"));
     viewLayout->addWidget(m_overlayAddress);
     viewLayout->addWidget(m_boardAddress);
     auto *viewButtons = new QHBoxLayout;
-    viewButtons->addWidget(copyButton(viewBox, m_overlayAddress, QStringLiteral("overlay")));
-    auto *newViewCode = new QPushButton(QStringLiteral("N&ew code"), viewBox);
+    viewButtons->addWidget(copyButton(viewBox, m_overlayAddress, tr("Copy the overlay address")));
+    auto *newViewCode = new QPushButton(tr("N&ew code"), viewBox);
     newViewCode->setObjectName(QStringLiteral("NewViewCode"));
-    newViewCode->setAccessibleName(QStringLiteral("New view code"));
-    newViewCode->setToolTip(QStringLiteral("Overlays and screens with the old code stop showing the score"));
+    newViewCode->setAccessibleName(tr("New view code"));
+    newViewCode->setToolTip(tr("Overlays and screens with the old code stop showing the score"));
     connect(newViewCode, &QPushButton::clicked, &m_control, &RemoteControl::newViewCode);
     viewButtons->addWidget(newViewCode);
     viewButtons->addStretch();
     viewLayout->addLayout(viewButtons);
     codes->addWidget(viewBox);
     addresses->addLayout(codes);
-    m_qrNote = new QLabel(QStringLiteral("A phone needs \"The local network\"."), m_addresses);
+    //: "The local network" is the choice of that name under "Who may connect:"
+    m_qrNote = new QLabel(tr("A phone needs \"The local network\"."), m_addresses);
     addresses->addWidget(m_qrNote);
     layout->addWidget(m_addresses);
 
-    auto *devicesBox = new QGroupBox(QStringLiteral("Connected now"), this);
+    auto *devicesBox = new QGroupBox(tr("Connected now"), this);
     m_devices = new QGridLayout(devicesBox);
     m_devices->setColumnStretch(0, 1);
     layout->addWidget(devicesBox);
@@ -231,14 +235,16 @@ void RemoteWindow::showChoices()
         said << m_portProblem;
     if (!m_control.problem().isEmpty())
         said << m_control.problem();
-    const QString where =
-        network ? QStringLiteral("this computer and the local network") : QStringLiteral("this computer only");
     if (!settings.on())
-        said << QStringLiteral("Off: nothing is served.");
+        said << tr("Off: nothing is served.");
+    else if (m_control.serving() && network)
+        //: %1 is the port number
+        said << tr("Serving at port %1 to this computer and the local network.").arg(QString::number(settings.port()));
     else if (m_control.serving())
-        said << QStringLiteral("Serving at port %1 to %2.").arg(QString::number(settings.port()), where);
+        //: %1 is the port number
+        said << tr("Serving at port %1 to this computer only.").arg(QString::number(settings.port()));
     else
-        said << QStringLiteral("Not serving.");
+        said << tr("Not serving.");
     QString status = said.join(QLatin1Char(' '));
     // On a line of its own: the addresses handed out now stop working at
     // the next start.
@@ -304,15 +310,24 @@ void RemoteWindow::showDevices()
     const RemoteServer *server = m_control.server();
     const std::vector<RemoteServer::Device> devices = server ? server->devices() : std::vector<RemoteServer::Device>();
     if (devices.empty()) {
-        m_devices->addWidget(new QLabel(QStringLiteral("None"), this), 0, 0);
+        //: In the list of devices connected now: none
+        m_devices->addWidget(new QLabel(tr("None"), this), 0, 0);
         return;
     }
     int row = 0;
     for (const RemoteServer::Device &device : devices) {
         auto *label = new QLabel(deviceText(device), this);
         label->setTextFormat(Qt::PlainText);
-        auto *button = new QPushButton(device.keptOut ? QStringLiteral("Let in") : QStringLiteral("Disconnect"), this);
-        button->setAccessibleName(QStringLiteral("%1 %2").arg(button->text(), device.address));
+        auto *button = new QPushButton(this);
+        if (device.keptOut) {
+            button->setText(tr("Let in"));
+            //: What a screen reader says of the button; %1 is the device's address
+            button->setAccessibleName(tr("Let in %1").arg(device.address));
+        } else {
+            button->setText(tr("Disconnect"));
+            //: What a screen reader says of the button; %1 is the device's address
+            button->setAccessibleName(tr("Disconnect %1").arg(device.address));
+        }
         const QString address = device.address;
         const bool keptOut = device.keptOut;
         connect(button, &QPushButton::clicked, this, [this, address, keptOut] {
@@ -331,7 +346,8 @@ void RemoteWindow::applyPort()
     const int port = m_port->text().trimmed().toInt(&number);
     if (!number || port < RemoteSettings::kLowestPort || port > 65535) {
         // Said, and nothing changed: what is served stays served.
-        m_portProblem = QStringLiteral("Port \"%1\": pick a number from %2 to 65535.")
+        //: %1 is what was typed in the port field, %2 the lowest port allowed
+        m_portProblem = tr("Port \"%1\": pick a number from %2 to 65535.")
                             .arg(m_port->text().trimmed().left(12), QString::number(RemoteSettings::kLowestPort));
         showChoices();
         return;

@@ -2,12 +2,16 @@
 #include "remote/RemoteControl.h"
 #include "remote/RemoteServer.h"
 #include "remote/RemoteWindow.h"
+#include "support/PseudoTranslator.h"
 #include "support/TestMatch.h"
 
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTcpServer>
+#include <QTcpSocket>
 #include <QTest>
 
 Q_DECLARE_METATYPE(std::function<QString(quint16)>)
@@ -35,6 +39,33 @@ QNetworkAddressEntry network(const QString &text)
     entry.setIp(QHostAddress(text.section(QLatin1Char('/'), 0, 0)));
     entry.setNetmask(QHostAddress(text.section(QLatin1Char('/'), 1)));
     return entry;
+}
+// The words of `window` a person reads or hears, with what the pseudo
+// translator marked taken out, and the addresses and numbers filled in:
+// what is left did not go through the translation.
+QStringList unmarkedWords(const QWidget &window)
+{
+    QStringList said{window.windowTitle()};
+    for (const QWidget *widget : window.findChildren<QWidget *>()) {
+        said << widget->toolTip() << widget->accessibleName();
+        if (const auto *label = qobject_cast<const QLabel *>(widget))
+            said << label->text();
+        if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
+            said << button->text();
+        if (const auto *box = qobject_cast<const QGroupBox *>(widget))
+            said << box->title();
+    }
+    QStringList unmarked;
+    for (QString text : said) {
+        // Innermost first: an argument may be a translated text of its own.
+        const QRegularExpression mark(QStringLiteral("\u27e6[^\u27e6\u27e7]*\u27e7"));
+        while (text.contains(mark))
+            text.remove(mark);
+        text.remove(QRegularExpression(QStringLiteral("[^A-Za-z]")));
+        if (!text.isEmpty())
+            unmarked << text;
+    }
+    return unmarked;
 }
 } // namespace
 
@@ -143,9 +174,11 @@ private slots:
     }
 
     // Off: nothing listens; "New code" in the window makes a new code, kept,
-    // and the addresses show it.
+    // and the addresses show it. Every word of the window, the devices'
+    // list too, goes through the translation.
     void theWindowsSwitchAndNewCode()
     {
+        const PseudoTranslator pseudo;
         TestMatch fakes;
         fakes.match->start();
         fakes.settings.setValue(QStringLiteral("Remote/port"), freePort());
@@ -165,6 +198,12 @@ private slots:
         QVERIFY(window->findChild<QLineEdit *>(QStringLiteral("OverlayAddress"))
                     ->text()
                     .endsWith(QStringLiteral("/overlay?code=") + control.settings().viewCode()));
+        QTcpSocket device;
+        device.connectToHost(QHostAddress::LocalHost, control.settings().port());
+        QTRY_VERIFY(
+            !window->findChildren<QPushButton *>().isEmpty() &&
+            window->findChildren<QPushButton *>().last()->accessibleName().contains(QLatin1String("127.0.0.1")));
+        QVERIFY2(unmarkedWords(*window).isEmpty(), qPrintable(unmarkedWords(*window).join(QLatin1Char('|'))));
         window->findChild<QAbstractButton *>(QStringLiteral("On"))->click();
         QVERIFY(!control.serving());
         QVERIFY(!keptSettings(fakes).on());

@@ -1,14 +1,20 @@
+#include "match/Language.h"
 #include "remote/RemoteServer.h"
+#include "support/PseudoTranslator.h"
 #include "support/SendGate.h"
 #include "support/TestMatch.h"
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLoggingCategory>
 #include <QNetworkProxy>
+#include <QRegularExpression>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
+#include <QUrlQuery>
 #include <QWebSocket>
 
 namespace {
@@ -92,6 +98,29 @@ Reply readReply(QTcpSocket &client, int timeoutMs = 5000)
         QTest::qWait(2);
     }
     return {};
+}
+
+// A page's text as a person meets it: its title, what is shown, what a
+// screen reader says (aria-label); not its style sheet, scripts or markup.
+QString wordsOf(const QByteArray &page)
+{
+    QString html = QString::fromUtf8(page);
+    html.remove(QRegularExpression(QStringLiteral("<!--.*?-->|<(style|script)[^>]*>.*?</\\1>"),
+                                   QRegularExpression::DotMatchesEverythingOption));
+    QStringList words;
+    const QRegularExpression label(QStringLiteral("aria-label=\"([^\"]*)\""));
+    for (auto match = label.globalMatch(html); match.hasNext();)
+        words << match.next().captured(1);
+    html.remove(QRegularExpression(QStringLiteral("<[^>]*>"))).remove(QRegularExpression(QStringLiteral("&\\w+;")));
+    return (words << html).join(QLatin1Char(' '));
+}
+
+// What is left of `text` outside the pseudo translator's ⟦marks⟧: a word
+// there did not go through the translation.
+QString unmarked(QString text)
+{
+    return text.remove(QRegularExpression(QStringLiteral("\u27e6[^\u27e7]*\u27e7")))
+        .remove(QRegularExpression(QStringLiteral("[^A-Za-z]")));
 }
 
 Reply exchange(quint16 port, const QByteArray &request)
@@ -298,6 +327,16 @@ private slots:
                    QByteArray(1025, 'x') + "\r\n0\r\n\r\n"
             << 413 << 0;
         QTest::newRow("not HTTP") << QByteArray("\x16\x03\x01\x02\x00\x01\x00\x01\xfc\x03\x03", 11) << 400 << 0;
+        // The pages in the program's language, or the one asked for in a
+        // known form; anything else is never put into the page.
+        QTest::newRow("the remote page in French") << get("/remote?code={control}&lang=fr") << 200 << 0;
+        QTest::newRow("the overlay in Canadian French") << get("/overlay?code={view}&lang=fr-CA") << 200 << 0;
+        QTest::newRow("the hall screen in English") << get("/board?lang=en") << 200 << 0;
+        QTest::newRow("a language without a translation") << get("/remote?lang=tlh") << 200 << 0;
+        QTest::newRow("lang= closing the script element")
+            << get("/remote?lang=%3C/script%3E%3Cscript%3Ealert(1)%3C/script%3E") << 200 << 0;
+        QTest::newRow("lang= as a path") << get("/overlay?lang=../../x") << 200 << 0;
+        QTest::newRow("lang= with a quote") << get("/board?lang=fr%22%20onload=%22alert(1)") << 200 << 0;
         QTest::newRow("an absolute target")
             << QByteArray("GET http://127.0.0.1:{port}/api/v1/state?code={view} HTTP/1.1\r\nHost: "
                           "127.0.0.1:{port}\r\n\r\n")
@@ -349,10 +388,54 @@ private slots:
             const QByteArray method = request.left(request.indexOf(' '));
             QVERIFY2(allow >= 0 && !reply.head.mid(allow + 9).split('\r').first().contains(method), reply.head);
         }
+        if (reply.head.contains("Content-Type: text/html") && !headOnly) {
+            // In the language lang= names where this program has it, else in
+            // the program's; what else was asked never shows in the page.
+            const QString asked = QUrlQuery(QUrl(QString::fromLatin1(request.split(' ').at(1))).query())
+                                      .queryItemValue(QStringLiteral("lang"), QUrl::FullyDecoded);
+            const QString code = asked.section(QLatin1Char('-'), 0, 0);
+            const QString language =
+                code == QLatin1String("en") || Language::translated().contains(code) ? code : Language::current();
+            QVERIFY2(reply.body.contains("<html lang=\"" + language.toLatin1() + "\">"), reply.body.left(80));
+            QVERIFY2(reply.head.contains("\r\nContent-Language: " + language.toLatin1()), reply.head);
+            if (!asked.isEmpty() && asked != language)
+                QVERIFY2(!reply.body.contains(asked.toUtf8()) && !reply.body.contains("alert("), reply.body);
+            QVERIFY2(!reply.body.contains("{{"), "a text the program does not have");
+        }
         if (status >= 400 && !headOnly) {
             QVERIFY2(reply.body.size() > 3 && reply.body.size() < 80 && !reply.body.contains('<'), reply.body);
             QVERIFY2(reply.closed, "a refused connection is closed");
         }
+    }
+
+    // Every word a person reads or hears on a page goes through the
+    // translation: the page's own, and those its scripts are handed.
+    void everyWordOfThePagesIsTranslated_data()
+    {
+        QTest::addColumn<QByteArray>("page");
+        QTest::newRow("the remote control") << QByteArray("/remote");
+        QTest::newRow("the overlay") << QByteArray("/overlay");
+        QTest::newRow("the hall screen") << QByteArray("/board");
+    }
+    void everyWordOfThePagesIsTranslated()
+    {
+        QFETCH(QByteArray, page);
+        const PseudoTranslator pseudo;
+        Served served;
+        const Reply reply = exchange(served.port(), filledIn(get(page), served.port()));
+        QCOMPARE(reply.status, 200);
+        const QString words = wordsOf(reply.body);
+        QVERIFY2(words.contains(QChar(0x27e6)), qPrintable(words));
+        QVERIFY2(unmarked(words).isEmpty(), qPrintable(words));
+        const QByteArray texts =
+            QRegularExpression(QStringLiteral(R"(<script type="application/json" id="texts">(.*?)</script>)"))
+                .match(QString::fromUtf8(reply.body))
+                .captured(1)
+                .toUtf8();
+        const QVariantMap forScripts = QJsonDocument::fromJson(texts).object().toVariantMap();
+        for (auto text = forScripts.begin(); text != forScripts.end(); ++text)
+            QVERIFY2(unmarked(text.value().toString()).isEmpty(), qPrintable(text.key()));
+        QCOMPARE(forScripts.isEmpty(), page != "/remote");
     }
 
     // The four buttons, Update and Reset run the match's operations, as the

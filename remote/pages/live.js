@@ -13,6 +13,8 @@ const Live = (() => {
     const retryMs = 500;
     const refusedRetryMs = 5000;
     const silentMs = 9000;
+    // The page's words, in its language, as the program put them in it.
+    const texts = JSON.parse(document.getElementById("texts")?.textContent || "{}");
 
     // handlers.state(state): the whole state; handlers.link(how): "connecting",
     // "live", "lost" (reconnecting), "refused" (the code is not, or no longer,
@@ -113,7 +115,7 @@ const Live = (() => {
                 answer = await fetch(address, {method: "POST", cache: "no-store"});
             } catch (error) {
                 if (attempt >= 6)
-                    throw new Error("Not reached: is the scoreboard program running?");
+                    throw new Error(say("notReached"));
                 await new Promise((resolve) => setTimeout(resolve, retryMs));
                 continue;
             }
@@ -131,10 +133,16 @@ const Live = (() => {
         }
     }
 
+    // The text `id` with its %1 %2 ... filled in, in one pass: a score or a
+    // status that holds "%2" stays as it is.
+    function say(id, ...values) {
+        return (texts[id] || "").replace(/%([1-9])/g, (mark, n) => n <= values.length ? String(values[n - 1]) : mark);
+    }
+
     // "08" as the board shows a score.
     function twoDigits(score) {
         return String(score).padStart(2, "0");
     }
 
-    return {connect, act, twoDigits, code};
+    return {connect, act, twoDigits, say, code};
 })();

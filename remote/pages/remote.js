@@ -5,12 +5,10 @@
 (() => {
     const $ = (id) => document.getElementById(id);
     const linkWords = {
-        "connecting": "Connecting...",
-        "lost": "Connection lost - reconnecting...",
-        "refused": "This address's code is not valid: open the control address the scoreboard's " +
-                   "Remote control window shows now.",
-        "no code": "This address lacks its code: open the control address the scoreboard's " +
-                   "Remote control window shows.",
+        "connecting": Live.say("link.connecting"),
+        "lost": Live.say("link.lost"),
+        "refused": Live.say("link.refused"),
+        "no code": Live.say("link.noCode"),
     };
     let link = "connecting";
     // Opened with the view code: every button would only be refused.
@@ -24,10 +22,10 @@
         $("left").textContent = Live.twoDigits(state.left);
         $("right").textContent = Live.twoDigits(state.right);
         const known = state.boardLeft !== null && state.boardRight !== null;
-        const board = known ? scores(state.boardLeft, state.boardRight) : "not known";
-        $("board").textContent = state.behind ? board + " - the window differs from the board" : board;
+        const board = known ? scores(state.boardLeft, state.boardRight) : Live.say("board.unknown");
+        $("board").textContent = state.behind ? Live.say("board.behind", board) : board;
         $("board").classList.toggle("behind", state.behind);
-        $("port").textContent = state.port === null ? "none open" : "port " + state.port + " open";
+        $("port").textContent = state.port === null ? Live.say("port.none") : Live.say("port.open", state.port);
         $("status").textContent = state.status;
         $("status").classList.toggle("failure", state.failure);
         // Usable during a send: a press then waits its turn, as the status says.
@@ -36,8 +34,8 @@
         const offer = state.lastMatch || null;
         $("last").hidden = !offer;
         if (offer) {
-            $("last-offer").textContent = offer.offer.replace(/ - Restore$/, "");
-            $("restore").textContent = "Restore " + scores(offer.left, offer.right);
+            $("last-offer").textContent = offer.offer;
+            $("restore").textContent = Live.say("restore", scores(offer.left, offer.right));
         }
         if (!updateStep.box.hidden)
             askAboutUpdate(state);
@@ -95,9 +93,9 @@
     function askAboutUpdate(state) {
         const board = state.boardLeft === null ? "--" : scores(state.boardLeft, state.boardRight);
         const wanted = scores(state.left, state.right);
-        $("update-question").textContent = `The board shows ${board}. Put ${wanted} on it?`;
-        $("update-yes").textContent = `Put ${wanted} on the board`;
-        $("update-no").textContent = `Keep ${board} on the board`;
+        $("update-question").textContent = Live.say("update.question", board, wanted);
+        $("update-yes").textContent = Live.say("update.put", wanted);
+        $("update-no").textContent = Live.say("update.keep", board);
     }
 
     // Only the latest press says what became of it: an older one that
