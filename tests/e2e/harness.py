@@ -17,6 +17,23 @@ import threading
 import time
 
 SKIP = 77  # CTest's code for a skipped test
+TRANSLATIONS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "translations")
+
+
+def translated(language, context, source, *arguments):
+    """`source` as the program says it in `language` (from its .ts), with
+    %1, %2, ... filled in: the tests follow the translators' wording."""
+    import xml.etree.ElementTree as ET
+    for found in ET.parse(os.path.join(TRANSLATIONS, f"scoreboard_{language}.ts")).getroot().iter("context"):
+        if found.findtext("name") != context:
+            continue
+        for message in found.iter("message"):
+            if message.findtext("source") == source:
+                text = message.findtext("translation") or source
+                for number, argument in enumerate(arguments, 1):
+                    text = text.replace(f"%{number}", argument)
+                return text.replace("&", "")
+    raise KeyError(f"{context}: {source!r} is not in scoreboard_{language}.ts")
 
 def skip(reason):
     print(f"SKIP: {reason}")

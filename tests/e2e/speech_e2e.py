@@ -145,6 +145,37 @@ def start_status_heard(x, orca, program, orca_first):
         raise
 
 
+def in_german(x, orca, program):
+    """The program on a German desktop (LANG alone): its window, the start-up
+    status and a button's name and description, as Orca says them."""
+    def german(context, source, *arguments):
+        return harness.translated("de", context, source, *arguments)
+
+    ports = [harness.StandInPort(1), harness.StandInPort(2)]
+    env = dict(orca.env, LANG="de_DE.UTF-8", LANGUAGE="", LC_ALL="", LC_MESSAGES="",
+               XDG_CONFIG_HOME=tempfile.mkdtemp(prefix="scoreboard-speech-config-"))
+    orca.start()
+    process = harness.run_with_ports([program], ports, env)
+    try:
+        window = x.find_window(german("Form1", "Scoreboard"), process=process)
+        heard = spoken_once(orca, german("StatusText", "Port %1 (%2) open.", "1", "/dev/ttyS0"), 0)
+        x.click(window, *LEFT_PLUS)
+        spoken_once(orca, german("Form1", "Left score: plus"), heard)
+        assert orca.wait_for(re.escape(german(
+            "Form1", "Raises the left score by one in the window; Update scoreboard sends it (%1)", "F3"))), \
+            orca.spoken()[heard:]
+        heard = len(orca.spoken())
+        x.click(window, *UPDATE)  # the caption is the button's name, said first
+        assert orca.wait_for("^" + re.escape(german("Form1", "&Update scoreboard")) + " "), orca.spoken()[heard:]
+        print("Orca said, in German:", *orca.spoken(), sep="\n    ")
+    finally:
+        process.kill()
+        process.wait()
+        for port in ports:
+            port.close()
+        orca.stop()
+
+
 def main():
     program = os.path.abspath(sys.argv[1])
     starts = int(sys.argv[sys.argv.index("--starts") + 1]) if "--starts" in sys.argv else 1
@@ -188,6 +219,7 @@ def main():
                     for port in ports:
                         port.close()
                     orca.stop()
+        in_german(x, orca, program)
     finally:
         orca.close()
         x.close()

@@ -135,7 +135,7 @@ def main():
         prefix.start()
         prefix.remote_settings(port)
         program = windows_e2e.Program(prefix, "--remote")
-        print(program.status(r"^Port 1 \(COM1\) open$"))
+        print(program.status(r"^Port 1 \(COM1\) open\.$"))
         window = program.window()
         host = f"Host: 127.0.0.1:{port}\r\nConnection: close\r\n".encode()
 

@@ -65,8 +65,8 @@ ADAPTER_LINE = f"5\tCOM5\tProlific {ADAPTER_NAME}\tUSB 067b:2303 socket {ADAPTER
 class Prefix(wine_run.Prefix):
     """A prefix whose sessions show on the test's X server and log the status line."""
 
-    def __init__(self, path, x):
-        base = dict(x.env())
+    def __init__(self, path, x, **env):
+        base = dict(x.env(), **env)
         del base["QT_QPA_PLATFORM"]  # the Unix side's; Windows has its own window plugin
         super().__init__(path, base)
         self.x = x
@@ -102,8 +102,8 @@ class Prefix(wine_run.Prefix):
                 for f, _, names in os.walk(folder) for name in names}
 
 
-def shown_window(x):
-    window = x.find_window("Scoreboard", timeout=30)
+def shown_window(x, title="Scoreboard"):
+    window = x.find_window(title, timeout=30)
     size = re.search(r"Geometry: (\d+)x(\d+)", x.xdotool("getwindowgeometry", str(window)).stdout)
     assert size.groups() == ("443", "269"), f"the window at 96 dpi: {size.group(0)}"
     time.sleep(0.3)  # shown is not yet drawn
@@ -146,10 +146,10 @@ class Program:
 # The start-up outcomes: the COM ports there (a locked one does not open),
 # what the window says, what COM1 receives.
 STARTUPS = [
-    ("both", {1: "", 2: "", 5: ""}, r"^Port 1 \(COM1\) open$", b""),
-    ("only COM1", {1: "", 5: ""}, r"^Port 1 \(COM1\) open, start-up command sent$", STARTUP_COMMAND),
-    ("only COM2", {2: "", 5: ""}, r"^Port 2 \(COM2\) open$", None),
-    ("neither", {2: "locked", 5: ""}, r"COM5\).*Port 1: no such device, port 2: \S", None),
+    ("both", {1: "", 2: "", 5: ""}, r"^Port 1 \(COM1\) open\.$", b""),
+    ("only COM1", {1: "", 5: ""}, r"^Port 1 \(COM1\) open, start-up command sent\.$", STARTUP_COMMAND),
+    ("only COM2", {2: "", 5: ""}, r"^Port 2 \(COM2\) open\.$", None),
+    ("neither", {2: "locked", 5: ""}, r"COM5\).*Port 1: no such device\. Port 2: \S", None),
 ]
 
 
@@ -286,6 +286,32 @@ def start_up(prefix, name, present, says, com1_hears, setup, helper):
             port.close()
 
 
+def in_dutch(installed, work):
+    """The installed program where Windows speaks Dutch (Wine takes its
+    display language from LANG, in a Dutch locale made for the test): its
+    window's title and its start-up status in Dutch."""
+    locales = os.path.join(work, "locales")
+    os.makedirs(locales, exist_ok=True)
+    subprocess.run(["localedef", "-c", "-i", "nl_NL", "-f", "UTF-8", os.path.join(locales, "nl_NL.UTF-8")],
+                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    assert os.path.isdir(os.path.join(locales, "nl_NL.UTF-8")), "localedef made no Dutch locale (package locales)"
+    installed.clone(os.path.join(work, "dutch"))
+    prefix = Prefix(os.path.join(work, "dutch"), installed.x, LANG="nl_NL.UTF-8", LANGUAGE="", LC_ALL="",
+                    LOCPATH=locales)
+    ports = [harness.StandInPort(1), harness.StandInPort(2)]
+    prefix.set_ports({number: port.slave_path for number, port in enumerate(ports, 1)})
+    prefix.start()
+    try:
+        program = Program(prefix)
+        opened = harness.translated("nl", "StatusText", "Port %1 (%2) open.", "1", "COM1")
+        print("in Dutch:", program.status("^" + re.escape(opened) + "$"))
+        program.close(shown_window(prefix.x, harness.translated("nl", "Form1", "Scoreboard")))
+    finally:
+        prefix.stop()
+        for port in ports:
+            port.close()
+
+
 def install(prefix, setup, zip_path):
     assert prefix.run_to_the_end(setup, "/S") == 0, "the silent install failed"
     folder = os.path.join(prefix.path, "drive_c", prefix.installed()[3:].replace("\\", "/"))
@@ -326,6 +352,7 @@ def main():
         installed.stop()
         before = installed.files()
         install(installed, setup, zip_path)
+        in_dutch(installed, work)
         for name, present, says, com1_hears in reversed(STARTUPS):
             # "both" last and in the installed prefix: it leaves settings for the uninstaller.
             prefix = installed if name == "both" else installed.clone(os.path.join(work, name.replace(" ", "-")))
