@@ -14,7 +14,7 @@ stage=$out/windows-stage/$name
 zip=$out/$name-windows-x64.zip
 setup=$out/$name-setup.exe
 rm -rf "$stage" "$zip" "$setup"
-mkdir -p "$stage/platforms" "$stage/styles" "$stage/licenses"
+mkdir -p "$stage/platforms" "$stage/styles" "$stage/licenses" "$stage/translations"
 
 # The program, its console companion, and the two plugins Qt loads by name
 # (the window system, the native look); then every DLL that any of these
@@ -55,6 +55,18 @@ while [ ${#queue[@]} -gt 0 ]; do
     done
 done
 find "$stage" \( -name '*.exe' -o -name '*.com' -o -name '*.dll' \) -exec "$triple-strip" --strip-unneeded {} +
+
+# The program's own translations are built into it; Qt's, for its standard
+# texts (the buttons of a question, a text field's menu), come from Debian's
+# qt6-translations-l10n, of the same Qt version, one per language the program
+# speaks.
+for ts in "$top"/translations/scoreboard_*.ts; do
+    language=${ts##*/scoreboard_}
+    language=${language%.ts}
+    qm=/usr/share/qt6/translations/qtbase_$language.qm
+    [ -f "$qm" ] || { echo "deploy: $qm not found: install qt6-translations-l10n" >&2; exit 1; }
+    cp "$qm" "$stage/translations/"
+done
 
 licenses=$stage/licenses
 cp "$top/LICENSE" "$licenses/scoreboard-MIT.txt"
@@ -120,7 +132,7 @@ while IFS= read -r dir; do
     relative=${dir#"$stage"/}
     echo "RMDir \"\$INSTDIR\\${relative//\//\\}\"" >>"$unfiles"
 done < <(find "$stage" -mindepth 1 -type d | sort -r)
-makensis -V2 -NOCD \
+makensis -V2 -NOCD -INPUTCHARSET UTF8 \
     "-DVERSION=$version" "-DOUTFILE=$setup" "-DICON=$icon" "-DSIZE_KB=$(du -sk "$stage" | cut -f1)" \
     "-DFILES=$files" "-DUNFILES=$unfiles" \
     "$here/installer.nsi" >&2

@@ -16,8 +16,6 @@ SetCompressor /SOLID lzma
 
 Name "Scoreboard"
 OutFile "${OUTFILE}"
-Icon "${ICON}"
-UninstallIcon "${ICON}"
 InstallDir "$LOCALAPPDATA\Programs\Scoreboard"
 InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
 BrandingText "Scoreboard ${VERSION}"
@@ -27,6 +25,38 @@ VIAddVersionKey "FileDescription" "Scoreboard ${VERSION} setup"
 VIAddVersionKey "FileVersion" "${VERSION}"
 VIAddVersionKey "ProductVersion" "${VERSION}"
 VIAddVersionKey "LegalCopyright" "Copyright (c) 2026 Scoreboard maintainers, MIT License"
+
+; The program's languages, asked first (the system's preselected); the
+; installer speaks the one chosen, and so does the program after it. Words
+; from translations/glossary.md.
+!include "MUI2.nsh"
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
+!define MUI_LANGDLL_REGISTRY_ROOT HKCU
+!define MUI_LANGDLL_REGISTRY_KEY "${UNINSTALL_KEY}"
+!define MUI_LANGDLL_REGISTRY_VALUENAME "InstallerLanguage"
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+!insertmacro MUI_LANGUAGE "English"
+!insertmacro MUI_LANGUAGE "German"
+!insertmacro MUI_LANGUAGE "Spanish"
+!insertmacro MUI_LANGUAGE "French"
+!insertmacro MUI_LANGUAGE "Dutch"
+!insertmacro MUI_RESERVEFILE_LANGDLL
+
+; The program's setting "language" takes these codes.
+LangString LANGUAGE_CODE ${LANG_ENGLISH} "en"
+LangString LANGUAGE_CODE ${LANG_GERMAN} "de"
+LangString LANGUAGE_CODE ${LANG_SPANISH} "es"
+LangString LANGUAGE_CODE ${LANG_FRENCH} "fr"
+LangString LANGUAGE_CODE ${LANG_DUTCH} "nl"
+LangString RUNNING ${LANG_ENGLISH} "Scoreboard is running. Close it, then choose Retry."
+LangString RUNNING ${LANG_GERMAN} "Scoreboard läuft. Schließen Sie das Programm und wählen Sie dann „Wiederholen“."
+LangString RUNNING ${LANG_SPANISH} "Scoreboard se está ejecutando. Ciérrelo y elija Reintentar."
+LangString RUNNING ${LANG_FRENCH} "Scoreboard est en cours d'exécution. Fermez-le, puis choisissez Réessayer."
+LangString RUNNING ${LANG_DUTCH} "Scoreboard is actief. Sluit het en kies dan Opnieuw."
 
 ; A running Scoreboard holds its files, which Windows would then refuse to
 ; replace or remove half-way. The program's hidden window, which hears device
@@ -43,24 +73,21 @@ VIAddVersionKey "LegalCopyright" "Copyright (c) 2026 Scoreboard maintainers, MIT
         SetErrorLevel ${EXIT_RUNNING}
         Quit
     ask:
-        MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "Scoreboard is running. Close it, then choose Retry." IDRETRY check
+        MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$(RUNNING)" IDRETRY check
         SetErrorLevel 1
         Quit
     closed:
 !macroend
 
 Function .onInit
+    !insertmacro MUI_LANGDLL_DISPLAY
     !insertmacro StopWhileRunning
 FunctionEnd
 
 Function un.onInit
+    !insertmacro MUI_UNGETLANGUAGE
     !insertmacro StopWhileRunning
 FunctionEnd
-
-Page directory
-Page instfiles
-UninstPage uninstConfirm
-UninstPage instfiles
 
 Section
     !include "${FILES}"
@@ -77,6 +104,10 @@ Section
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" ${SIZE_KB}
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
+    ; A language chosen in the dialog is the program's too; a silent
+    ; install leaves the program to follow Windows' display language.
+    IfSilent +2
+    WriteRegStr HKCU "${SETTINGS_KEY}\scoreboard" "language" "$(LANGUAGE_CODE)"
 SectionEnd
 
 Section "Uninstall"
