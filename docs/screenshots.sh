@@ -64,7 +64,7 @@ shoot() {
     env XDG_CONFIG_HOME="$(mktemp -d)" "$@" $as_user "$program" &
     local pid=$!
     local window
-    window=$(xdotool search --sync --onlyvisible --name '^Scoreboard$' | head -1)
+    window=$(xdotool search --sync --onlyvisible --class '^scoreboard$' | head -1)
     sleep 1
     case $action in
     plus) # "+" under the left score: the board is behind
@@ -73,6 +73,8 @@ shoot() {
         xdotool type --window "$window" 7 ;;
     list) # the list open over the field
         xdotool key --window "$window" F4 ;;
+    keys) # the list of keys, over the window: the whole screen
+        xdotool key --window "$window" F1 ;;
     esac
     sleep 1
     import -window root -trim "docs/$name.png"
@@ -89,13 +91,18 @@ shoot screenshot-scale2 none QT_SCALE_FACTOR=2
 shoot screenshot-dark port7 QT_QPA_PLATFORMTHEME=qt6ct XDG_CONFIG_HOME="$themes/dark"
 shoot screenshot-font12pt none QT_QPA_PLATFORMTHEME=qt6ct XDG_CONFIG_HOME="$themes/font12"
 shoot screenshot-list list QT_ENABLE_HIGHDPI_SCALING=0 QT_FONT_DPI=96
+shoot screenshot-keys keys QT_ENABLE_HIGHDPI_SCALING=0 QT_FONT_DPI=96
+# In each language, as the desktop's LANG asks for it.
+for language in de_DE es_ES fr_FR nl_NL; do
+    shoot "screenshot-${language%_*}" plus QT_ENABLE_HIGHDPI_SCALING=0 QT_FONT_DPI=96 LANG=$language.UTF-8 LANGUAGE=
+done
 
 # The last match offered back: a run sends 08 15 and is closed, the next
 # starts.
 config=$(mktemp -d)
 XDG_CONFIG_HOME=$config "$program" &
 pid=$!
-window=$(xdotool search --sync --onlyvisible --name '^Scoreboard$' | head -1)
+window=$(xdotool search --sync --onlyvisible --class '^scoreboard$' | head -1)
 sleep 1
 xdotool key --window "$window" Tab Tab
 for _ in $(seq 8); do xdotool key --window "$window" space; done
