@@ -500,25 +500,31 @@ private slots:
     // on another caption's letter, in whichever language.
     void mnemonicsClashWithNoKey_data()
     {
+        QTest::addColumn<QString>("language");
         QTest::addColumn<QStringList>("captions"); // none: the window's own
         QTest::addColumn<QString>("setting");
         QTest::addColumn<int>("clashes");
-        QTest::newRow("the window's English captions") << QStringList() << "" << 0;
-        QTest::newRow("two captions on one letter") << QStringList{"&Update", "&Undo", "C&OM"} << "" << 1;
-        QTest::newRow("a club's help key on Update's Alt+U") << QStringList() << "Keys/help=Alt+U" << 1;
+        for (const QString &language : Language::translated())
+            QTest::addRow("the window's captions, %s", qPrintable(language)) << language << QStringList() << "" << 0;
+        QTest::newRow("two captions on one letter") << "en" << QStringList{"&Update", "&Undo", "C&OM"} << "" << 1;
+        QTest::newRow("a club's help key on Update's Alt+U") << "en" << QStringList() << "Keys/help=Alt+U" << 1;
     }
     void mnemonicsClashWithNoKey()
     {
+        QFETCH(QString, language);
         QFETCH(QStringList, captions);
         QFETCH(QString, setting);
         QFETCH(int, clashes);
+        const SpeakingFor speaking(language);
         QTemporaryDir settings;
         if (!setting.isEmpty())
             QSettings(settings.filePath(QStringLiteral("scoreboard.conf")), QSettings::IniFormat)
                 .setValue(setting.section('=', 0, 0), setting.section('=', 1));
         Window window({}, {}, settings.path());
-        if (captions.isEmpty())
+        if (captions.isEmpty()) {
             captions = window.form->mnemonicCaptions();
+            QCOMPARE(captions.join(QString()).count(QLatin1Char('&')), 3); // each caption has its letter
+        }
         const QStringList found = mnemonicClashes(captions, KeyMap(window.settings));
         QVERIFY2(found.size() == clashes, qPrintable(found.join(QStringLiteral("; "))));
     }
