@@ -76,7 +76,7 @@ Beim Start öffnet das Programm den Adapter, an den zuletzt gesendet wurde, wenn
     <message>
         <source>Reset &amp;Score</source>
         <extracomment>&amp; marks the Alt+letter key; it must differ from those of &quot;Update scoreboard&quot; and &quot;COM-port&quot;</extracomment>
-        <translation>&amp;Spielstand zurücksetzen</translation>
+        <translation>&amp;Stand zurücksetzen</translation>
     </message>
     <message>
         <source>Left score: minus</source>
@@ -150,7 +150,7 @@ Beim Start öffnet das Programm den Adapter, an den zuletzt gesendet wurde, wenn
     </message>
     <message>
         <source>Reset Score</source>
-        <translation>Spielstand zurücksetzen</translation>
+        <translation>Stand zurücksetzen</translation>
     </message>
     <message>
         <source>Set both scores to 0 and send them to the board?</source>
@@ -184,7 +184,7 @@ Beim Start öffnet das Programm den Adapter, an den zuletzt gesendet wurde, wenn
     <message>
         <source>Reset Score, after a question: %1</source>
         <extracomment>a line of the list of keys; %1 is the key or keys, such as F12</extracomment>
-        <translation>Spielstand zurücksetzen, nach Rückfrage: %1</translation>
+        <translation>Stand zurücksetzen, nach Rückfrage: %1</translation>
     </message>
     <message>
         <source>Restore the last match, while it is offered: %1</source>
@@ -396,7 +396,7 @@ Beim Start öffnet das Programm den Adapter, an den zuletzt gesendet wurde, wenn
     <message>
         <source>Reset Score</source>
         <extracomment>A button: sets both scores to 0 and sends them to the scoreboard</extracomment>
-        <translation>Spielstand zurücksetzen</translation>
+        <translation>Stand zurücksetzen</translation>
     </message>
     <message>
         <source>Set both scores to 0 and send them to the board?</source>

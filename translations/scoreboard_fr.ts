@@ -76,7 +76,7 @@ Au démarrage, le programme ouvre l&apos;adaptateur du dernier envoi si ce n&apo
     <message>
         <source>Reset &amp;Score</source>
         <extracomment>&amp; marks the Alt+letter key; it must differ from those of &quot;Update scoreboard&quot; and &quot;COM-port&quot;</extracomment>
-        <translation>&amp;Remettre le score à zéro</translation>
+        <translation>&amp;Remise à zéro</translation>
     </message>
     <message>
         <source>Left score: minus</source>
@@ -150,7 +150,7 @@ Au démarrage, le programme ouvre l&apos;adaptateur du dernier envoi si ce n&apo
     </message>
     <message>
         <source>Reset Score</source>
-        <translation>Remettre le score à zéro</translation>
+        <translation>Remise à zéro</translation>
     </message>
     <message>
         <source>Set both scores to 0 and send them to the board?</source>
@@ -184,7 +184,7 @@ Au démarrage, le programme ouvre l&apos;adaptateur du dernier envoi si ce n&apo
     <message>
         <source>Reset Score, after a question: %1</source>
         <extracomment>a line of the list of keys; %1 is the key or keys, such as F12</extracomment>
-        <translation>Remettre le score à zéro, après confirmation : %1</translation>
+        <translation>Remise à zéro, après confirmation : %1</translation>
     </message>
     <message>
         <source>Restore the last match, while it is offered: %1</source>
@@ -396,7 +396,7 @@ Au démarrage, le programme ouvre l&apos;adaptateur du dernier envoi si ce n&apo
     <message>
         <source>Reset Score</source>
         <extracomment>A button: sets both scores to 0 and sends them to the scoreboard</extracomment>
-        <translation>Remettre le score à zéro</translation>
+        <translation>Remise à zéro</translation>
     </message>
     <message>
         <source>Set both scores to 0 and send them to the board?</source>

@@ -481,7 +481,7 @@ def pages_in_french(x, program_path, page):
     """/remote in French, as the glossary has it: of a program started with
     --lang fr (its Remote control window too), and asked with lang=fr of a
     program in English."""
-    french = {"update": "Mettre à jour le tableau", "reset": "Remettre le score à zéro"}
+    french = {"update": "Mettre à jour le tableau", "reset": "Remise à zéro"}
     config = tempfile.mkdtemp(prefix="scoreboard-remote-e2e-config-")
     port = free_port()
     write_settings(config, on="true", port=port)
