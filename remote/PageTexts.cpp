@@ -122,7 +122,7 @@ std::optional<QString> valueOf(const QStringView id, const QString &language)
 namespace PageTexts {
 QString languageFor(const QString &asked)
 {
-    const QString code = asked.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
+    QString code = asked.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
     if (!code.isEmpty() && (code == QLatin1String("en") || Language::translated().contains(code)))
         return code;
     return Language::current();

@@ -48,7 +48,7 @@ std::string DeviceName(const SerialDevice &device)
 
 std::string DeviceDescription(const SerialDevice &device)
 {
-    const std::string description = plainDescription(device);
+    std::string description = plainDescription(device);
     if (!device.looksAlike || !device.usb)
         return description;
     const QString words = QString::fromStdString(description);

@@ -27,6 +27,7 @@
 #include <algorithm>
 #include <cmath>
 #include <tuple>
+#include <utility>
 
 namespace {
 constexpr TwipsRect kClientArea{0, 0, 6645, 4035};
@@ -138,9 +139,10 @@ void wrapWhereTooWide(QPushButton &button, const QFont &smallest)
     if (metrics.horizontalAdvance(caption.text) <= caption.room.width() || 2 * metrics.height() > caption.room.height())
         return;
     const QString text = button.text();
-    int best = -1;
+    qsizetype best = -1;
     qreal bestWidth = 0;
-    for (int space = text.indexOf(QLatin1Char(' ')); space >= 0; space = text.indexOf(QLatin1Char(' '), space + 1)) {
+    for (qsizetype space = text.indexOf(QLatin1Char(' ')); space >= 0;
+         space = text.indexOf(QLatin1Char(' '), space + 1)) {
         const qreal width = std::max(metrics.horizontalAdvance(shownCaption(text.left(space))),
                                      metrics.horizontalAdvance(shownCaption(text.mid(space + 1))));
         if (best < 0 || width < bestWidth)
@@ -193,7 +195,7 @@ QFont windowFont(const QWidget &window, std::initializer_list<const QWidget *> c
 
 } // namespace
 
-Form1::Form1(Match &match, const KeyMap &keys, QWidget *parent) : QWidget(parent), m_match(match), m_keys(keys)
+Form1::Form1(Match &match, KeyMap keys, QWidget *parent) : QWidget(parent), m_match(match), m_keys(std::move(keys))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(tr("Scoreboard"));
@@ -500,7 +502,8 @@ void Form1::wireKeys()
         if (!mnemonic.isEmpty())
             more << mnemonic;
         for (const QKeySequence &key : std::as_const(more))
-            connect(new QShortcut(key, this), &QShortcut::activated, this, [this, button] { pressByKey(button); });
+            connect(new QShortcut(key, this), &QShortcut::activated, this,
+                    [this, pressed = button] { pressByKey(pressed); });
     }
     const QString keys[] = {QKeySequence::listToString(m_keys.keys(KeyAction::LeftMinus), QKeySequence::NativeText),
                             QKeySequence::listToString(m_keys.keys(KeyAction::LeftPlus), QKeySequence::NativeText),

@@ -31,7 +31,7 @@ class Form1 : public QWidget
     Q_OBJECT
 
 public:
-    explicit Form1(Match &match, const KeyMap &keys = KeyMap(), QWidget *parent = nullptr);
+    explicit Form1(Match &match, KeyMap keys = KeyMap(), QWidget *parent = nullptr);
     ~Form1() override;
 
     // What the status line says, as plain text.
