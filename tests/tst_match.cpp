@@ -2,6 +2,8 @@
 #include "support/SendGate.h"
 #include "support/TestMatch.h"
 
+#include "match/Language.h"
+
 #include <QElapsedTimer>
 #include <QLockFile>
 #include <QRegularExpression>
@@ -127,6 +129,45 @@ class TestTheMatch : public QObject
     Q_OBJECT
 
 private slots:
+    // Which language the program speaks: --lang or the setting (asked), else
+    // the first of the system's it has; English, said once, where there is
+    // none. `said` is a word of the notice, empty for none.
+    void theLanguageChosen_data()
+    {
+        QTest::addColumn<QString>("asked");
+        QTest::addColumn<QStringList>("system");
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("said");
+        const QStringList german{"de-DE", "de"};
+        QTest::newRow("the system's") << "" << german << "de"
+                                      << "";
+        QTest::newRow("asked over the system's") << "fr" << german << "fr"
+                                                 << "";
+        QTest::newRow("asked with a region") << "nl_BE.UTF-8" << german << "nl"
+                                             << "";
+        QTest::newRow("asked, none there: English, said") << "it" << german << "en"
+                                                          << "\"it\"";
+        QTest::newRow("the system's second choice") << "" << QStringList{"it-IT", "es-ES"} << "es"
+                                                    << "";
+        QTest::newRow("the system's, none there: English, said") << "" << QStringList{"it-IT"} << "en"
+                                                                 << "it-IT";
+        QTest::newRow("English asked") << "en" << german << "en"
+                                       << "";
+        QTest::newRow("C asks for none") << "" << QStringList{"C"} << "en"
+                                         << "";
+    }
+    void theLanguageChosen()
+    {
+        QFETCH(QString, asked);
+        QFETCH(QStringList, system);
+        QFETCH(QString, chosen);
+        QFETCH(QString, said);
+        const Language::Choice choice = Language::choose(asked, system);
+        QCOMPARE(choice.code, chosen);
+        QCOMPARE(choice.notice.isEmpty(), said.isEmpty());
+        QVERIFY2(choice.notice.contains(said), qPrintable(choice.notice));
+    }
+
     // Whatever ends the program (kill -9, a force-quit, a power cut) finds
     // the match on disk as of the last change; the next start offers what is
     // known of it, and Restore brings back the window's scores, or the

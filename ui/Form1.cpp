@@ -313,18 +313,19 @@ void Form1::createControls()
     setTabOrder(m_command6, m_restoreLink);
     m_combo1->setFocus();
 
-    QFont smallest = windowFont(*this, {});
-    for (const char *family : kNarrowerFamilies)
-        if (QFontDatabase::hasFamily(QLatin1String(family))) {
-            smallest.setFamily(QLatin1String(family));
-            break;
-        }
-    smallest.setPointSizeF(kSmallestCaptionPointSize);
-    for (QPushButton *button : {m_command3, m_command6})
-        wrapWhereTooWide(*button, smallest);
-    widenWhereTooWide(*m_label1, smallest,
-                      width() - placed(*this, kClientArea).left() - placed(*this, kDigitLabels[0]).left());
-    setFont(windowFont(*this, {m_command3, m_command6, m_label1}));
+    QFont font = windowFont(*this, {m_command3, m_command6, m_label1});
+    // Only a long translation needs more room: English measures nothing more
+    // (each size measured loads a font, and start-up pays for it).
+    if (font.pointSizeF() < kSmallestCaptionPointSize) {
+        QFont smallest = font; // the narrowest face
+        smallest.setPointSizeF(kSmallestCaptionPointSize);
+        for (QPushButton *button : {m_command3, m_command6})
+            wrapWhereTooWide(*button, smallest);
+        widenWhereTooWide(*m_label1, smallest,
+                          width() - placed(*this, kClientArea).left() - placed(*this, kDigitLabels[0]).left());
+        font = windowFont(*this, {m_command3, m_command6, m_label1});
+    }
+    setFont(font);
 }
 
 void Form1::wireEvents()
