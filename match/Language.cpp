@@ -67,21 +67,22 @@ QStringList translated()
     return codes;
 }
 
+QString builtIn(const QString &asked)
+{
+    const QString code = baseOf(asked);
+    return !code.isEmpty() && (code == kEnglish || translated().contains(code)) ? code : QString();
+}
+
 Choice choose(const QString &asked, const QStringList &system)
 {
-    const QStringList available = translated();
-    const auto has = [&](const QString &code) { return code == kEnglish || available.contains(code); };
     if (!asked.isEmpty()) {
-        const QString code = baseOf(asked);
-        if (has(code))
+        if (const QString code = builtIn(asked); !code.isEmpty())
             return {code, {}};
         return {kEnglish, noTranslation(asked)};
     }
-    for (const QString &wanted : system) {
-        const QString code = baseOf(wanted);
-        if (has(code))
+    for (const QString &wanted : system)
+        if (const QString code = builtIn(wanted); !code.isEmpty())
             return {code, {}};
-    }
     // "C" and "POSIX" ask for no language: English without a word.
     const QString first = system.isEmpty() ? QString() : baseOf(system.constFirst());
     if (first.isEmpty() || first == QLatin1String("c") || first == QLatin1String("posix"))
@@ -115,6 +116,8 @@ QString current()
 QString translate(const QString &code, const char *context, const char *source, const char *comment, int n)
 {
     // Each language loaded once, when a page first asks for it.
+    if (code == current_)
+        return QCoreApplication::translate(context, source, comment, n);
     static std::map<QString, std::unique_ptr<QTranslator>> loaded; // NOLINT
     // Only a language there is: the code may come from a page's address.
     const QString language = translated().contains(code) ? code : kEnglish;

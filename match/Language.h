@@ -19,14 +19,18 @@ struct Choice
 // `system`: the system's languages, most wanted first (QLocale::uiLanguages()).
 Choice choose(const QString &asked, const QStringList &system);
 
+// The built-in language `asked` names ("fr-CA", "fr_FR.UTF-8" -> "fr"), or
+// empty where there is none.
+QString builtIn(const QString &asked);
+
 // Installs the translations of `code` in the running application (none for
 // English) and makes it current().
 void install(const QString &code);
 QString current();
 
-// `source` in the language `code`, apart from the program's own: for a page
-// asked for in another language (lang=). English, or an unknown code, gives
-// the source back.
+// `source` in the language `code`: the program's own through the installed
+// translators, another (a page's lang=) from that language's own. English,
+// or an unknown code, gives the source back.
 QString translate(const QString &code, const char *context, const char *source, const char *comment = nullptr,
                   int n = -1);
 } // namespace Language

@@ -2,7 +2,6 @@
 
 #include "match/Language.h"
 
-#include <QCoreApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLoggingCategory>
@@ -89,10 +88,6 @@ constexpr PageText kTexts[] = {
 
 QString text(const QString &language, const PageText &entry)
 {
-    // The program's own language through its installed translators; another
-    // asked for in the address from that language's own.
-    if (language == Language::current())
-        return QCoreApplication::translate(kContext, entry.source);
     return Language::translate(language, kContext, entry.source);
 }
 
@@ -122,10 +117,8 @@ std::optional<QString> valueOf(const QStringView id, const QString &language)
 namespace PageTexts {
 QString languageFor(const QString &asked)
 {
-    QString code = asked.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
-    if (!code.isEmpty() && (code == QLatin1String("en") || Language::translated().contains(code)))
-        return code;
-    return Language::current();
+    const QString code = Language::builtIn(asked);
+    return code.isEmpty() ? Language::current() : code;
 }
 
 QByteArray filledIn(const QByteArray &page, const QString &language)

@@ -46,23 +46,32 @@ std::string DeviceName(const SerialDevice &device)
     return device.path.substr(device.path.find_last_of("/\\") + 1);
 }
 
-std::string DeviceDescription(const SerialDevice &device)
+namespace {
+// What the device is, and for a look-alike what tells it apart: in the
+// program's language, or in English for the list scripts read.
+std::string described(const SerialDevice &device, bool inTheProgramsLanguage)
 {
     std::string description = plainDescription(device);
     if (!device.looksAlike || !device.usb)
         return description;
-    const QString words = QString::fromStdString(description);
+    const auto apart = [&](const char *source, const std::string &detail) {
+        const QString pattern =
+            inTheProgramsLanguage ? QCoreApplication::translate("SerialDevices", source) : QString::fromUtf8(source);
+        return pattern.arg(QString::fromStdString(description), QString::fromStdString(detail)).toStdString();
+    };
     if (!device.usb->serialNumber.empty())
         //: %1 is what the device is, such as "FTDI FT232R USB UART"; %2 its serial number
-        return QCoreApplication::translate("SerialDevices", "%1, serial %2")
-            .arg(words, QString::fromStdString(device.usb->serialNumber))
-            .toStdString();
+        return apart(QT_TRANSLATE_NOOP("SerialDevices", "%1, serial %2"), device.usb->serialNumber);
     if (!device.usb->socket.empty())
         //: %1 is what the device is; %2 the USB socket it is plugged into, such as 1-1.2
-        return QCoreApplication::translate("SerialDevices", "%1 in socket %2")
-            .arg(words, QString::fromStdString(device.usb->socket))
-            .toStdString();
+        return apart(QT_TRANSLATE_NOOP("SerialDevices", "%1 in socket %2"), device.usb->socket);
     return description;
+}
+} // namespace
+
+std::string DeviceDescription(const SerialDevice &device)
+{
+    return described(device, true);
 }
 
 std::string DeviceEntryText(const SerialDevice &device)
@@ -107,11 +116,7 @@ std::string AccessAdvice(const SerialDevice &device, const std::string &named)
 std::string DeviceListLine(const SerialDevice &device)
 {
     // In English whatever the language: the columns are read by scripts too.
-    std::string description = plainDescription(device);
-    if (device.looksAlike && device.usb && !device.usb->serialNumber.empty())
-        description += ", serial " + device.usb->serialNumber;
-    else if (device.looksAlike && device.usb && !device.usb->socket.empty())
-        description += " in socket " + device.usb->socket;
+    const std::string description = described(device, false);
     std::string access = "may open";
     if (!device.mayOpen && !device.grantingGroup.empty())
         access = "no permission - join the " + device.grantingGroup + " group";

@@ -12,7 +12,7 @@ At start it opens the adapter last sent to when that was not port 1 or 2 and tha
         <extracomment>The first paragraphs of --help; %1 is the paragraph on this system&apos;s port numbers.</extracomment>
         <translation>La console de l&apos;opérateur pour un tableau d&apos;affichage LED à quatre chiffres sur une liaison série (2400 bauds, 8N1, DTR activé).
 
-Au démarrage, le programme ouvre l&apos;adaptateur du dernier envoi si ce n&apos;était pas le port 1 ou 2 et que ce même adaptateur est branché ; sinon, il essaie les ports 1 et 2 et ouvre le premier qui s&apos;ouvre. Tous les périphériques série présents sont listés dans « Port COM ».
+Au démarrage, le programme ouvre l&apos;adaptateur du dernier envoi si ce n&apos;était pas le port 1 ou 2 et que ce même adaptateur est branché&#xa0;; sinon, il essaie les ports 1 et 2 et ouvre le premier qui s&apos;ouvre. Tous les périphériques série présents sont listés dans «&#xa0;Port COM&#xa0;».
 
 %1</translation>
     </message>
@@ -22,7 +22,7 @@ Au démarrage, le programme ouvre l&apos;adaptateur du dernier envoi si ce n&apo
     </message>
     <message>
         <source>no display - start it from a desktop session, or see --help</source>
-        <translation>aucun écran graphique : lancez le programme depuis une session de bureau, ou consultez --help</translation>
+        <translation>aucun écran graphique&#xa0;: lancez le programme depuis une session de bureau, ou consultez --help</translation>
     </message>
     <message>
         <source>Displays help on commandline options.</source>
@@ -30,16 +30,16 @@ Au démarrage, le programme ouvre l&apos;adaptateur du dernier envoi si ce n&apo
     </message>
     <message>
         <source>Print one line per serial device: port number, device, description, USB identity, and whether you may open it; then exit. Opens no device.</source>
-        <translation>Affiche une ligne par périphérique série : numéro de port, périphérique, description, identité USB et si vous pouvez l&apos;ouvrir ; puis quitte. N&apos;ouvre aucun périphérique.</translation>
+        <translation>Affiche une ligne par périphérique série&#xa0;: numéro de port, périphérique, description, identité USB et si vous pouvez l&apos;ouvrir&#xa0;; puis quitte. N&apos;ouvre aucun périphérique.</translation>
     </message>
     <message>
         <source>Turn the remote control on (kept on, like its switch in the Remote control window): the pages for phones, OBS and a screen in the hall, and the API for stream decks.</source>
-        <translation>Active la télécommande (elle reste active, comme avec sa case dans la fenêtre « Télécommande ») : les pages pour les téléphones, pour OBS et pour un écran de salle, et l&apos;API pour les stream decks.</translation>
+        <translation>Active la télécommande (elle reste active, comme avec sa case dans la fenêtre «&#xa0;Télécommande&#xa0;»)&#xa0;: les pages pour les téléphones, pour OBS et pour un écran de salle, et l&apos;API pour les stream decks.</translation>
     </message>
     <message>
         <source>Speak this language (de, en, es, fr, nl) instead of the system&apos;s; kept as the setting &quot;language&quot; does.</source>
         <extracomment>--lang&apos;s value in --help: a language code such as de.</extracomment>
-        <translation>Utilise cette langue (de, en, es, fr, nl) au lieu de celle du système ; elle est conservée, comme avec le paramètre « language ».</translation>
+        <translation>Utilise cette langue (de, en, es, fr, nl) au lieu de celle du système&#xa0;; elle est conservée, comme avec le paramètre «&#xa0;language&#xa0;».</translation>
     </message>
     <message>
         <source>code</source>
@@ -47,11 +47,11 @@ Au démarrage, le programme ouvre l&apos;adaptateur du dernier envoi si ce n&apo
     </message>
     <message>
         <source>Try &apos;scoreboard --help&apos;.</source>
-        <translation>Essayez « scoreboard --help ».</translation>
+        <translation>Essayez «&#xa0;scoreboard --help&#xa0;».</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation>argument inattendu « %1 »</translation>
+        <translation>argument inattendu «&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 <context>
@@ -80,19 +80,19 @@ Au démarrage, le programme ouvre l&apos;adaptateur du dernier envoi si ce n&apo
     </message>
     <message>
         <source>Left score: minus</source>
-        <translation>Score gauche : moins</translation>
+        <translation>Score gauche&#xa0;: moins</translation>
     </message>
     <message>
         <source>Left score: plus</source>
-        <translation>Score gauche : plus</translation>
+        <translation>Score gauche&#xa0;: plus</translation>
     </message>
     <message>
         <source>Right score: minus</source>
-        <translation>Score droit : moins</translation>
+        <translation>Score droit&#xa0;: moins</translation>
     </message>
     <message>
         <source>Right score: plus</source>
-        <translation>Score droit : plus</translation>
+        <translation>Score droit&#xa0;: plus</translation>
     </message>
     <message>
         <source>&amp;COM-port</source>
@@ -106,7 +106,7 @@ Au démarrage, le programme ouvre l&apos;adaptateur du dernier envoi si ce n&apo
     <message>
         <source>Puts the last match&apos;s scores back in the window (%1); nothing is sent</source>
         <extracomment>%1 is its key, such as Ctrl+R</extracomment>
-        <translation>Remet les scores du dernier match dans la fenêtre (%1) ; rien n&apos;est envoyé</translation>
+        <translation>Remet les scores du dernier match dans la fenêtre (%1)&#xa0;; rien n&apos;est envoyé</translation>
     </message>
     <message>
         <source>Remote control…</source>
@@ -121,12 +121,12 @@ Au démarrage, le programme ouvre l&apos;adaptateur du dernier envoi si ce n&apo
     <message>
         <source>Lowers the left score by one in the window; Update scoreboard sends it (%1)</source>
         <extracomment>%1 is the key or keys that press the button, such as F2</extracomment>
-        <translation>Baisse de 1 le score gauche dans la fenêtre ; « Mettre à jour le tableau » l&apos;envoie (%1)</translation>
+        <translation>Baisse de 1 le score gauche dans la fenêtre&#xa0;; «&#xa0;Mettre à jour le tableau&#xa0;» l&apos;envoie (%1)</translation>
     </message>
     <message>
         <source>Raises the left score by one in the window; Update scoreboard sends it (%1)</source>
         <extracomment>%1 is the key or keys that press the button, such as F3</extracomment>
-        <translation>Augmente de 1 le score gauche dans la fenêtre ; « Mettre à jour le tableau » l&apos;envoie (%1)</translation>
+        <translation>Augmente de 1 le score gauche dans la fenêtre&#xa0;; «&#xa0;Mettre à jour le tableau&#xa0;» l&apos;envoie (%1)</translation>
     </message>
     <message>
         <source>Sends the four digits to the board (%1)</source>
@@ -136,12 +136,12 @@ Au démarrage, le programme ouvre l&apos;adaptateur du dernier envoi si ce n&apo
     <message>
         <source>Lowers the right score by one in the window; Update scoreboard sends it (%1)</source>
         <extracomment>%1 is the key or keys that press the button, such as F6</extracomment>
-        <translation>Baisse de 1 le score droit dans la fenêtre ; « Mettre à jour le tableau » l&apos;envoie (%1)</translation>
+        <translation>Baisse de 1 le score droit dans la fenêtre&#xa0;; «&#xa0;Mettre à jour le tableau&#xa0;» l&apos;envoie (%1)</translation>
     </message>
     <message>
         <source>Raises the right score by one in the window; Update scoreboard sends it (%1)</source>
         <extracomment>%1 is the key or keys that press the button, such as F7</extracomment>
-        <translation>Augmente de 1 le score droit dans la fenêtre ; « Mettre à jour le tableau » l&apos;envoie (%1)</translation>
+        <translation>Augmente de 1 le score droit dans la fenêtre&#xa0;; «&#xa0;Mettre à jour le tableau&#xa0;» l&apos;envoie (%1)</translation>
     </message>
     <message>
         <source>Sets both scores to 0 and sends them to the board (%1, after a question)</source>
@@ -154,57 +154,57 @@ Au démarrage, le programme ouvre l&apos;adaptateur du dernier envoi si ce n&apo
     </message>
     <message>
         <source>Set both scores to 0 and send them to the board?</source>
-        <translation>Remettre les deux scores à 0 et les envoyer au tableau ?</translation>
+        <translation>Remettre les deux scores à 0 et les envoyer au tableau&#xa0;?</translation>
     </message>
     <message>
         <source>Left score minus: %1</source>
         <extracomment>a line of the list of keys; %1 is the key or keys, such as F2</extracomment>
-        <translation>Score gauche moins : %1</translation>
+        <translation>Score gauche moins&#xa0;: %1</translation>
     </message>
     <message>
         <source>Left score plus: %1</source>
         <extracomment>a line of the list of keys; %1 is the key or keys, such as F3</extracomment>
-        <translation>Score gauche plus : %1</translation>
+        <translation>Score gauche plus&#xa0;: %1</translation>
     </message>
     <message>
         <source>Right score minus: %1</source>
         <extracomment>a line of the list of keys; %1 is the key or keys, such as F6</extracomment>
-        <translation>Score droit moins : %1</translation>
+        <translation>Score droit moins&#xa0;: %1</translation>
     </message>
     <message>
         <source>Right score plus: %1</source>
         <extracomment>a line of the list of keys; %1 is the key or keys, such as F7</extracomment>
-        <translation>Score droit plus : %1</translation>
+        <translation>Score droit plus&#xa0;: %1</translation>
     </message>
     <message>
         <source>Update scoreboard: %1</source>
         <extracomment>a line of the list of keys; %1 is the key or keys, such as F9; PgDown</extracomment>
-        <translation>Mettre à jour le tableau : %1</translation>
+        <translation>Mettre à jour le tableau&#xa0;: %1</translation>
     </message>
     <message>
         <source>Reset Score, after a question: %1</source>
         <extracomment>a line of the list of keys; %1 is the key or keys, such as F12</extracomment>
-        <translation>Remise à zéro, après confirmation : %1</translation>
+        <translation>Remise à zéro, après confirmation&#xa0;: %1</translation>
     </message>
     <message>
         <source>Restore the last match, while it is offered: %1</source>
         <extracomment>a line of the list of keys; %1 is the key, such as Ctrl+R</extracomment>
-        <translation>Restaurer le dernier match, tant qu&apos;il est proposé : %1</translation>
+        <translation>Restaurer le dernier match, tant qu&apos;il est proposé&#xa0;: %1</translation>
     </message>
     <message>
         <source>Remote control: %1</source>
         <extracomment>a line of the list of keys; %1 is the key, such as Ctrl+Shift+R</extracomment>
-        <translation>Télécommande : %1</translation>
+        <translation>Télécommande&#xa0;: %1</translation>
     </message>
     <message>
         <source>Alt and a caption&apos;s underlined letter: that button, or the COM-port field</source>
         <extracomment>a line of the list of keys; the underlined letters of the captions</extracomment>
-        <translation>Alt et la lettre soulignée d&apos;un libellé : ce bouton, ou le champ « Port COM »</translation>
+        <translation>Alt et la lettre soulignée d&apos;un libellé&#xa0;: ce bouton, ou le champ «&#xa0;Port COM&#xa0;»</translation>
     </message>
     <message>
         <source>This list: %1</source>
         <extracomment>a line of the list of keys; %1 is the key or keys, such as F1</extracomment>
-        <translation>Cette liste : %1</translation>
+        <translation>Cette liste&#xa0;: %1</translation>
     </message>
     <message>
         <source>Keys</source>
@@ -216,12 +216,12 @@ Au démarrage, le programme ouvre l&apos;adaptateur du dernier envoi si ce n&apo
     <message>
         <source>%1: &quot;%2&quot; is no key this window can use; %1 keeps %3.</source>
         <extracomment>%1 is a setting&apos;s name such as Keys/update, %2 what it holds, %3 the default key(s) such as F9; PgDown</extracomment>
-        <translation>%1 : « %2 » n&apos;est pas une touche utilisable dans cette fenêtre ; %1 garde %3.</translation>
+        <translation>%1&#xa0;: «&#xa0;%2&#xa0;» n&apos;est pas une touche utilisable dans cette fenêtre&#xa0;; %1 garde %3.</translation>
     </message>
     <message>
         <source>%1: %2 is the key of %3 already; %1 keeps %4.</source>
         <extracomment>%1 and %3 are settings&apos; names such as Keys/update, %2 a key such as F9, %4 the default key(s)</extracomment>
-        <translation>%1 : %2 est déjà la touche de %3 ; %1 garde %4.</translation>
+        <translation>%1&#xa0;: %2 est déjà la touche de %3&#xa0;; %1 garde %4.</translation>
     </message>
 </context>
 <context>
@@ -229,7 +229,7 @@ Au démarrage, le programme ouvre l&apos;adaptateur du dernier envoi si ce n&apo
     <message>
         <source>Port numbers: 1-32 are /dev/ttyS0-31, 33-64 /dev/ttyUSB0-31 (USB adapters), 65-96 /dev/ttyACM0-31.</source>
         <extracomment>The device names and ranges are the system&apos;s own: keep them as they are</extracomment>
-        <translation>Numéros de port : 1-32 pour /dev/ttyS0-31, 33-64 pour /dev/ttyUSB0-31 (adaptateurs USB), 65-96 pour /dev/ttyACM0-31.</translation>
+        <translation>Numéros de port&#xa0;: 1-32 pour /dev/ttyS0-31, 33-64 pour /dev/ttyUSB0-31 (adaptateurs USB), 65-96 pour /dev/ttyACM0-31.</translation>
     </message>
     <message>
         <source>To use serial ports your user must be in the dialout group.</source>
@@ -265,7 +265,7 @@ Au démarrage, le programme ouvre l&apos;adaptateur du dernier envoi si ce n&apo
     <message>
         <source>The settings cannot be saved in %1: these codes and choices will change at the next start.</source>
         <extracomment>%1 is the settings file&apos;s path</extracomment>
-        <translation>Impossible d&apos;enregistrer les paramètres dans %1 : ces codes et ces choix changeront au prochain démarrage.</translation>
+        <translation>Impossible d&apos;enregistrer les paramètres dans %1&#xa0;: ces codes et ces choix changeront au prochain démarrage.</translation>
     </message>
 </context>
 <context>
@@ -273,7 +273,7 @@ Au démarrage, le programme ouvre l&apos;adaptateur du dernier envoi si ce n&apo
     <message>
         <source>scoreboard: the remote control cannot be loaded: %1</source>
         <extracomment>On standard error; %1 is why, such as &quot;... is of version 1.3.0, this program of 1.4.0&quot;</extracomment>
-        <translation>scoreboard : impossible de charger la télécommande : %1</translation>
+        <translation>scoreboard&#xa0;: impossible de charger la télécommande&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 does not say its version, this program is of %2</source>
@@ -320,17 +320,17 @@ Au démarrage, le programme ouvre l&apos;adaptateur du dernier envoi si ce n&apo
     <message>
         <source>This address&apos;s code is not valid: open the control address the scoreboard&apos;s Remote control window shows now.</source>
         <extracomment>&quot;Remote control&quot; is the scoreboard program&apos;s window of that name</extracomment>
-        <translation>Le code de cette adresse n&apos;est pas valide : ouvrez l&apos;adresse de contrôle affichée en ce moment dans la fenêtre « Télécommande » du programme.</translation>
+        <translation>Le code de cette adresse n&apos;est pas valide&#xa0;: ouvrez l&apos;adresse de contrôle affichée en ce moment dans la fenêtre «&#xa0;Télécommande&#xa0;» du programme.</translation>
     </message>
     <message>
         <source>This address lacks its code: open the control address the scoreboard&apos;s Remote control window shows.</source>
         <extracomment>&quot;Remote control&quot; is the scoreboard program&apos;s window of that name</extracomment>
-        <translation>Il manque le code dans cette adresse : ouvrez l&apos;adresse de contrôle affichée dans la fenêtre « Télécommande » du programme.</translation>
+        <translation>Il manque le code dans cette adresse&#xa0;: ouvrez l&apos;adresse de contrôle affichée dans la fenêtre «&#xa0;Télécommande&#xa0;» du programme.</translation>
     </message>
     <message>
         <source>View only: this address shows the score and cannot change it. To change it, open the control address the scoreboard&apos;s Remote control window shows.</source>
         <extracomment>&quot;Remote control&quot; is the scoreboard program&apos;s window of that name</extracomment>
-        <translation>Lecture seule : cette adresse affiche le score sans pouvoir le modifier. Pour le modifier, ouvrez l&apos;adresse de contrôle affichée dans la fenêtre « Télécommande » du programme.</translation>
+        <translation>Lecture seule&#xa0;: cette adresse affiche le score sans pouvoir le modifier. Pour le modifier, ouvrez l&apos;adresse de contrôle affichée dans la fenêtre «&#xa0;Télécommande&#xa0;» du programme.</translation>
     </message>
     <message>
         <source>Left</source>
@@ -353,20 +353,20 @@ Au démarrage, le programme ouvre l&apos;adaptateur du dernier envoi si ce n&apo
     <message>
         <source>Left score: minus</source>
         <extracomment>Read by a screen reader for the &quot;-&quot; button under the left score</extracomment>
-        <translation>Score gauche : moins</translation>
+        <translation>Score gauche&#xa0;: moins</translation>
     </message>
     <message>
         <source>Left score: plus</source>
         <extracomment>Read by a screen reader for the &quot;+&quot; button under the left score</extracomment>
-        <translation>Score gauche : plus</translation>
+        <translation>Score gauche&#xa0;: plus</translation>
     </message>
     <message>
         <source>Right score: minus</source>
-        <translation>Score droit : moins</translation>
+        <translation>Score droit&#xa0;: moins</translation>
     </message>
     <message>
         <source>Right score: plus</source>
-        <translation>Score droit : plus</translation>
+        <translation>Score droit&#xa0;: plus</translation>
     </message>
     <message>
         <source>Restore %1</source>
@@ -381,7 +381,7 @@ Au démarrage, le programme ouvre l&apos;adaptateur du dernier envoi si ce n&apo
     <message>
         <source>The board shows %1. Put %2 on it?</source>
         <extracomment>Asked after Update scoreboard when the board shows higher scores; %1 is the board&apos;s scores, %2 the ones to send, such as &quot;12 08&quot;</extracomment>
-        <translation>Le tableau affiche %1. Afficher %2 à la place ?</translation>
+        <translation>Le tableau affiche %1. Afficher %2 à la place&#xa0;?</translation>
     </message>
     <message>
         <source>Put %1 on the board</source>
@@ -400,7 +400,7 @@ Au démarrage, le programme ouvre l&apos;adaptateur du dernier envoi si ce n&apo
     </message>
     <message>
         <source>Set both scores to 0 and send them to the board?</source>
-        <translation>Remettre les deux scores à 0 et les envoyer au tableau ?</translation>
+        <translation>Remettre les deux scores à 0 et les envoyer au tableau&#xa0;?</translation>
     </message>
     <message>
         <source>Reset to 00 00</source>
@@ -443,7 +443,7 @@ Au démarrage, le programme ouvre l&apos;adaptateur du dernier envoi si ce n&apo
     <message>
         <source>Not reached: is the scoreboard program running?</source>
         <extracomment>A button was pressed, and the phone cannot reach the computer the program runs on</extracomment>
-        <translation>Pas de réponse : le programme du tableau est-il lancé ?</translation>
+        <translation>Pas de réponse&#xa0;: le programme du tableau est-il lancé&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -451,12 +451,12 @@ Au démarrage, le programme ouvre l&apos;adaptateur du dernier envoi si ce n&apo
     <message>
         <source>Port %1 is in use by another program: pick another port, or end that program.</source>
         <extracomment>%1 is the port number the remote control was to be served at</extracomment>
-        <translation>Le port %1 est utilisé par un autre programme : choisissez un autre port ou fermez ce programme.</translation>
+        <translation>Le port %1 est utilisé par un autre programme&#xa0;: choisissez un autre port ou fermez ce programme.</translation>
     </message>
     <message>
         <source>Cannot serve at %1 port %2: %3.</source>
         <extracomment>%1 is an address of this computer such as 127.0.0.1, %2 the port number, %3 the system&apos;s reason</extracomment>
-        <translation>Impossible de rendre les pages disponibles sur %1, port %2 : %3.</translation>
+        <translation>Impossible de rendre les pages disponibles sur %1, port %2&#xa0;: %3.</translation>
     </message>
     <message>
         <source>too many connections and files are open</source>
@@ -465,7 +465,7 @@ Au démarrage, le programme ouvre l&apos;adaptateur du dernier envoi si ce n&apo
     <message>
         <source>Connections are not taken for a moment: %1. Close other programs or devices if this stays.</source>
         <extracomment>%1 is why, such as &quot;too many connections and files are open&quot; or the system&apos;s reason</extracomment>
-        <translation>Les connexions sont refusées pour un moment : %1. Fermez d&apos;autres programmes ou appareils si cela dure.</translation>
+        <translation>Les connexions sont refusées pour un moment&#xa0;: %1. Fermez d&apos;autres programmes ou appareils si cela dure.</translation>
     </message>
 </context>
 <context>
@@ -487,17 +487,17 @@ Au démarrage, le programme ouvre l&apos;adaptateur du dernier envoi si ce n&apo
     <message>
         <source>%1 - hall screen refused: its code is old - give it the new address</source>
         <extracomment>%1 is the device&apos;s address; the hall screen is the view-only page for a screen in the hall</extracomment>
-        <translation>%1 – écran de salle refusé : son code est périmé, donnez-lui la nouvelle adresse</translation>
+        <translation>%1 – écran de salle refusé&#xa0;: son code est périmé, donnez-lui la nouvelle adresse</translation>
     </message>
     <message>
         <source>%1 - remote control refused: its code is old - give it the new address</source>
         <extracomment>%1 is the device&apos;s address; the remote control is the page that changes the score</extracomment>
-        <translation>%1 – télécommande refusée : son code est périmé, donnez-lui la nouvelle adresse</translation>
+        <translation>%1 – télécommande refusée&#xa0;: son code est périmé, donnez-lui la nouvelle adresse</translation>
     </message>
     <message>
         <source>%1 - overlay refused: its code is old - give it the new address</source>
         <extracomment>%1 is the device&apos;s address; the overlay is the view-only page for OBS</extracomment>
-        <translation>%1 – incrustation refusée : son code est périmé, donnez-lui la nouvelle adresse</translation>
+        <translation>%1 – incrustation refusée&#xa0;: son code est périmé, donnez-lui la nouvelle adresse</translation>
     </message>
     <message numerus="yes">
         <source>%1 - no code, %n connection(s)</source>
@@ -545,7 +545,7 @@ Au démarrage, le programme ouvre l&apos;adaptateur du dernier envoi si ce n&apo
     </message>
     <message>
         <source>Who may connect:</source>
-        <translation>Qui peut se connecter :</translation>
+        <translation>Qui peut se connecter&#xa0;:</translation>
     </message>
     <message>
         <source>Enter, or leaving the field, applies a new port</source>
@@ -553,15 +553,15 @@ Au démarrage, le programme ouvre l&apos;adaptateur du dernier envoi si ce n&apo
     </message>
     <message>
         <source>&amp;Port:</source>
-        <translation>&amp;Port :</translation>
+        <translation>&amp;Port&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Address of this computer:</source>
-        <translation>A&amp;dresse de cet ordinateur :</translation>
+        <translation>A&amp;dresse de cet ordinateur&#xa0;:</translation>
     </message>
     <message>
         <source>Control: changes the score</source>
-        <translation>Contrôle : modifie le score</translation>
+        <translation>Contrôle&#xa0;: modifie le score</translation>
     </message>
     <message>
         <source>QR code of the control address</source>
@@ -593,7 +593,7 @@ Au démarrage, le programme ouvre l&apos;adaptateur du dernier envoi si ce n&apo
     </message>
     <message>
         <source>View only: OBS overlay, screen in the hall</source>
-        <translation>Lecture seule : incrustation OBS, écran de salle</translation>
+        <translation>Lecture seule&#xa0;: incrustation OBS, écran de salle</translation>
     </message>
     <message>
         <source>QR code of the hall screen address</source>
@@ -630,7 +630,7 @@ Au démarrage, le programme ouvre l&apos;adaptateur du dernier envoi si ce n&apo
     <message>
         <source>A phone needs &quot;The local network&quot;.</source>
         <extracomment>&quot;The local network&quot; is the choice of that name under &quot;Who may connect:&quot;</extracomment>
-        <translation>Pour un téléphone, choisissez « Le réseau local ».</translation>
+        <translation>Pour un téléphone, choisissez «&#xa0;Le réseau local&#xa0;».</translation>
     </message>
     <message>
         <source>Connected now</source>
@@ -638,7 +638,7 @@ Au démarrage, le programme ouvre l&apos;adaptateur du dernier envoi si ce n&apo
     </message>
     <message>
         <source>Off: nothing is served.</source>
-        <translation>Désactivé : aucune page n&apos;est disponible.</translation>
+        <translation>Désactivé&#xa0;: aucune page n&apos;est disponible.</translation>
     </message>
     <message>
         <source>Serving at port %1 to this computer and the local network.</source>
@@ -680,7 +680,7 @@ Au démarrage, le programme ouvre l&apos;adaptateur du dernier envoi si ce n&apo
     <message>
         <source>Port &quot;%1&quot;: pick a number from %2 to 65535.</source>
         <extracomment>%1 is what was typed in the port field, %2 the lowest port allowed</extracomment>
-        <translation>Port « %1 » : choisissez un nombre de %2 à 65535.</translation>
+        <translation>Port «&#xa0;%1&#xa0;»&#xa0;: choisissez un nombre de %2 à 65535.</translation>
     </message>
 </context>
 <context>
@@ -716,7 +716,7 @@ Au démarrage, le programme ouvre l&apos;adaptateur du dernier envoi si ce n&apo
     <message>
         <source>%1: an administrator must allow you to use it.</source>
         <extracomment>%1 is the device, such as &quot;33 FTDI FT232R USB UART (ttyUSB0)&quot;</extracomment>
-        <translation>%1 : un administrateur doit vous autoriser à l&apos;utiliser.</translation>
+        <translation>%1&#xa0;: un administrateur doit vous autoriser à l&apos;utiliser.</translation>
     </message>
 </context>
 <context>
@@ -724,109 +724,109 @@ Au démarrage, le programme ouvre l&apos;adaptateur du dernier envoi si ce n&apo
     <message>
         <source>Port %1: no such port - type 1 to %2.</source>
         <extracomment>%1 is the port number, %2 the highest port number</extracomment>
-        <translation>Port %1 : ce port n&apos;existe pas – tapez de 1 à %2.</translation>
+        <translation>Port %1&#xa0;: ce port n&apos;existe pas – tapez de 1 à %2.</translation>
     </message>
     <message>
         <source>Port %1 (%2): no such device.</source>
         <extracomment>%1 is the port number, %2 the device path such as /dev/ttyUSB0 or COM3</extracomment>
-        <translation>Port %1 (%2) : périphérique introuvable.</translation>
+        <translation>Port %1 (%2)&#xa0;: périphérique introuvable.</translation>
     </message>
     <message>
         <source>Port %1 (%2) is back but did not open: no such device.</source>
         <extracomment>%1 is the port number, %2 the device path</extracomment>
-        <translation>Port %1 (%2) rebranché mais non ouvert : périphérique introuvable.</translation>
+        <translation>Port %1 (%2) rebranché mais non ouvert&#xa0;: périphérique introuvable.</translation>
     </message>
     <message>
         <source>Port %1: no such device.</source>
-        <translation>Port %1 : périphérique introuvable.</translation>
+        <translation>Port %1&#xa0;: périphérique introuvable.</translation>
     </message>
     <message>
         <source>Ports 1 and 2: no such device.</source>
-        <translation>Ports 1 et 2 : périphérique introuvable.</translation>
+        <translation>Ports 1 et 2&#xa0;: périphérique introuvable.</translation>
     </message>
     <message>
         <source>Port %1 (%2): permission denied.</source>
         <extracomment>%1 is the port number, %2 the device path</extracomment>
-        <translation>Port %1 (%2) : autorisation refusée.</translation>
+        <translation>Port %1 (%2)&#xa0;: autorisation refusée.</translation>
     </message>
     <message>
         <source>Port %1 (%2) is back but did not open: permission denied.</source>
         <extracomment>%1 is the port number, %2 the device path</extracomment>
-        <translation>Port %1 (%2) rebranché mais non ouvert : autorisation refusée.</translation>
+        <translation>Port %1 (%2) rebranché mais non ouvert&#xa0;: autorisation refusée.</translation>
     </message>
     <message>
         <source>Port %1: permission denied.</source>
-        <translation>Port %1 : autorisation refusée.</translation>
+        <translation>Port %1&#xa0;: autorisation refusée.</translation>
     </message>
     <message>
         <source>Ports 1 and 2: permission denied.</source>
-        <translation>Ports 1 et 2 : autorisation refusée.</translation>
+        <translation>Ports 1 et 2&#xa0;: autorisation refusée.</translation>
     </message>
     <message>
         <source>Port %1 (%2): in use by another program.</source>
         <extracomment>%1 is the port number, %2 the device path</extracomment>
-        <translation>Port %1 (%2) : utilisé par un autre programme.</translation>
+        <translation>Port %1 (%2)&#xa0;: utilisé par un autre programme.</translation>
     </message>
     <message>
         <source>Port %1 (%2) is back but did not open: in use by another program.</source>
         <extracomment>%1 is the port number, %2 the device path</extracomment>
-        <translation>Port %1 (%2) rebranché mais non ouvert : utilisé par un autre programme.</translation>
+        <translation>Port %1 (%2) rebranché mais non ouvert&#xa0;: utilisé par un autre programme.</translation>
     </message>
     <message>
         <source>Port %1: in use by another program.</source>
-        <translation>Port %1 : utilisé par un autre programme.</translation>
+        <translation>Port %1&#xa0;: utilisé par un autre programme.</translation>
     </message>
     <message>
         <source>Ports 1 and 2: in use by another program.</source>
-        <translation>Ports 1 et 2 : utilisé par un autre programme.</translation>
+        <translation>Ports 1 et 2&#xa0;: utilisé par un autre programme.</translation>
     </message>
     <message>
         <source>Port %1 (%2): the system console.</source>
         <extracomment>%1 is the port number, %2 the device path. The machine&apos;s console talks on this port.</extracomment>
-        <translation>Port %1 (%2) : console du système.</translation>
+        <translation>Port %1 (%2)&#xa0;: console du système.</translation>
     </message>
     <message>
         <source>Port %1 (%2) is back but did not open: the system console.</source>
         <extracomment>%1 is the port number, %2 the device path</extracomment>
-        <translation>Port %1 (%2) rebranché mais non ouvert : console du système.</translation>
+        <translation>Port %1 (%2) rebranché mais non ouvert&#xa0;: console du système.</translation>
     </message>
     <message>
         <source>Port %1: the system console.</source>
-        <translation>Port %1 : console du système.</translation>
+        <translation>Port %1&#xa0;: console du système.</translation>
     </message>
     <message>
         <source>Ports 1 and 2: the system console.</source>
-        <translation>Ports 1 et 2 : console du système.</translation>
+        <translation>Ports 1 et 2&#xa0;: console du système.</translation>
     </message>
     <message>
         <source>Port %1 is back but did not open: no serial port behind %2.</source>
         <extracomment>%1 is the port number, %2 the device path</extracomment>
-        <translation>Port %1 rebranché mais non ouvert : aucun port série derrière %2.</translation>
+        <translation>Port %1 rebranché mais non ouvert&#xa0;: aucun port série derrière %2.</translation>
     </message>
     <message>
         <source>Port %1: no serial port behind %2.</source>
         <extracomment>%1 is the port number, %2 the device path; a device node with no serial chip behind it</extracomment>
-        <translation>Port %1 : aucun port série derrière %2.</translation>
+        <translation>Port %1&#xa0;: aucun port série derrière %2.</translation>
     </message>
     <message>
         <source>Port %1 (%2): cannot open (%3).</source>
         <extracomment>%1 is the port number, %2 the device path, %3 the system&apos;s own message</extracomment>
-        <translation>Port %1 (%2) : ouverture impossible (%3).</translation>
+        <translation>Port %1 (%2)&#xa0;: ouverture impossible (%3).</translation>
     </message>
     <message>
         <source>Port %1 (%2) is back but did not open: cannot open (%3).</source>
         <extracomment>%1 is the port number, %2 the device path, %3 the system&apos;s own message</extracomment>
-        <translation>Port %1 (%2) rebranché mais non ouvert : ouverture impossible (%3).</translation>
+        <translation>Port %1 (%2) rebranché mais non ouvert&#xa0;: ouverture impossible (%3).</translation>
     </message>
     <message>
         <source>Port %1: cannot open (%2).</source>
         <extracomment>%1 is the port number, %2 the system&apos;s own message</extracomment>
-        <translation>Port %1 : ouverture impossible (%2).</translation>
+        <translation>Port %1&#xa0;: ouverture impossible (%2).</translation>
     </message>
     <message>
         <source>Ports 1 and 2: cannot open (%1).</source>
         <extracomment>%1 is the system&apos;s own message</extracomment>
-        <translation>Ports 1 et 2 : ouverture impossible (%1).</translation>
+        <translation>Ports 1 et 2&#xa0;: ouverture impossible (%1).</translation>
     </message>
     <message>
         <source>Close it or pick another port.</source>
@@ -844,17 +844,17 @@ Au démarrage, le programme ouvre l&apos;adaptateur du dernier envoi si ce n&apo
     <message>
         <source>&quot;%1&quot; is not a port number - type 1 to %2.</source>
         <extracomment>%1 is what the operator typed in the COM-port field, %2 the highest port number</extracomment>
-        <translation>« %1 » n&apos;est pas un numéro de port – tapez de 1 à %2.</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un numéro de port – tapez de 1 à %2.</translation>
     </message>
     <message>
         <source>Found %1 - pick it under COM-port.</source>
         <extracomment>%1 is a device such as &quot;33 FTDI FT232R USB UART (ttyUSB0)&quot;; COM-port is the field&apos;s caption</extracomment>
-        <translation>Trouvé : %1 – choisissez-le dans « Port COM ».</translation>
+        <translation>Trouvé&#xa0;: %1 – choisissez-le dans «&#xa0;Port COM&#xa0;».</translation>
     </message>
     <message>
         <source>Found %1, %2 - pick one under COM-port.</source>
         <extracomment>%1 and %2 are devices such as &quot;33 FTDI FT232R USB UART (ttyUSB0)&quot;</extracomment>
-        <translation>Trouvés : %1, %2 – choisissez-en un dans « Port COM ».</translation>
+        <translation>Trouvés&#xa0;: %1, %2 – choisissez-en un dans «&#xa0;Port COM&#xa0;».</translation>
     </message>
     <message>
         <source>No permission for %1.</source>
@@ -873,27 +873,27 @@ Au démarrage, le programme ouvre l&apos;adaptateur du dernier envoi si ce n&apo
     <message>
         <source>No serial device found - plug in the adapter or type a port number under COM-port.</source>
         <extracomment>COM-port is the field&apos;s caption</extracomment>
-        <translation>Aucun périphérique série trouvé – branchez l&apos;adaptateur ou tapez un numéro de port dans « Port COM ».</translation>
+        <translation>Aucun périphérique série trouvé – branchez l&apos;adaptateur ou tapez un numéro de port dans «&#xa0;Port COM&#xa0;».</translation>
     </message>
     <message>
         <source>Port %1 (%2) is now another device - pick it to use it.</source>
         <extracomment>%1 is the port number, %2 the device path</extracomment>
-        <translation>Port %1 (%2) : c&apos;est maintenant un autre périphérique – choisissez-le pour l&apos;utiliser.</translation>
+        <translation>Port %1 (%2)&#xa0;: c&apos;est maintenant un autre périphérique – choisissez-le pour l&apos;utiliser.</translation>
     </message>
     <message>
         <source>Port %1 is now another device: %2 - pick it to use it.</source>
         <extracomment>%1 is the port number, %2 what the device is, such as &quot;FTDI FT232R USB UART&quot;</extracomment>
-        <translation>Port %1 : c&apos;est maintenant un autre périphérique, %2 – choisissez-le pour l&apos;utiliser.</translation>
+        <translation>Port %1&#xa0;: c&apos;est maintenant un autre périphérique, %2 – choisissez-le pour l&apos;utiliser.</translation>
     </message>
     <message>
         <source>Port %1 (%2) is now another device, no permission.</source>
         <extracomment>%1 is the port number, %2 the device path</extracomment>
-        <translation>Port %1 (%2) : c&apos;est maintenant un autre périphérique, sans autorisation.</translation>
+        <translation>Port %1 (%2)&#xa0;: c&apos;est maintenant un autre périphérique, sans autorisation.</translation>
     </message>
     <message>
         <source>Port %1 is now another device: %2, no permission.</source>
         <extracomment>%1 is the port number, %2 what the device is, such as &quot;FTDI FT232R USB UART&quot;</extracomment>
-        <translation>Port %1 : c&apos;est maintenant un autre périphérique, %2, sans autorisation.</translation>
+        <translation>Port %1&#xa0;: c&apos;est maintenant un autre périphérique, %2, sans autorisation.</translation>
     </message>
     <message>
         <source>Port %1 (%2) open.</source>
@@ -943,12 +943,12 @@ Au démarrage, le programme ouvre l&apos;adaptateur du dernier envoi si ce n&apo
     <message>
         <source>Reset from %1: Sending %2 to port %3 ...</source>
         <extracomment>%1 is the remote device that asked, such as 192.168.1.23; %2 the scores, %3 the port number</extracomment>
-        <translation>Remise à zéro depuis %1 : envoi de %2 au port %3…</translation>
+        <translation>Remise à zéro depuis %1&#xa0;: envoi de %2 au port %3…</translation>
     </message>
     <message>
         <source>Update from %1: Sending %2 to port %3 ...</source>
         <extracomment>%1 is the remote device that asked, such as 192.168.1.23; %2 the scores, %3 the port number</extracomment>
-        <translation>Mise à jour depuis %1 : envoi de %2 au port %3…</translation>
+        <translation>Mise à jour depuis %1&#xa0;: envoi de %2 au port %3…</translation>
     </message>
     <message>
         <source>Reset waiting - the board is being sent the start-up command.</source>
@@ -993,106 +993,106 @@ Au démarrage, le programme ouvre l&apos;adaptateur du dernier envoi si ce n&apo
     <message>
         <source>Reset from %1: Board shows %2 - sent to port %3 at %4.</source>
         <extracomment>%1 is the remote device that asked; %2 the scores (&quot;08 15&quot;), %3 the port number, %4 the time of day</extracomment>
-        <translation>Remise à zéro depuis %1 : le tableau affiche %2 – envoyé au port %3 à %4.</translation>
+        <translation>Remise à zéro depuis %1&#xa0;: le tableau affiche %2 – envoyé au port %3 à %4.</translation>
     </message>
     <message>
         <source>Update from %1: Board shows %2 - sent to port %3 at %4.</source>
         <extracomment>%1 is the remote device that asked; %2 the scores (&quot;08 15&quot;), %3 the port number, %4 the time of day</extracomment>
-        <translation>Mise à jour depuis %1 : le tableau affiche %2 – envoyé au port %3 à %4.</translation>
+        <translation>Mise à jour depuis %1&#xa0;: le tableau affiche %2 – envoyé au port %3 à %4.</translation>
     </message>
     <message>
         <source>Not on the board yet - press Update scoreboard.</source>
         <extracomment>&quot;Update scoreboard&quot; is the button&apos;s caption</extracomment>
-        <translation>Pas encore sur le tableau – appuyez sur « Mettre à jour le tableau ».</translation>
+        <translation>Pas encore sur le tableau – appuyez sur «&#xa0;Mettre à jour le tableau&#xa0;».</translation>
     </message>
     <message numerus="yes">
         <source>Update cut off after %n of %1 digits: port %2 was unplugged - the board may show a mix; it is reopened when plugged back in, then press Update scoreboard.</source>
         <extracomment>%n digits of %1 went out; %2 is the port number. &quot;Update scoreboard&quot; is the button&apos;s caption.</extracomment>
         <translation>
-            <numerusform>Mise à jour interrompue après %n chiffre sur %1 : le port %2 a été débranché – le tableau peut afficher un mélange ; il se rouvrira une fois rebranché, appuyez alors sur « Mettre à jour le tableau ».</numerusform>
-            <numerusform>Mise à jour interrompue après %n chiffres sur %1 : le port %2 a été débranché – le tableau peut afficher un mélange ; il se rouvrira une fois rebranché, appuyez alors sur « Mettre à jour le tableau ».</numerusform>
+            <numerusform>Mise à jour interrompue après %n chiffre sur %1&#xa0;: le port %2 a été débranché – le tableau peut afficher un mélange&#xa0;; il se rouvrira une fois rebranché, appuyez alors sur «&#xa0;Mettre à jour le tableau&#xa0;».</numerusform>
+            <numerusform>Mise à jour interrompue après %n chiffres sur %1&#xa0;: le port %2 a été débranché – le tableau peut afficher un mélange&#xa0;; il se rouvrira une fois rebranché, appuyez alors sur «&#xa0;Mettre à jour le tableau&#xa0;».</numerusform>
         </translation>
     </message>
     <message>
         <source>Not sent: port %1 was unplugged - it is reopened when plugged back in, then press Update scoreboard.</source>
         <extracomment>%1 is the port number. &quot;Update scoreboard&quot; is the button&apos;s caption.</extracomment>
-        <translation>Non envoyé : le port %1 a été débranché – il se rouvrira une fois rebranché, appuyez alors sur « Mettre à jour le tableau ».</translation>
+        <translation>Non envoyé&#xa0;: le port %1 a été débranché – il se rouvrira une fois rebranché, appuyez alors sur «&#xa0;Mettre à jour le tableau&#xa0;».</translation>
     </message>
     <message numerus="yes">
         <source>Update cut off after %n of %1 digits: port %2 (%3) stopped working - the board may show a mix; check the cable, then press Update scoreboard.</source>
         <extracomment>%n digits of %1 went out; %2 is the port number, %3 the device path</extracomment>
         <translation>
-            <numerusform>Mise à jour interrompue après %n chiffre sur %1 : le port %2 (%3) a cessé de fonctionner – le tableau peut afficher un mélange ; vérifiez le câble, puis appuyez sur « Mettre à jour le tableau ».</numerusform>
-            <numerusform>Mise à jour interrompue après %n chiffres sur %1 : le port %2 (%3) a cessé de fonctionner – le tableau peut afficher un mélange ; vérifiez le câble, puis appuyez sur « Mettre à jour le tableau ».</numerusform>
+            <numerusform>Mise à jour interrompue après %n chiffre sur %1&#xa0;: le port %2 (%3) a cessé de fonctionner – le tableau peut afficher un mélange&#xa0;; vérifiez le câble, puis appuyez sur «&#xa0;Mettre à jour le tableau&#xa0;».</numerusform>
+            <numerusform>Mise à jour interrompue après %n chiffres sur %1&#xa0;: le port %2 (%3) a cessé de fonctionner – le tableau peut afficher un mélange&#xa0;; vérifiez le câble, puis appuyez sur «&#xa0;Mettre à jour le tableau&#xa0;».</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Update cut off after %n of %1 digits: port %2 (%3) stopped working (%4) - the board may show a mix; check the cable, then press Update scoreboard.</source>
         <extracomment>%n digits of %1 went out; %2 is the port number, %3 the device path, %4 the system&apos;s own message</extracomment>
         <translation>
-            <numerusform>Mise à jour interrompue après %n chiffre sur %1 : le port %2 (%3) a cessé de fonctionner (%4) – le tableau peut afficher un mélange ; vérifiez le câble, puis appuyez sur « Mettre à jour le tableau ».</numerusform>
-            <numerusform>Mise à jour interrompue après %n chiffres sur %1 : le port %2 (%3) a cessé de fonctionner (%4) – le tableau peut afficher un mélange ; vérifiez le câble, puis appuyez sur « Mettre à jour le tableau ».</numerusform>
+            <numerusform>Mise à jour interrompue après %n chiffre sur %1&#xa0;: le port %2 (%3) a cessé de fonctionner (%4) – le tableau peut afficher un mélange&#xa0;; vérifiez le câble, puis appuyez sur «&#xa0;Mettre à jour le tableau&#xa0;».</numerusform>
+            <numerusform>Mise à jour interrompue après %n chiffres sur %1&#xa0;: le port %2 (%3) a cessé de fonctionner (%4) – le tableau peut afficher un mélange&#xa0;; vérifiez le câble, puis appuyez sur «&#xa0;Mettre à jour le tableau&#xa0;».</numerusform>
         </translation>
     </message>
     <message>
         <source>Not sent: port %1 (%2) stopped working - check the cable, then press Update scoreboard.</source>
         <extracomment>%1 is the port number, %2 the device path</extracomment>
-        <translation>Non envoyé : le port %1 (%2) a cessé de fonctionner – vérifiez le câble, puis appuyez sur « Mettre à jour le tableau ».</translation>
+        <translation>Non envoyé&#xa0;: le port %1 (%2) a cessé de fonctionner – vérifiez le câble, puis appuyez sur «&#xa0;Mettre à jour le tableau&#xa0;».</translation>
     </message>
     <message>
         <source>Not sent: port %1 (%2) stopped working (%3) - check the cable, then press Update scoreboard.</source>
         <extracomment>%1 is the port number, %2 the device path, %3 the system&apos;s own message</extracomment>
-        <translation>Non envoyé : le port %1 (%2) a cessé de fonctionner (%3) – vérifiez le câble, puis appuyez sur « Mettre à jour le tableau ».</translation>
+        <translation>Non envoyé&#xa0;: le port %1 (%2) a cessé de fonctionner (%3) – vérifiez le câble, puis appuyez sur «&#xa0;Mettre à jour le tableau&#xa0;».</translation>
     </message>
     <message>
         <source>Not sent: port %1 is unplugged - it is reopened when plugged back in, then press Update scoreboard.</source>
         <extracomment>%1 is the port number</extracomment>
-        <translation>Non envoyé : le port %1 est débranché – il se rouvrira une fois rebranché, appuyez alors sur « Mettre à jour le tableau ».</translation>
+        <translation>Non envoyé&#xa0;: le port %1 est débranché – il se rouvrira une fois rebranché, appuyez alors sur «&#xa0;Mettre à jour le tableau&#xa0;».</translation>
     </message>
     <message>
         <source>Not sent: no port is open - choose one under COM-port.</source>
         <extracomment>COM-port is the field&apos;s caption</extracomment>
-        <translation>Non envoyé : aucun port ouvert – choisissez-en un dans « Port COM ».</translation>
+        <translation>Non envoyé&#xa0;: aucun port ouvert – choisissez-en un dans «&#xa0;Port COM&#xa0;».</translation>
     </message>
     <message>
         <source>Not kept for next time: %1 cannot be written.</source>
         <extracomment>%1 is the settings file</extracomment>
-        <translation>Non conservé pour la prochaine fois : impossible d&apos;écrire %1.</translation>
+        <translation>Non conservé pour la prochaine fois&#xa0;: impossible d&apos;écrire %1.</translation>
     </message>
     <message>
         <source>Last match: window showed %1.</source>
         <extracomment>%1 are the scores the window showed (&quot;08 15&quot;)</extracomment>
-        <translation>Dernier match : la fenêtre affichait %1.</translation>
+        <translation>Dernier match&#xa0;: la fenêtre affichait %1.</translation>
     </message>
     <message>
         <source>Last match: board showed %1.</source>
         <extracomment>%1 are the scores the board showed (&quot;08 15&quot;)</extracomment>
-        <translation>Dernier match : le tableau affichait %1.</translation>
+        <translation>Dernier match&#xa0;: le tableau affichait %1.</translation>
     </message>
     <message>
         <source>Last match: board showed %1, window %2.</source>
         <extracomment>%1 are the scores the board showed, %2 those the window showed</extracomment>
-        <translation>Dernier match : le tableau affichait %1, la fenêtre %2.</translation>
+        <translation>Dernier match&#xa0;: le tableau affichait %1, la fenêtre %2.</translation>
     </message>
     <message>
         <source>Last match: board showed %1 at %2.</source>
         <extracomment>%1 are the scores the board showed, %2 when they were sent</extracomment>
-        <translation>Dernier match : le tableau affichait %1 à %2.</translation>
+        <translation>Dernier match&#xa0;: le tableau affichait %1 à %2.</translation>
     </message>
     <message>
         <source>Last match: board showed %1 at %2, window %3.</source>
         <extracomment>%1 are the scores the board showed, %2 when they were sent, %3 the scores the window showed</extracomment>
-        <translation>Dernier match : le tableau affichait %1 à %2, la fenêtre %3.</translation>
+        <translation>Dernier match&#xa0;: le tableau affichait %1 à %2, la fenêtre %3.</translation>
     </message>
     <message>
         <source>Press Restore to bring it back.</source>
         <extracomment>Restore is the caption of what brings the last match&apos;s scores back into the window</extracomment>
-        <translation>Appuyez sur « Restaurer » pour le rétablir.</translation>
+        <translation>Appuyez sur «&#xa0;Restaurer&#xa0;» pour le rétablir.</translation>
     </message>
     <message>
         <source>Press Restore (%1) to bring it back.</source>
         <extracomment>Restore is the caption of what brings the last match back; %1 is its shortcut key, such as Ctrl+R</extracomment>
-        <translation>Appuyez sur « Restaurer » (%1) pour le rétablir.</translation>
+        <translation>Appuyez sur «&#xa0;Restaurer&#xa0;» (%1) pour le rétablir.</translation>
     </message>
     <message>
         <source>Restore</source>
@@ -1138,8 +1138,8 @@ Au démarrage, le programme ouvre l&apos;adaptateur du dernier envoi si ce n&apo
         <source>Found %1, %2, %n more - pick one under COM-port.</source>
         <extracomment>%1 and %2 are devices such as &quot;33 FTDI FT232R USB UART (ttyUSB0)&quot;; %n more are in the list</extracomment>
         <translation>
-            <numerusform>Trouvés : %1, %2 et %n autre – choisissez-en un dans « Port COM ».</numerusform>
-            <numerusform>Trouvés : %1, %2 et %n autres – choisissez-en un dans « Port COM ».</numerusform>
+            <numerusform>Trouvés&#xa0;: %1, %2 et %n autre – choisissez-en un dans «&#xa0;Port COM&#xa0;».</numerusform>
+            <numerusform>Trouvés&#xa0;: %1, %2 et %n autres – choisissez-en un dans «&#xa0;Port COM&#xa0;».</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1172,7 +1172,7 @@ Au démarrage, le programme ouvre l&apos;adaptateur du dernier envoi si ce n&apo
     <message>
         <source>Port n is COMn (1 to 255); USB adapters get their COM number from Windows (Device Manager, Ports).</source>
         <extracomment>COMn is the system&apos;s name of port n: keep it as it is. Device Manager and Ports as Windows names them</extracomment>
-        <translation>Le port n est COMn (1 à 255) ; les adaptateurs USB reçoivent leur numéro COM de Windows (Gestionnaire de périphériques, Ports).</translation>
+        <translation>Le port n est COMn (1 à 255)&#xa0;; les adaptateurs USB reçoivent leur numéro COM de Windows (Gestionnaire de périphériques, Ports).</translation>
     </message>
 </context>
 </TS>

@@ -46,8 +46,6 @@ constexpr TwipsRect kCombo1{4440, 3240, 855, 315};
 constexpr TwipsRect kStatusLine{120, 2700, 2160, 1260};
 
 const QColor kDigitRed(255, 0, 0);
-const QKeySequence kRestoreKey(Qt::CTRL | Qt::Key_R);
-const QKeySequence kRemoteControlKey(Qt::CTRL | Qt::SHIFT | Qt::Key_R);
 
 // Faces to try, in this order, when the desktop's font is too wide for the
 // captions; only those installed are tried. On Linux at 9 pt only Arial
@@ -286,22 +284,23 @@ void Form1::createControls()
     m_restoreLink = new RestoreLink(this);
     m_restoreLink->setObjectName(QStringLiteral("RestoreLink"));
     m_restoreLink->hide();
-    m_restoreShortcut = new QShortcut(kRestoreKey, this);
+    m_restoreShortcut = new QShortcut(KeyMap::restoreKey(), this);
     m_restoreShortcut->setEnabled(false);
     //: %1 is its key, such as Ctrl+R
     m_restoreLink->setToolTip(tr("Puts the last match's scores back in the window (%1); nothing is sent")
-                                  .arg(kRestoreKey.toString(QKeySequence::NativeText)));
+                                  .arg(KeyMap::restoreKey().toString(QKeySequence::NativeText)));
     m_announcer = new Announcer(*this);
 
     // The way to the remote control: on the window's context menu (a right
     // click, or the Menu key), and its shortcut from anywhere in the window.
     //: the window's context menu; opens the remote control's window
     auto *remoteControl = new QAction(tr("Remote control…"), this);
-    remoteControl->setShortcut(kRemoteControlKey);
+    remoteControl->setShortcut(KeyMap::remoteControlKey());
     addAction(remoteControl);
     setContextMenuPolicy(Qt::ActionsContextMenu);
     //: %1 is its key, such as Ctrl+Shift+R
-    setToolTip(tr("Right-click for the remote control (%1)").arg(kRemoteControlKey.toString(QKeySequence::NativeText)));
+    setToolTip(tr("Right-click for the remote control (%1)")
+                   .arg(KeyMap::remoteControlKey().toString(QKeySequence::NativeText)));
     connect(remoteControl, &QAction::triggered, this, &Form1::remoteControlAsked);
 
     setTabOrder(m_combo1, m_command1);
@@ -385,7 +384,8 @@ void Form1::showStatus()
     // offer, and those who do not see it hear how.
     const QString shown = StatusText::together(StatusText::together(m_match.status(), m_match.saidOnce()), offer);
     const QString full =
-        offering ? StatusText::together(shown, StatusText::restoreHint(kRestoreKey.toString(QKeySequence::NativeText)))
+        offering ? StatusText::together(
+                       shown, StatusText::restoreHint(KeyMap::restoreKey().toString(QKeySequence::NativeText)))
                  : shown;
 
     if (m_match.statusIsFailure()) {
@@ -488,10 +488,31 @@ void Form1::Combo1_Click(const QString &entry)
 
 void Form1::wireKeys()
 {
-    const std::pair<KeyAction, QPushButton *> pressed[] = {
-        {KeyAction::LeftMinus, m_command1},  {KeyAction::LeftPlus, m_command2},  {KeyAction::Update, m_command3},
-        {KeyAction::RightMinus, m_command4}, {KeyAction::RightPlus, m_command5}, {KeyAction::Reset, m_command6}};
-    for (const auto &[action, button] : pressed) {
+    struct Pressed
+    {
+        KeyAction action;
+        QPushButton *button;
+        QString said; // the tooltip, with the keys
+    };
+    const Pressed pressed[] = {
+        //: %1 is the key or keys that press the button, such as F2
+        {KeyAction::LeftMinus, m_command1,
+         tr("Lowers the left score by one in the window; Update scoreboard sends it (%1)")},
+        //: %1 is the key or keys that press the button, such as F3
+        {KeyAction::LeftPlus, m_command2,
+         tr("Raises the left score by one in the window; Update scoreboard sends it (%1)")},
+        //: %1 is the key or keys that press the button, such as F9; PgDown
+        {KeyAction::Update, m_command3, tr("Sends the four digits to the board (%1)")},
+        //: %1 is the key or keys that press the button, such as F6
+        {KeyAction::RightMinus, m_command4,
+         tr("Lowers the right score by one in the window; Update scoreboard sends it (%1)")},
+        //: %1 is the key or keys that press the button, such as F7
+        {KeyAction::RightPlus, m_command5,
+         tr("Raises the right score by one in the window; Update scoreboard sends it (%1)")},
+        //: %1 is the key or keys that press the button, such as F12
+        {KeyAction::Reset, m_command6, tr("Sets both scores to 0 and sends them to the board (%1, after a question)")},
+    };
+    for (const auto &[action, button, said] : pressed) {
         const QList<QKeySequence> keys = m_keys.keys(action);
         // The caption's mnemonic was the button's shortcut until now.
         const QKeySequence mnemonic = QKeySequence::mnemonic(button->text());
@@ -504,33 +525,12 @@ void Form1::wireKeys()
             more << mnemonic;
         for (const QKeySequence &key : std::as_const(more))
             connect(new QShortcut(key, this), &QShortcut::activated, this,
-                    [this, pressed = button] { pressByKey(pressed); });
-    }
-    const QString keys[] = {QKeySequence::listToString(m_keys.keys(KeyAction::LeftMinus), QKeySequence::NativeText),
-                            QKeySequence::listToString(m_keys.keys(KeyAction::LeftPlus), QKeySequence::NativeText),
-                            QKeySequence::listToString(m_keys.keys(KeyAction::Update), QKeySequence::NativeText),
-                            QKeySequence::listToString(m_keys.keys(KeyAction::RightMinus), QKeySequence::NativeText),
-                            QKeySequence::listToString(m_keys.keys(KeyAction::RightPlus), QKeySequence::NativeText),
-                            QKeySequence::listToString(m_keys.keys(KeyAction::Reset), QKeySequence::NativeText)};
-    const QString said[] = {//: %1 is the key or keys that press the button, such as F2
-                            tr("Lowers the left score by one in the window; Update scoreboard sends it (%1)"),
-                            //: %1 is the key or keys that press the button, such as F3
-                            tr("Raises the left score by one in the window; Update scoreboard sends it (%1)"),
-                            //: %1 is the key or keys that press the button, such as F9; PgDown
-                            tr("Sends the four digits to the board (%1)"),
-                            //: %1 is the key or keys that press the button, such as F6
-                            tr("Lowers the right score by one in the window; Update scoreboard sends it (%1)"),
-                            //: %1 is the key or keys that press the button, such as F7
-                            tr("Raises the right score by one in the window; Update scoreboard sends it (%1)"),
-                            //: %1 is the key or keys that press the button, such as F12
-                            tr("Sets both scores to 0 and sends them to the board (%1, after a question)")};
-    // The tooltip for the mouse; the same words for screen readers, as the
-    // keys are a button's shortcut to AT-SPI but only its mnemonic reaches
-    // UI Automation (Qt 6.4).
-    QPushButton *const buttons[] = {m_command1, m_command2, m_command3, m_command4, m_command5, m_command6};
-    for (std::size_t i = 0; i < std::size(buttons); ++i) {
-        buttons[i]->setToolTip(said[i].arg(keys[i]));
-        buttons[i]->setAccessibleDescription(said[i].arg(keys[i]));
+                    [this, pressedButton = button] { pressByKey(pressedButton); });
+        // The tooltip for the mouse; the same words for screen readers, as the
+        // keys are a button's shortcut to AT-SPI but only its mnemonic reaches
+        // UI Automation (Qt 6.4).
+        button->setToolTip(said.arg(m_keys.shown(action)));
+        button->setAccessibleDescription(said.arg(m_keys.shown(action)));
     }
 
     auto *help = new QShortcut(this);
@@ -589,9 +589,7 @@ void Form1::askBeforeReset()
 
 void Form1::showKeys()
 {
-    const auto named = [this](KeyAction action) {
-        return QKeySequence::listToString(m_keys.keys(action), QKeySequence::NativeText);
-    };
+    const auto named = [this](KeyAction action) { return m_keys.shown(action); };
     const QStringList lines{
         //: a line of the list of keys; %1 is the key or keys, such as F2
         tr("Left score minus: %1").arg(named(KeyAction::LeftMinus)),
@@ -606,9 +604,10 @@ void Form1::showKeys()
         //: a line of the list of keys; %1 is the key or keys, such as F12
         tr("Reset Score, after a question: %1").arg(named(KeyAction::Reset)),
         //: a line of the list of keys; %1 is the key, such as Ctrl+R
-        tr("Restore the last match, while it is offered: %1").arg(kRestoreKey.toString(QKeySequence::NativeText)),
+        tr("Restore the last match, while it is offered: %1")
+            .arg(KeyMap::restoreKey().toString(QKeySequence::NativeText)),
         //: a line of the list of keys; %1 is the key, such as Ctrl+Shift+R
-        tr("Remote control: %1").arg(kRemoteControlKey.toString(QKeySequence::NativeText)),
+        tr("Remote control: %1").arg(KeyMap::remoteControlKey().toString(QKeySequence::NativeText)),
         //: a line of the list of keys; the underlined letters of the captions
         tr("Alt and a caption's underlined letter: that button, or the COM-port field"),
         //: a line of the list of keys; %1 is the key or keys, such as F1

@@ -130,6 +130,11 @@ QList<QKeySequence> KeyMap::defaultKeys(KeyAction action)
     return {};
 }
 
+QString KeyMap::shown(KeyAction action) const
+{
+    return named(keys(action));
+}
+
 QString KeyMap::settingName(KeyAction action)
 {
     switch (action) {
@@ -146,12 +151,18 @@ QString KeyMap::settingName(KeyAction action)
 
 QList<QKeySequence> KeyMap::windowKeys()
 {
-    return {QKeySequence(Qt::CTRL | Qt::Key_R),  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R),
-            QKeySequence(Qt::Key_Return),        QKeySequence(Qt::Key_Enter),
-            QKeySequence(Qt::Key_Space),         QKeySequence(Qt::Key_Tab),
-            QKeySequence(Qt::Key_Backtab),       QKeySequence(Qt::SHIFT | Qt::Key_Backtab),
-            QKeySequence(Qt::Key_Escape),        QKeySequence(Qt::Key_Up),
-            QKeySequence(Qt::Key_Down),          QKeySequence(Qt::ALT | Qt::Key_Up),
+    return {restoreKey(),
+            remoteControlKey(),
+            QKeySequence(Qt::Key_Return),
+            QKeySequence(Qt::Key_Enter),
+            QKeySequence(Qt::Key_Space),
+            QKeySequence(Qt::Key_Tab),
+            QKeySequence(Qt::Key_Backtab),
+            QKeySequence(Qt::SHIFT | Qt::Key_Backtab),
+            QKeySequence(Qt::Key_Escape),
+            QKeySequence(Qt::Key_Up),
+            QKeySequence(Qt::Key_Down),
+            QKeySequence(Qt::ALT | Qt::Key_Up),
             QKeySequence(Qt::ALT | Qt::Key_Down)};
 }
 

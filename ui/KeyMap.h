@@ -31,6 +31,11 @@ public:
     static QList<QKeySequence> defaultKeys(KeyAction action);
     // "Keys/update"
     static QString settingName(KeyAction action);
+    // "F9; PgDown", as the operator reads them.
+    QString shown(KeyAction action) const;
+    // The window's own shortcuts: Restore, and the remote control.
+    static QKeySequence restoreKey() { return {Qt::CTRL | Qt::Key_R}; }
+    static QKeySequence remoteControlKey() { return {Qt::CTRL | Qt::SHIFT | Qt::Key_R}; }
     // What the window keeps for itself: the Restore and remote control
     // shortcuts, Enter and Space on a button, Tab, Esc, the arrows in the field.
     static QList<QKeySequence> windowKeys();

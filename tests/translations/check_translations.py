@@ -29,9 +29,8 @@ def arguments(text):
 
 
 # The first literal of each text the code hands to the translation system.
-CALL = re.compile(r'(?:\btr|QCoreApplication::translate|QT_TRANSLATE_NOOP)\(\s*(?:"[^"]*"\s*,\s*)?"((?:[^"\\]|\\.)*)"'
-                  r'(?=\s*[,)"])', re.S)
-TRANSLATING = re.compile(r'QCoreApplication::translate\(|QT_TRANSLATE_NOOP\(')
+CALL = re.compile(r'(?:\btr\(\s*|(?:QCoreApplication::translate|QT_TRANSLATE_NOOP)\(\s*"[^"]*"\s*,\s*)'
+                  r'"((?:[^"\\]|\\.)*)"', re.S)
 
 
 def texts_in_code(root):
@@ -46,10 +45,7 @@ def texts_in_code(root):
             code = path.read_text(encoding="utf-8")
             for call in CALL.finditer(code):
                 literal = call.group(1).encode().decode("unicode_escape").encode("latin-1").decode("utf-8")
-                # tr() with a context first is QT_TRANSLATE_NOOP's or translate()'s: the
-                # pattern took the context as optional, so check the text is not the context.
-                if call.group(0).startswith("tr(") or literal:
-                    found.append((path.relative_to(root), literal))
+                found.append((path.relative_to(root), literal))
     return found
 
 
